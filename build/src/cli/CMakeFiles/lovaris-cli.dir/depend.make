@@ -1,0 +1,2 @@
+# Empty dependencies file for lovaris-cli.
+# This may be replaced when dependencies are built.

@@ -1,0 +1,110 @@
+#pragma once
+// The numbered table of every user-visible text. Numbers below 20000 are the
+// program's historical message numbers; the rest are grouped by subsystem.
+#include <string>
+
+namespace lovaris {
+
+enum class TextId : int {
+    // Application and project
+    AppTitle = 10000,  // АРМ "Ловарис"
+    ProjectFolderName = 10002,
+    NewProjectPrefix = 10005,
+    ProjectExtension = 10006,
+    FileFormatUnknown = 10049,
+    SubgroupWord = 10070,  // "группа", as in the tab "1 группа"
+    Specialization0 = 10096,  // ... Specialization20 = 10116
+    Specialization20 = 10116,
+    GroupWord = 10138,  // "Группа", as in data check findings
+    SeparatedHoursMissing = 10255,
+
+    FileOpenError = 20001,
+    FileWriteError,
+    ProjectModifiedAskSave,
+    ProjectModifiedAskSaveForPlanning,
+    ProjectAlreadyOpen,
+    ModifiedMark,
+    ProjectParamsTitle,
+
+    // Parameters dialog
+    ParamsCommentHintLine1 = 20100,
+    ParamsCommentHintLine2,
+    ParamsLessonsPerDayError,
+    ParamsClassMinError,
+    ParamsTeacherMinError,
+    ParamsShiftStartsError,
+
+    // Record names, list entries and editor messages
+    RoomPlaceholder = 20200,
+    SubjectPlaceholder,
+    ClassPlaceholder,
+    TeacherPlaceholder,
+    NoneEntry,  // "Отсутствует"
+    StageJunior,
+    StageMiddle,
+    StageSenior,
+    RoomsCaption,
+    SubjectsCaption,
+    ClassesCaption,
+    TeachersCaption,
+    LessonsCaption,
+    Yes,
+    No,
+    Cancel,
+    ConfirmDeleteRecord,
+    RoomSeatsError,
+    RoomGroupsError,
+    SubjectCoefficientError,
+    ClassChildrenError,
+    ClassStartingLessonsError,
+    TeacherFreeDaysError,
+    TeacherPlannedHoursError,
+    SubgroupChildrenError,
+    SubgroupCountError,
+    SpreadError,
+    SeparatedHoursOverlapError,
+    NotSetLong,   // "------" in the lesson dialogs' lists
+    NotSetShort,  // "-----" in a lesson's title in the data check
+    SeparatedHoursMark,  // " *" after a lesson's hours
+
+    // Data check
+    CheckNoErrors = 20300,
+    CheckSetName,
+    CheckRoomGeneralStrict,
+    CheckRoomSeats,
+    CheckSubjectGeneralStrict,
+    CheckSubjectCoefficient,
+    CheckSubjectWishedRoom,
+    CheckClassChildren,
+    CheckClassStartingLessons,
+    CheckAttachedRoom,
+    CheckClassParallel,
+    CheckTeacherFreeHours,
+    CheckLessonNoClass,
+    CheckLessonBadClass,
+    CheckLessonNoSpread,
+    CheckLessonClassDays,
+    CheckLessonAllEmpty,
+    CheckLessonChildren,
+    CheckSubgroupNoSubject,
+    CheckSubgroupBadSubject,
+    CheckSubgroupNoTeacher,
+    CheckSubgroupBadTeacher,
+    CheckSubgroupTeacherDays,
+    CheckLinkBad,
+    CheckLinkNotMutual,
+    CheckLinkOtherTeacher,
+    CheckLinkOtherSubject,
+    CheckLinkOtherSpread,
+    CheckTeacherHoursBegin,
+    CheckTeacherHoursMiddle,
+    CheckTeacherHoursEnd,
+};
+
+inline TextId specializationTextId(int number) { return static_cast<TextId>(static_cast<int>(TextId::Specialization0) + number); }
+
+// The text with the given number, UTF-8, at most 255 characters; empty when there is none.
+std::string LoadResText(TextId id);
+std::string LoadResText(int id);
+
+}  // namespace lovaris

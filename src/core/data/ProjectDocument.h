@@ -1,0 +1,49 @@
+#pragma once
+// The open project: its file, its modified mark and the project data.
+#include <string>
+
+#include "Project.h"
+
+namespace lovaris {
+
+// What an operation on the project file came to; `message` is the system's text
+// to show when it failed.
+struct FileOutcome {
+    bool ok = true;
+    std::string message;
+    static FileOutcome success() { return {}; }
+    static FileOutcome failure(std::string text) { return {false, std::move(text)}; }
+};
+
+class ProjectDocument {
+public:
+    // A new project with the default parameters, written to the file at once and
+    // marked modified (the parameters dialog and the first save follow).
+    FileOutcome CreateNew(const std::string& fileName);
+    // Reads and checks the file; on failure the document is left as it was.
+    FileOutcome Open(const std::string& fileName);
+    // Writes the whole file safely; a failed save keeps the project marked modified.
+    FileOutcome Save();
+    FileOutcome SaveAs(const std::string& fileName);
+
+    const std::string& GetFileName() const { return fileName_; }
+    bool modified() const { return modified_; }
+    void SetModified(bool flag) { modified_ = flag; }
+
+    // The main window's caption: АРМ "Ловарис": name[ (изменен)].
+    std::string caption() const;
+
+    // Records an editor window's shown state; a change marks the project modified.
+    void SetEditorState(EditorKind kind, std::int32_t state);
+
+    Project& project() { return project_; }
+    const Project& project() const { return project_; }
+    ProjectParams& params() { return project_.params; }
+
+private:
+    std::string fileName_;
+    bool modified_ = false;
+    Project project_;
+};
+
+}  // namespace lovaris
