@@ -1,1 +1,71 @@
-int main() { return 0; }
+// lovaris-cli COMMAND ARGUMENTS...: the project's files without the desktop program.
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "CliCommand.h"
+#include "CliSupport.h"
+
+namespace lovaris::cli {
+namespace {
+
+constexpr std::array<const CliCommand*, 5> kCommands = {&kNewCommand, &kResaveCommand, &kCheckCommand,
+                                                        &kExportJsonCommand, &kImportJsonCommand};
+
+bool isHelp(std::string_view arg) { return arg == "--help" || arg == "-h"; }
+
+std::string toolUsage() {
+    std::string text = "Usage: lovaris-cli COMMAND ARGUMENTS...\n\nCommands:\n";
+    for (const CliCommand* c : kCommands) {
+        std::string line = "  " + std::string(c->name) + " " + std::string(c->arguments);
+        line.resize(std::max<std::size_t>(line.size() + 2, 38), ' ');
+        text += line + std::string(c->summary) + "\n";
+    }
+    text +=
+        "\n'lovaris-cli COMMAND --help' describes a command.\n"
+        "Exit status: 0 success, 1 failure, 2 input refused or unreadable.\n";
+    return text;
+}
+
+std::string commandUsage(const CliCommand& c) {
+    return "Usage: lovaris-cli " + std::string(c.name) + " " + std::string(c.arguments) + "\n\n" +
+           std::string(c.details);
+}
+
+int usageError(std::string_view problem, const std::string& usage) {
+    std::fprintf(stderr, "lovaris-cli: %.*s\n\n%s", static_cast<int>(problem.size()), problem.data(), usage.c_str());
+    return kExitFailure;
+}
+
+int runTool(const std::vector<std::string>& args) {
+    if (args.empty()) return usageError("no command given", toolUsage());
+    if (isHelp(args[0])) return WriteStdout(toolUsage());
+
+    const CliCommand* command = nullptr;
+    for (const CliCommand* c : kCommands)
+        if (c->name == args[0]) command = c;
+    if (!command) return usageError("unknown command '" + args[0] + "'", toolUsage());
+
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    for (const auto& arg : rest)
+        if (isHelp(arg)) return WriteStdout(commandUsage(*command));
+    for (const auto& arg : rest)
+        if (arg.size() > 1 && arg[0] == '-') return usageError("unknown option '" + arg + "'", commandUsage(*command));
+    if (rest.size() < command->minArgs || rest.size() > command->maxArgs)
+        return usageError("wrong number of arguments", commandUsage(*command));
+    return command->run(rest);
+}
+
+}  // namespace
+}  // namespace lovaris::cli
+
+int main(int argc, char** argv) {
+    try {
+        return lovaris::cli::runTool(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::exception& e) {
+        return lovaris::cli::ReportFailure(std::string("lovaris-cli: ") + e.what(), lovaris::cli::kExitFailure);
+    }
+}

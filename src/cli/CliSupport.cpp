@@ -1,0 +1,39 @@
+#include "CliSupport.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <span>
+
+#include "CliCommand.h"
+#include "core/common/FileIO.h"
+#include "core/common/MessageFormat.h"
+
+namespace lovaris::cli {
+
+int ReportFailure(std::string_view message, int exitCode) {
+    std::fprintf(stderr, "%.*s\n", static_cast<int>(message.size()), message.data());
+    return exitCode;
+}
+
+int OpenProject(const std::string& path, ProjectDocument& document) {
+    const FileOutcome outcome = document.Open(path);
+    return outcome.ok ? kExitOk : ReportFailure(outcome.message, kExitRefused);
+}
+
+int SaveProjectAs(ProjectDocument& document, const std::string& path) {
+    const FileOutcome outcome = document.SaveAs(path);
+    return outcome.ok ? kExitOk : ReportFailure(outcome.message, kExitFailure);
+}
+
+int WriteTextFile(const std::string& path, std::string_view text) {
+    const std::span bytes(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+    if (WriteFileAtomically(path, bytes)) return kExitOk;
+    return ReportFailure(FormatMessage(TextId::FileWriteError, FileNameWithoutFolder(path)), kExitFailure);
+}
+
+int WriteStdout(std::string_view text) {
+    const bool ok = std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
+    return ok ? kExitOk : ReportFailure("lovaris-cli: cannot write to the standard output", kExitFailure);
+}
+
+}  // namespace lovaris::cli

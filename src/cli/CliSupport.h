@@ -1,0 +1,22 @@
+#pragma once
+// What the commands share: opening and saving projects, writing outputs, and
+// reporting failures on stderr with the exit status that goes with them.
+#include <string>
+#include <string_view>
+
+#include "core/data/ProjectDocument.h"
+
+namespace lovaris::cli {
+
+// Reports the system's message and returns kExitRefused when the file is not a
+// project of a version this program reads.
+int OpenProject(const std::string& path, ProjectDocument& document);
+// Saves under `path`; kExitFailure when it cannot be written.
+int SaveProjectAs(ProjectDocument& document, const std::string& path);
+// Writes the text to the file safely; kExitFailure when it cannot be written.
+int WriteTextFile(const std::string& path, std::string_view text);
+// kExitFailure when stdout does not take the text (a closed pipe, a full disk).
+int WriteStdout(std::string_view text);
+int ReportFailure(std::string_view message, int exitCode);
+
+}  // namespace lovaris::cli
