@@ -16,7 +16,7 @@ struct Entry {
 
 using T = TextId;
 
-constexpr Entry kTexts[] = {
+constexpr Entry kMessages[] = {
     {T::AppTitle, "АРМ \"Ловарис\""},
     {T::ProjectFolderName, "Project"},
     {T::NewProjectPrefix, "Новый_"},
@@ -137,13 +137,21 @@ constexpr Entry kTexts[] = {
 
 }  // namespace
 
-std::string LoadResText(int id) {
-    const auto* it = std::find_if(std::begin(kTexts), std::end(kTexts),
-                                  [id](const Entry& e) { return static_cast<int>(e.id) == id; });
-    if (it == std::end(kTexts)) return {};
-    return utf8Left(it->text, 255);
+std::span<const TextEntry> MessageTexts() {
+    static constexpr auto table = [] {
+        std::array<TextEntry, std::size(kMessages)> out{};
+        for (std::size_t i = 0; i < out.size(); ++i) out[i] = {static_cast<int>(kMessages[i].id), kMessages[i].text};
+        return out;
+    }();
+    return table;
 }
 
-std::string LoadResText(TextId id) { return LoadResText(static_cast<int>(id)); }
+std::string LoadResText(int id) {
+    for (auto part : {MessageTexts(), ShellTexts(), EditorTexts(), LessonTexts(), CheckTexts()}) {
+        const auto it = std::find_if(part.begin(), part.end(), [id](const TextEntry& e) { return e.id == id; });
+        if (it != part.end()) return utf8Left(it->text, 255);
+    }
+    return {};
+}
 
 }  // namespace lovaris

@@ -1,9 +1,18 @@
 #pragma once
 // The numbered table of every user-visible text. Numbers below 20000 are the
 // program's historical message numbers; the rest are grouped by subsystem.
+#include <span>
 #include <string>
+#include <string_view>
+#include <type_traits>
 
 namespace lovaris {
+
+// One entry of the string table.
+struct TextEntry {
+    int id;
+    std::string_view text;
+};
 
 enum class TextId : int {
     // Application and project
@@ -104,7 +113,19 @@ enum class TextId : int {
 inline TextId specializationTextId(int number) { return static_cast<TextId>(static_cast<int>(TextId::Specialization0) + number); }
 
 // The text with the given number, UTF-8, at most 255 characters; empty when there is none.
-std::string LoadResText(TextId id);
 std::string LoadResText(int id);
+// Any of the table's numbering enums (TextId and the window text enums).
+template <typename Enum>
+    requires std::is_enum_v<Enum>
+std::string LoadResText(Enum id) {
+    return LoadResText(static_cast<int>(id));
+}
+
+// The table is kept in parts by subsystem, each a sorted-free list of entries.
+std::span<const TextEntry> MessageTexts();
+std::span<const TextEntry> ShellTexts();    // main window, parameters, message box, help
+std::span<const TextEntry> EditorTexts();   // data editors and their common dialogs
+std::span<const TextEntry> LessonTexts();   // lessons editor and its dialogs
+std::span<const TextEntry> CheckTexts();    // data check window
 
 }  // namespace lovaris
