@@ -5,7 +5,32 @@
 namespace lovaris {
 
 enum class EditorText : int {
-    First = 31000,
+    // Common controls of every editor
+    AddCaption = 31000,
+    AddHint,
+    MoveCaption,
+    MoveHint,
+    RemoveCaption,
+    RemoveHint,
+    PreviousCaption,
+    PreviousHint,
+    NextCaption,
+    NextHint,
+    HelpCaption,
+    HelpHint,
+    BusyHint,
+    FreeHint,
+    WishHighHint,
+    WishMediumHint,
+    WishLowHint,
+
+    // Record move dialog
+    MoveDialogCaption = 31100,
+    MoveDialogLabel,
+    MoveDialogYes,
+    MoveDialogYesHint,
+    MoveDialogCancel,
+    MoveDialogCancelHint,
 };
 
 }  // namespace lovaris
