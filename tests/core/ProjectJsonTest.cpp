@@ -152,6 +152,30 @@ TEST(ProjectJson, NextIdDefaultsAboveTheHighestIdAndIsNeverLower) {
     EXPECT_EQ(result.project->klasses.nextId(), 0);
 }
 
+// ---------------------------------------------------------------- text
+
+TEST(ProjectJson, TextRefusesBadSyntaxAndMembersGivenTwice) {
+    const struct {
+        const char* text;
+        const char* error;
+    } cases[] = {
+        {"{ \"format\": ", "parse error at line 1, column 13"},
+        {R"({"format": "lovaris-project", "format": "x"})", "format: given twice"},
+        {R"({"rooms": {"items": [{"id": 0}, {"id": 1, "seats": 1, "seats": 70000}]}})",
+         "rooms.items[1].seats: given twice"},
+        {R"([1, [], "x", {"a": [{}, {"b": 1, "b": 2}]}])", "[3].a[1].b: given twice"},
+    };
+    for (const auto& c : cases) {
+        const auto result = ProjectFromJsonText(c.text);
+        EXPECT_FALSE(result.project.has_value()) << c.text;
+        EXPECT_TRUE(result.error.starts_with(c.error)) << c.text << " -> " << result.error;
+    }
+    const Project loaded = Loaded(test::MakeSmallProject());
+    const auto fromText = ProjectFromJsonText(ProjectToJson(loaded).dump(2));
+    ASSERT_TRUE(fromText.project) << fromText.error;
+    EXPECT_EQ(*fromText.project, loaded);
+}
+
 // ---------------------------------------------------------------- refusals
 
 struct RefusedCase {

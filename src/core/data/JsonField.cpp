@@ -1,10 +1,93 @@
 #include "JsonField.h"
 
 #include <algorithm>
+#include <set>
 
 #include "../common/Cp1251.h"
 
 namespace lovaris {
+
+namespace {
+
+// Where the parser stands, so that a member given twice can be named by its path.
+class MemberPathTracker {
+public:
+    bool onEvent(nlohmann::json::parse_event_t event, const nlohmann::ordered_json& parsed) {
+        using E = nlohmann::json::parse_event_t;
+        switch (event) {
+            case E::object_start:
+                startElement();
+                frames_.push_back({false, -1, {}, {}});
+                break;
+            case E::array_start:
+                startElement();
+                frames_.push_back({true, -1, {}, {}});
+                break;
+            case E::object_end:
+            case E::array_end:
+                frames_.pop_back();
+                break;
+            case E::key: {
+                auto& frame = frames_.back();
+                frame.key = parsed.get<std::string>();
+                if (!frame.keys.insert(frame.key).second) throw JsonFieldError(path() + ": given twice");
+                break;
+            }
+            case E::value:
+                startElement();
+                break;
+        }
+        return true;
+    }
+
+private:
+    struct Frame {
+        bool array;
+        int index;
+        std::string key;
+        std::set<std::string> keys;
+    };
+
+    void startElement() {
+        if (!frames_.empty() && frames_.back().array) ++frames_.back().index;
+    }
+
+    std::string path() const {
+        std::string text;
+        for (const auto& frame : frames_) {
+            if (frame.array)
+                text += "[" + std::to_string(frame.index) + "]";
+            else
+                text += (text.empty() ? "" : ".") + frame.key;
+        }
+        return text;
+    }
+
+    std::vector<Frame> frames_;
+};
+
+// nlohmann's messages open with "[json.exception.parse_error.101] "; the reader needs the rest.
+std::string withoutExceptionTag(std::string_view message) {
+    if (message.starts_with("[")) {
+        const auto end = message.find("] ");
+        if (end != std::string_view::npos) message.remove_prefix(end + 2);
+    }
+    return std::string(message);
+}
+
+}  // namespace
+
+nlohmann::ordered_json ParseJsonText(std::string_view text) {
+    MemberPathTracker tracker;
+    try {
+        return nlohmann::ordered_json::parse(
+            text, [&tracker](int, nlohmann::json::parse_event_t event, nlohmann::ordered_json& parsed) {
+                return tracker.onEvent(event, parsed);
+            });
+    } catch (const nlohmann::json::parse_error& e) {
+        throw JsonFieldError(withoutExceptionTag(e.what()));
+    }
+}
 
 void JsonField::refuse(std::string_view what) const {
     throw JsonFieldError(path_.empty() ? std::string(what) : path_ + ": " + std::string(what));

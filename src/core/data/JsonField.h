@@ -18,6 +18,10 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Parses a JSON text; bad syntax and a member given twice in one object (which
+// would otherwise silently keep the last value) throw JsonFieldError.
+nlohmann::ordered_json ParseJsonText(std::string_view text);
+
 class JsonField {
 public:
     JsonField(const nlohmann::ordered_json& value, std::string path) : value_(value), path_(std::move(path)) {}

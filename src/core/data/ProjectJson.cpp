@@ -425,6 +425,14 @@ ProjectFromJsonResult ProjectFromJson(const nlohmann::ordered_json& document) {
     }
 }
 
+ProjectFromJsonResult ProjectFromJsonText(std::string_view text) {
+    try {
+        return ProjectFromJson(ParseJsonText(text));
+    } catch (const JsonFieldError& e) {
+        return {std::nullopt, e.what()};
+    }
+}
+
 ProjectFromJsonResult ProjectFromJson(const nlohmann::json& document) {
     return ProjectFromJson(nlohmann::ordered_json::parse(document.dump()));
 }

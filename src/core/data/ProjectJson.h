@@ -3,6 +3,7 @@
 // read from a file, written as JSON and read back is written byte for byte as before.
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include <nlohmann/json.hpp>
 
@@ -24,5 +25,7 @@ struct ProjectFromJsonResult {
 
 ProjectFromJsonResult ProjectFromJson(const nlohmann::ordered_json& document);
 ProjectFromJsonResult ProjectFromJson(const nlohmann::json& document);
+// The same from the document's text; bad syntax and a member given twice are refused too.
+ProjectFromJsonResult ProjectFromJsonText(std::string_view text);
 
 }  // namespace lovaris
