@@ -38,6 +38,8 @@ struct StoredCase {
     const char* rawMember;
 };
 
+void PrintTo(const StoredCase& c, std::ostream* os) { *os << c.name; }
+
 class ProjectJsonRoundTrip : public ::testing::TestWithParam<StoredCase> {};
 
 TEST_P(ProjectJsonRoundTrip, FileBytesSurviveExportAndImport) {
@@ -183,6 +185,8 @@ struct RefusedCase {
     std::function<void(Json&)> change;
     const char* error;
 };
+
+void PrintTo(const RefusedCase& c, std::ostream* os) { *os << c.name; }
 
 class ProjectJsonRefusal : public ::testing::TestWithParam<RefusedCase> {};
 
