@@ -1,11 +1,21 @@
 #include "ProjectFile.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "../common/FileSignature.h"
 
 namespace lovaris {
 namespace {
+
+// The collection's next ID: above every ID it holds, so none is handed out twice.
+// Nothing when an ID at the top of the range leaves no next one.
+template <typename Collection>
+std::optional<std::int32_t> nextIdFor(const Collection& records, std::int32_t stored) {
+    const std::int32_t maxId = records.maxId();
+    if (maxId == INT32_MAX) return std::nullopt;
+    return std::max(stored, maxId + 1);
+}
 
 // A section of `count` fixed-size records; fails the reader when the file is short.
 template <typename Collection, typename ReadOne>
@@ -19,8 +29,9 @@ bool readSection(ByteReader& r, const SectionHeader& header, std::size_t recordS
         out.append(readOne(record));
         if (record.failed() || r.failed()) return false;
     }
-    // A file whose nextId is not above every ID it holds would hand an ID out twice.
-    out.setNextId(std::max(header.nextId, out.maxId() + 1));
+    const auto nextId = nextIdFor(out, header.nextId);
+    if (!nextId) return false;
+    out.setNextId(*nextId);
     return true;
 }
 
@@ -92,7 +103,9 @@ std::optional<Project> ParseProject(std::span<const std::uint8_t> bytes) {
         project.lessons.append(std::move(lesson));
     }
     if (section.remaining() != 0) return std::nullopt;
-    project.lessons.setNextId(std::max(lessonHeader.nextId, project.lessons.maxId() + 1));
+    const auto nextLessonId = nextIdFor(project.lessons, lessonHeader.nextId);
+    if (!nextLessonId) return std::nullopt;
+    project.lessons.setNextId(*nextLessonId);
 
     project.refreshSectionHeaders();
     return project;
