@@ -68,6 +68,13 @@ QList<QPointer<HelpViewer>>& Viewers() {
     return viewers;
 }
 
+// Unlike QWidget::isAncestorOf, crosses window boundaries.
+bool IsUnder(const QWidget* widget, const QWidget* ancestor) {
+    for (const QWidget* w = widget; w; w = w->parentWidget())
+        if (w == ancestor) return true;
+    return false;
+}
+
 // The main window a widget belongs to: the top of its parent chain across windows.
 QWidget* HomeOf(QWidget* from) {
     QWidget* home = from;
@@ -151,7 +158,7 @@ void HelpViewer::updateCaption() {
 // under it, so that help asked from the dialog can be read and scrolled.
 void HelpViewer::followModalDialog() {
     QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || modal == this || modal->isAncestorOf(this)) return;
+    if (!modal || IsUnder(this, modal)) return;
     if (modalHost_) modalHost_->removeEventFilter(this);
     modalHost_ = modal;
     modal->installEventFilter(this);

@@ -1,0 +1,105 @@
+#include "TTestDataDlg.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "core/common/CheckTexts.h"
+#include "core/common/EditorTexts.h"
+#include "core/data/DataCheck.h"
+#include "ui/app/HelpViewer.h"
+#include "ui/app/TErrorBox.h"
+
+namespace lovaris::ui {
+namespace {
+
+constexpr int kWindowTopic = 27;
+const char* const kPageNames[kEditorKinds] = {"roomsPage", "subjectsPage", "classesPage", "teachersPage",
+                                              "lessonsPage"};
+
+QPlainTextEdit* MakePage(QWidget* parent, const char* name) {
+    auto* text = new QPlainTextEdit(parent);
+    text->setObjectName(QString::fromLatin1(name));
+    text->setProperty("helpContext", 492);
+    text->setReadOnly(true);
+    text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    return text;
+}
+
+}  // namespace
+
+TTestDataDlg::TTestDataDlg(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("dataCheckWindow"));
+    setWindowTitle(Res(CheckText::WindowCaption));
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setModal(false);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setProperty("helpContext", kWindowTopic);
+
+    pages_ = new QTabWidget(this);
+    pages_->setObjectName(QStringLiteral("checkPages"));
+    pages_->setProperty("helpContext", 491);
+    for (int kind = 0; kind < kEditorKinds; ++kind) {
+        texts_[kind] = MakePage(pages_, kPageNames[kind]);
+        pages_->addTab(texts_[kind], Res(static_cast<TextId>(static_cast<int>(TextId::RoomsCaption) + kind)));
+    }
+
+    auto* close = new QPushButton(Res(CheckText::CloseCaption), this);
+    close->setObjectName(QStringLiteral("closeButton"));
+    close->setToolTip(Res(CheckText::CloseHint));
+    close->setProperty("helpContext", 493);
+    close->setAutoDefault(false);
+    auto* help = new QPushButton(Res(EditorText::HelpCaption), this);
+    help->setObjectName(QStringLiteral("helpButton"));
+    help->setToolTip(Res(EditorText::HelpHint));
+    help->setProperty("helpContext", 494);
+    help->setAutoDefault(false);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(help, &QPushButton::clicked, this, [this] { ShowHelpTopic(this, kWindowTopic); });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    buttons->addWidget(help);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(pages_, 1);
+    layout->addLayout(buttons);
+    resize(600, 380);
+}
+
+QPlainTextEdit* TTestDataDlg::page(EditorKind kind) const { return texts_[static_cast<int>(kind)]; }
+
+QString TTestDataDlg::pageText(EditorKind kind) const { return page(kind)->toPlainText(); }
+
+void TTestDataDlg::runChecks(const Project& project) {
+    const DataCheckReport report = RunDataCheck(project);
+    const QPointer<TTestDataDlg> self(this);
+    for (int kind = 0; kind < kEditorKinds; ++kind) {
+        QPlainTextEdit* text = texts_[kind];
+        text->clear();
+        pages_->setCurrentIndex(kind);
+        QApplication::processEvents();
+        if (!self || closing_) return;  // closed while the check was running
+        QStringList lines;
+        for (const std::string& line : report.pages[static_cast<std::size_t>(kind)]) lines << Text(line);
+        text->setPlainText(lines.join(QLatin1Char('\n')));
+    }
+}
+
+void TTestDataDlg::reject() { close(); }
+
+void TTestDataDlg::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (closing_) return;
+    closing_ = true;
+    emit closed();
+}
+
+}  // namespace lovaris::ui
