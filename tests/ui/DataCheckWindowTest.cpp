@@ -1,8 +1,8 @@
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTextEdit>
 #include <QTimer>
 #include <QtTest>
 

@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTextBlockFormat>
+#include <QTextCursor>
+#include <QTextEdit>
 #include <QVBoxLayout>
 
 #include "core/common/CheckTexts.h"
@@ -22,13 +24,14 @@ constexpr int kWindowTopic = 27;
 const char* const kPageNames[kEditorKinds] = {"roomsPage", "subjectsPage", "classesPage", "teachersPage",
                                               "lessonsPage"};
 
-QPlainTextEdit* MakePage(QWidget* parent, const char* name) {
-    auto* text = new QPlainTextEdit(parent);
+QTextEdit* MakePage(QWidget* parent, const char* name) {
+    auto* text = new QTextEdit(parent);
     text->setObjectName(QString::fromLatin1(name));
     text->setProperty("helpContext", 492);
     text->setReadOnly(true);
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    text->setLineWrapMode(QTextEdit::WidgetWidth);
+    text->setAcceptRichText(false);
     return text;
 }
 
@@ -71,10 +74,10 @@ TTestDataDlg::TTestDataDlg(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_, 1);
     layout->addLayout(buttons);
-    resize(600, 380);
+    resize(680, 420);
 }
 
-QPlainTextEdit* TTestDataDlg::page(EditorKind kind) const { return texts_[static_cast<int>(kind)]; }
+QTextEdit* TTestDataDlg::page(EditorKind kind) const { return texts_[static_cast<int>(kind)]; }
 
 QString TTestDataDlg::pageText(EditorKind kind) const { return page(kind)->toPlainText(); }
 
@@ -82,14 +85,29 @@ void TTestDataDlg::runChecks(const Project& project) {
     const DataCheckReport report = RunDataCheck(project);
     const QPointer<TTestDataDlg> self(this);
     for (int kind = 0; kind < kEditorKinds; ++kind) {
-        QPlainTextEdit* text = texts_[kind];
+        QTextEdit* text = texts_[kind];
         text->clear();
         pages_->setCurrentIndex(kind);
         QApplication::processEvents();
         if (!self || closing_) return;  // closed while the check was running
-        QStringList lines;
-        for (const std::string& line : report.pages[static_cast<std::size_t>(kind)]) lines << Text(line);
-        text->setPlainText(lines.join(QLatin1Char('\n')));
+        fillPage(text, report.pages[static_cast<std::size_t>(kind)]);
+    }
+}
+
+// Wrapped lines of a finding hang under its text, so that the numbers stand out.
+void TTestDataDlg::fillPage(QTextEdit* text, const std::vector<std::string>& lines) {
+    const int indent = text->fontMetrics().horizontalAdvance(QStringLiteral("00. "));
+    QTextBlockFormat format;
+    format.setLeftMargin(indent);
+    format.setTextIndent(-indent);
+    format.setBottomMargin(2);
+    QTextCursor cursor(text->document());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i == 0)
+            cursor.setBlockFormat(format);
+        else
+            cursor.insertBlock(format);
+        cursor.insertText(Text(lines[i]));
     }
 }
 

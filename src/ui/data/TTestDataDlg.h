@@ -3,10 +3,12 @@
 // Not modal and on top of the other windows, so that the user can correct the data
 // in the editors while reading the list.
 #include <QDialog>
+#include <string>
+#include <vector>
 
 #include "core/data/ProjectParams.h"
 
-class QPlainTextEdit;
+class QTextEdit;
 class QTabWidget;
 
 namespace lovaris {
@@ -26,7 +28,7 @@ public:
     void runChecks(const Project& project);
 
     QTabWidget* pages() const { return pages_; }
-    QPlainTextEdit* page(EditorKind kind) const;
+    QTextEdit* page(EditorKind kind) const;
     QString pageText(EditorKind kind) const;
 
 signals:
@@ -37,8 +39,10 @@ protected:
     void reject() override;  // Escape
 
 private:
+    void fillPage(QTextEdit* text, const std::vector<std::string>& lines);
+
     QTabWidget* pages_;
-    QPlainTextEdit* texts_[kEditorKinds] = {};
+    QTextEdit* texts_[kEditorKinds] = {};
     bool closing_ = false;
 };
 
