@@ -7,10 +7,12 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "core/common/ShellTexts.h"
+
 namespace lovaris::ui {
 
 TErrorBox::TErrorBox(QWidget* owner, const QString& text, int buttons) : QDialog(owner) {
-    setWindowTitle(QStringLiteral("Предупреждение"));
+    setWindowTitle(Res(ShellText::MessageBoxCaption));
     setObjectName(QStringLiteral("TErrorBox"));
     setProperty("helpContext", 14);
     // No close box: the box closes only through its own buttons.
@@ -42,13 +44,13 @@ TErrorBox::TErrorBox(QWidget* owner, const QString& text, int buttons) : QDialog
         row->addWidget(b);
         return b;
     };
-    auto* yes = addButton("yesButton", Res(TextId::Yes), QStringLiteral("Согласиться"), kResultYes);
+    auto* yes = addButton("yesButton", Res(TextId::Yes), Res(ShellText::YesHint), kResultYes);
     yes->setDefault(true);
     yes->setAutoDefault(true);
     if (buttons == kButtonsYesNo || buttons == kButtonsYesNoCancel)
-        addButton("noButton", Res(TextId::No), QStringLiteral("Отказаться"), kResultNo);
+        addButton("noButton", Res(TextId::No), Res(ShellText::NoHint), kResultNo);
     if (buttons == kButtonsYesNoCancel)
-        addButton("cancelButton", Res(TextId::Cancel), QStringLiteral("Отменить"), kResultCancel);
+        addButton("cancelButton", Res(TextId::Cancel), Res(ShellText::CancelHint), kResultCancel);
     row->addStretch();
 
     auto* layout = new QVBoxLayout(this);

@@ -1,9 +1,25 @@
 #include <QApplication>
 #include <QLocale>
+#include <QStringList>
 
+#include "AppIcons.h"
+#include "HelpViewer.h"
+#include "TErrorBox.h"
+#include "TPrgMdiFrame.h"
+#include "core/common/ShellTexts.h"
+
+// lovaris [FILE.tbl]: the workstation, with the project FILE.tbl open when given.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Ловарис"));
+    using namespace lovaris;
+    QApplication::setApplicationName(ui::Res(ShellText::ProgramName));
+    QApplication::setWindowIcon(ui::LogoIcon());
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
-    return 0;
+    ui::InstallContextHelpKey();
+
+    ui::TPrgMdiFrame frame;
+    frame.showMaximized();
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) frame.OpenProjectFile(arguments.at(1));
+    return app.exec();
 }

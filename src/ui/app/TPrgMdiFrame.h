@@ -1,0 +1,97 @@
+#pragma once
+// The program's main window: the client area with the data editors or the
+// planning workspace, the project-mode and planning-mode menu bars and toolbars,
+// and every project command.
+#include <QList>
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "core/data/ProjectParams.h"
+
+class QAction;
+class QActionGroup;
+class QMdiArea;
+class QMenu;
+class QMenuBar;
+class QToolBar;
+
+namespace lovaris::ui {
+
+class TMdiTable;
+struct FrameCommand;
+struct FrameMenu;
+
+class TPrgMdiFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    enum class FileDialogKind { SaveProject, OpenProject };
+    // Asks for a project file: `start` is the suggested file (save) or the folder
+    // (open); returns the chosen path or an empty text. Tests put their own in.
+    std::function<QString(FileDialogKind kind, const QString& start)> fileChooser;
+
+    explicit TPrgMdiFrame(QWidget* parent = nullptr);
+    ~TPrgMdiFrame() override;
+
+    TMdiTable* project() const { return project_.get(); }
+    bool planning() const { return planning_; }
+    QMdiArea* clientArea() const { return area_; }
+    // A menu item or toolbar button by its object name.
+    QAction* command(const QString& name) const;
+    // Where new projects are proposed: the "Project" folder beside the program when it exists.
+    QString ProjectFolder() const;
+
+    // Project commands.
+    void CreateNewProject();
+    void LoadProject();
+    // Opens the file as the project (after the already-open check and the close question).
+    bool OpenProjectFile(const QString& fileName);
+    void SaveProjectMenuClick();
+    void SaveProjectAsMenuClick();
+    void CloseProjectMenuClick();
+    void PrintOnClick();
+    void ProjectParamsMenuClick();
+    void ExitMenuClick();
+    void TestDataOnClick();
+    void RunMenuOnClick();
+    void CloseTableMenuOnClick();
+    void ChildMenuOnClick();
+    void TileMenuOnClick();
+    void CascadeMenuClick();
+    void HelpContentsOnClick();
+    void ShowAboutBox();
+    void UpdateMenusAndTools();
+    // 0xB0C8: an editor window reports its shown state.
+    void EditorStateMessage(int kind, int state);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildCommands();
+    QMenu* buildMenu(const FrameMenu& spec);
+    QToolBar* buildToolbar(const char* name, std::pair<const FrameCommand*, int> buttons);
+    QAction* makeAction(QObject* owner, const FrameCommand& spec);
+    void showMode(bool planning);
+    void listenToActivation(bool on);
+    bool isOpenProject(const QString& fileName) const;
+    // Closes the open project and makes the new one; false leaves no project.
+    bool replaceProject(const QString& fileName, bool create);
+    void closeProject();
+    QString chooseFile(FileDialogKind kind, const QString& start);
+
+    QMdiArea* area_;
+    QMenuBar* projectMenuBar_;
+    QMenuBar* planningMenuBar_;
+    QToolBar* projectToolbar_;
+    QToolBar* planningToolbar_;
+    std::array<QAction*, kEditorKinds> windowItems_{};
+    std::unique_ptr<TMdiTable> project_;
+    quint16 newProjectCounter_ = 0;
+    bool planning_ = false;
+    QMetaObject::Connection activation_;
+    QActionGroup* regimeButtons_ = nullptr;
+};
+
+}  // namespace lovaris::ui
