@@ -132,6 +132,7 @@ private slots:
         HelpViewer* viewer = FindHelpViewer(&window);
         QVERIFY(viewer);
         QCOMPARE(viewer->topic(), 27);
+        QVERIFY(viewer->windowFlags().testFlag(Qt::WindowStaysOnTopHint));  // not hidden behind the window
         delete viewer;
     }
 };

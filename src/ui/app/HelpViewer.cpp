@@ -165,6 +165,15 @@ void HelpViewer::followModalDialog() {
     moveTo(modal);
 }
 
+// Help asked from a window that stays on top would otherwise open behind it.
+void HelpViewer::matchStaysOnTop(const QWidget* source) {
+    const bool onTop = source && source->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop) return;
+    const bool wasVisible = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    if (wasVisible) show();
+}
+
 bool HelpViewer::eventFilter(QObject* watched, QEvent* event) {
     if (watched == modalHost_ && event->type() == QEvent::Hide) {
         modalHost_->removeEventFilter(this);
@@ -224,6 +233,7 @@ void ShowHelpTopic(QWidget* from, int topic) {
     HelpViewer* viewer = FindHelpViewer(from);
     if (!viewer) viewer = new HelpViewer(HomeOf(from));
     viewer->followModalDialog();
+    viewer->matchStaysOnTop(from ? from->window() : nullptr);
     viewer->showTopic(shown);
     if (viewer->isMinimized()) viewer->showNormal();
     viewer->show();

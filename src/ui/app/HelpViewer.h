@@ -20,6 +20,8 @@ public:
     QWidget* home() const { return home_; }
     // Moves under the open modal dialog, if any, so that it is not blocked by it.
     void followModalDialog();
+    // Stays on top exactly when the window it was asked from does.
+    void matchStaysOnTop(const QWidget* source);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
