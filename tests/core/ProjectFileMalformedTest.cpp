@@ -12,6 +12,7 @@
 
 #include "TestProjects.h"
 #include "core/common/FileIO.h"
+#include "core/common/FileSignature.h"
 #include "core/data/ProjectDocument.h"
 #include "core/data/ProjectFile.h"
 
@@ -139,7 +140,17 @@ std::vector<MalformedCase> malformedCases() {
         // No ID could be handed out after this one.
         {"room ID at the top of the range", [](Bytes& b, const Layout& l) { putI32(b, l.rooms, 0x7FFFFFFF); }},
         {"lesson ID at the top of the range", [](Bytes& b, const Layout& l) { putI32(b, l.lastLesson, 0x7FFFFFFF); }},
+        {"subjects' next ID at the top of the range",
+         [](Bytes& b, const Layout&) { putI32(b, FileSignature::kSize + 172 + 4, 0x7FFFFFFF); }},
     };
+}
+
+TEST(ProjectFileNextId, NegativeNextIdIsRaisedSoNoRecordGetsANoneId) {
+    Project empty;
+    empty.rooms.setNextId(-5);
+    const auto loaded = ParseProject(SerializeProject(empty));
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->rooms.nextId(), 0);
 }
 
 TEST_F(ProjectFileMalformed, SmallProjectIsReadBack) {

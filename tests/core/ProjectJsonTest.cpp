@@ -242,7 +242,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "params.lessonsPerDay: expected an integer 1..24"},
         RefusedCase{"ShiftStartsNotAscending", [](Json& d) { d["params"]["shiftStarts"] = {5, 5}; },
                     "params.shiftStarts[1]: expected values in ascending order"},
-        RefusedCase{"BusyDayOutOfRange", [](Json& d) { room0(d)["busy"] = {slot(7, 1)}; },
+        RefusedCase{"BusyDayOutOfRange", [](Json& d) { room0(d)["busy"] = Json::array({slot(7, 1)}); },
                     "rooms.items[0].busy[0].day: expected an integer 1..6"},
         RefusedCase{"BusyLessonOutOfRange", [](Json& d) { d["classes"]["items"][0]["busy"] = {slot(1, 25)}; },
                     "classes.items[0].busy[0].lesson: expected an integer 1..24"},

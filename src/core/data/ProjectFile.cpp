@@ -12,9 +12,11 @@ namespace {
 // Nothing when an ID at the top of the range leaves no next one.
 template <typename Collection>
 std::optional<std::int32_t> nextIdFor(const Collection& records, std::int32_t stored) {
+    // An ID at the top of the range leaves nothing to hand out next; a negative
+    // nextId would hand out IDs that read as "none".
     const std::int32_t maxId = records.maxId();
-    if (maxId == INT32_MAX) return std::nullopt;
-    return std::max(stored, maxId + 1);
+    if (maxId == INT32_MAX || stored == INT32_MAX) return std::nullopt;
+    return std::max({stored, maxId + 1, std::int32_t{0}});
 }
 
 // A section of `count` fixed-size records; fails the reader when the file is short.
