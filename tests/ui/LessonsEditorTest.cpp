@@ -84,13 +84,18 @@ private slots:
             s.teacher = school->petrov;
             s.fictiveRoom = "зал";
         }
+        const int partner = school->addLesson(school->class6, school->music, school->petrov);
+        school->sub(pos, 1).addLink({school->lesson(partner).id, 0});
+        school->sub(partner).addLink({school->lesson(pos).id, 1});
         open();
         retype(child<QLineEdit>("subgroupCountEdit"), QStringLiteral("2"));
         for (const auto& s : school->lesson(pos).subgroups) {
             QCOMPARE(s.subject, -1);
             QCOMPARE(s.teacher, -1);
             QVERIFY(s.fictiveRoom.empty());
+            QVERIFY(s.links.empty());
         }
+        QVERIFY(school->sub(partner).links.empty());  // no link is left one-sided
         QCOMPARE(child<ReferenceList>("subjectList")->chosenId(), -1);
     }
 

@@ -19,6 +19,7 @@
 #include "core/data/BusyCellState.h"
 #include "core/data/EditorParsers.h"
 #include "core/data/LessonOperations.h"
+#include "core/data/LessonSubgroupCount.h"
 #include "ui/app/TErrorBox.h"
 #include "ui/controls/NumberEdit.h"
 #include "ui/controls/ReferenceList.h"
@@ -319,9 +320,8 @@ void TLessonsManager::ClassChange(int id) {
 }
 
 void TLessonsManager::SubgroupCountChange(const QString& text) {
-    auto* l = lesson();
-    if (updating() || !l) return;
-    const auto change = ApplySubgroupCountText(*l, project_.klasses, text.toStdString());
+    if (updating() || !lesson()) return;
+    const auto change = ApplySubgroupCountToLesson(project_, currentPosition(), text.toStdString());
     if (change.kind == LessonFieldChange::Kind::Refused) {
         ShowMessageId(this, change.message);
         return;
