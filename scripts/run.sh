@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the program on the sample school.
+# Installs what is missing, builds, and starts the program on the sample school.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 bash scripts/build.sh
 BUILD_DIR=${BUILD_DIR:-build}
-exec "$BUILD_DIR/src/cli/lovaris-cli" check "$BUILD_DIR/examples/school.tbl"
+program=("$BUILD_DIR/src/ui/lovaris" "$BUILD_DIR/examples/school.tbl")
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  exec "${program[@]}"
+fi
+# No display: run on a virtual one.
+exec xvfb-run -a "${program[@]}"

@@ -27,7 +27,13 @@ int WindowStateCode(const QWidget* window) {
     return kWindowNormal;
 }
 
-TMdiTable::TMdiTable(QWidget* mainWindow, QMdiArea* area) : QObject(mainWindow), mainWindow_(mainWindow), area_(area) {}
+TMdiTable::TMdiTable(QWidget* mainWindow, QMdiArea* area) : QObject(mainWindow), mainWindow_(mainWindow), area_(area) {
+    // An editor that becomes active rebuilds its lists from the other collections.
+    connect(area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
+        for (std::size_t k = 0; k < windows_.size(); ++k)
+            if (window && windows_[k] == window) editors_[k]->Activated();
+    });
+}
 
 TMdiTable::~TMdiTable() { destroyEditors(); }
 

@@ -24,6 +24,7 @@
 #include "TTblAboutDlg.h"
 #include "core/common/MessageFormat.h"
 #include "ui/data/EditorWindow.h"
+#include "ui/data/TTestDataDlg.h"
 
 namespace lovaris::ui {
 namespace {
@@ -87,6 +88,8 @@ TPrgMdiFrame::~TPrgMdiFrame() {
 }
 
 QAction* TPrgMdiFrame::command(const QString& name) const { return findChild<QAction*>(name); }
+
+TTestDataDlg* TPrgMdiFrame::checkWindow() const { return checkWindow_; }
 
 QString TPrgMdiFrame::ProjectFolder() const {
     const QDir programFolder(QCoreApplication::applicationDirPath());
@@ -319,7 +322,17 @@ void TPrgMdiFrame::ProjectParamsMenuClick() {
 void TPrgMdiFrame::ExitMenuClick() { close(); }
 
 void TPrgMdiFrame::TestDataOnClick() {
-    // The data check window comes with the data check.
+    if (!project_) return;
+    BusyCursor busy;
+    if (!checkWindow_) {
+        checkWindow_ = new TTestDataDlg(this);
+        // 0xB0DB: the data check window was closed.
+        connect(checkWindow_, &TTestDataDlg::closed, this, [this] { checkWindow_ = nullptr; });
+    }
+    checkWindow_->showNormal();
+    checkWindow_->raise();
+    QApplication::processEvents();
+    if (checkWindow_) checkWindow_->runChecks(project_->document().project());
 }
 
 void TPrgMdiFrame::ChildMenuOnClick() {

@@ -4,6 +4,7 @@
 // and every project command.
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <functional>
 #include <memory>
@@ -20,6 +21,7 @@ class QToolBar;
 namespace lovaris::ui {
 
 class TMdiTable;
+class TTestDataDlg;
 struct FrameCommand;
 struct FrameMenu;
 
@@ -36,6 +38,7 @@ public:
 
     TMdiTable* project() const { return project_.get(); }
     bool planning() const { return planning_; }
+    TTestDataDlg* checkWindow() const;
     QMdiArea* clientArea() const { return area_; }
     // A menu item or toolbar button by its object name.
     QAction* command(const QString& name) const;
@@ -92,6 +95,7 @@ private:
     bool planning_ = false;
     QMetaObject::Connection activation_;
     QActionGroup* regimeButtons_ = nullptr;
+    QPointer<TTestDataDlg> checkWindow_;  // the open data check window
 };
 
 }  // namespace lovaris::ui

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QLocale>
+#include <QScreen>
 #include <QStringList>
 
 #include "AppIcons.h"
@@ -18,6 +19,8 @@ int main(int argc, char** argv) {
     ui::InstallContextHelpKey();
 
     ui::TPrgMdiFrame frame;
+    // Filled to the screen first: without a window manager "maximized" is only a wish.
+    frame.setGeometry(frame.screen()->availableGeometry());
     frame.showMaximized();
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() > 1) frame.OpenProjectFile(arguments.at(1));
