@@ -31,6 +31,45 @@ enum class EditorText : int {
     MoveDialogYesHint,
     MoveDialogCancel,
     MoveDialogCancelHint,
+
+    // Item selection dialog
+    SelectDialogCaption = 31150,
+    SelectDialogYesHint,
+    SelectDialogCancelHint,
+    SelectDialogShortForm,
+
+    // Labels shared by several editors
+    NameLabel = 31200,
+    SpecializationLabel,
+    StrictLabel,
+    BusyLabel,
+    AttachedRoomLabel,
+
+    // Rooms
+    SeatsLabel = 31300,
+    GroupsLabel,
+
+    // Subjects
+    CoefficientLabel = 31400,
+    WishedRoomsLabel,
+    AllRoomsLabel,
+    WishedRoomAddHint,
+    WishedRoomRemoveHint,
+    WishedRoomRaiseHint,
+    WishedRoomLowerHint,
+
+    // Classes
+    ChildrenLabel = 31500,
+    StartingLessonsLabel,
+    StageLabel,
+    SpecializationPage,
+    BusyPage,
+    ParallelsPage,
+
+    // Teachers
+    TeacherNameLabel = 31600,
+    FreeDaysLabel,
+    PlannedHoursLabel,
 };
 
 }  // namespace lovaris

@@ -1,6 +1,5 @@
 #include "NameList.h"
 
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
@@ -13,8 +12,9 @@ NameList::NameList(int maxLength, QWidget* parent) : QComboBox(parent) {
     setInsertPolicy(QComboBox::NoInsert);
     setDuplicatesEnabled(true);
     setCompleter(nullptr);
+    // Some Qt versions select an entry matching the text when editing finishes.
+    disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
     lineEdit()->setMaxLength(maxLength);
-    lineEdit()->installEventFilter(this);
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     setMinimumContentsLength(20);
     connect(lineEdit(), &QLineEdit::textEdited, this, &NameList::nameTyped);
@@ -28,15 +28,6 @@ NameList::NameList(int maxLength, QWidget* parent) : QComboBox(parent) {
             setCurrentIndex(index);
         }
     });
-}
-
-bool NameList::eventFilter(QObject* watched, QEvent* event) {
-    // Enter in the text would select an entry of the same name; it only ends typing.
-    if (watched == lineEdit() && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) return true;
-    }
-    return QComboBox::eventFilter(watched, event);
 }
 
 void NameList::setEntries(const ListEntries& entries) {

@@ -30,9 +30,6 @@ signals:
     // The user chose another record's entry.
     void recordChosen(int id);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     int insertSorted(int id, const QString& text);
     void removeEntriesOf(int id);

@@ -63,8 +63,10 @@ TWeeking::TWeeking(QWidget* parent) : QTableView(parent), model_(new BusyTableMo
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setFocusPolicy(Qt::StrongFocus);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(22);
+    verticalHeader()->setMinimumSectionSize(22);
+    // The rows share the height; below their least height the table scrolls.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(this, &QTableView::clicked, this, [this](const QModelIndex& index) {
         if (index.isValid()) emit slotClicked(BusyTableModel::slotOf(index));

@@ -16,6 +16,7 @@ namespace lovaris::ui {
 EditorWindow::EditorWindow(EditorKind kind, int helpContext, ProjectParams& params, QWidget* parent)
     : QWidget(parent), kind_(kind), helpContext_(helpContext), params_(params) {
     setProperty("helpContext", helpContext);
+    setProperty("tag", static_cast<int>(kind));
 }
 
 void EditorWindow::ShowRecord(int position) {
@@ -51,7 +52,8 @@ void EditorWindow::RemoveCurrentRecord() {
 
 void EditorWindow::MoveCurrentRecord() {
     if (current_ < 0) return;
-    const int chosen = TMoveRecDlg::choose(this, recordNames());
+    TMoveRecDlg dialog(this, recordNames());
+    const int chosen = dialog.run();
     if (chosen <= 0) return;
     const int moved = moveRecord(current_, chosen - 1);
     if (moved < 0) return;

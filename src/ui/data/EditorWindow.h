@@ -33,6 +33,9 @@ public:
     virtual void ResizeBusyTable() {}
     // The window became the active one: reference lists are rebuilt from their collections.
     virtual void Activated() {}
+    // The collection was filled anew (a project was read): lists are rebuilt and the
+    // first record is shown.
+    virtual void Reload() { ShowRecord(recordCount() > 0 ? 0 : -1); }
 
     // The common commands, also reachable from tests.
     void AddRecord();
