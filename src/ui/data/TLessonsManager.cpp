@@ -54,8 +54,9 @@ TLessonsManager::TLessonsManager(Project& project, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(makeCommandBar(false));
-    layout->addWidget(makeLessonFields(), 1);
+    layout->addWidget(makeLessonFields());
     layout->addWidget(makeSubgroupPanel());
+    layout->addStretch(1);
     ResizeBusyTable();
     ShowRecord(project_.lessons.empty() ? -1 : 0);
 }
@@ -83,6 +84,8 @@ QWidget* TLessonsManager::makeLessonFields() {
     busyTable_ = new TWeeking(box);
     busyTable_->setObjectName(QStringLiteral("busyTable"));
     busyTable_->setProperty("helpContext", 305);
+    // Taller than its lessons it would only show an empty strip.
+    busyTable_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Maximum);
     busyTable_->setStateSource([this](int slot) {
         const auto* l = lesson();
         return l ? ByteBusyCellState(l->busy.get(slot)) : kCellFree;
