@@ -198,6 +198,7 @@ void TMdiTable::createEditors() {
 
 void TMdiTable::destroyEditors() {
     reporting_ = false;
+    disconnect(area_, nullptr, this, nullptr);
     for (int k = kEditorKinds - 1; k >= 0; --k) {
         QMdiSubWindow* window = windows_[static_cast<std::size_t>(k)];
         if (!window) continue;

@@ -262,6 +262,8 @@ bool TPrgMdiFrame::replaceProject(const QString& fileName, bool create) {
 }
 
 void TPrgMdiFrame::closeProject() {
+    // The check window reads the project while it fills its pages; it goes with it.
+    if (checkWindow_) checkWindow_->close();
     project_.reset();
     setWindowTitle(Res(TextId::AppTitle));
 }
