@@ -212,6 +212,26 @@ private slots:
         QVERIFY(project()->modified());
     }
 
+    void editorWindowStatesAreKeptInTheProject() {
+        const QString file = makeProject(QStringLiteral("school.tbl"));
+        openProject(file);
+        QMdiSubWindow* lessons = project()->editorWindow(EditorKind::Lessons);
+        frame_->clientArea()->setActiveSubWindow(lessons);
+        lessons->showMaximized();
+        QVERIFY(project()->modified());
+        project()->editorWindow(EditorKind::Rooms)->close();
+        QTRY_VERIFY(!frame_->command(QStringLiteral("roomsWindowItem"))->isChecked());
+        trigger("saveProjectItem");
+        trigger("closeProjectItem");
+
+        openProject(file);
+        QVERIFY(project()->editorWindow(EditorKind::Lessons)->isMaximized());
+        QVERIFY(!project()->editorWindow(EditorKind::Rooms)->isVisible());
+        QVERIFY(!frame_->command(QStringLiteral("roomsWindowItem"))->isChecked());
+        QVERIFY(frame_->command(QStringLiteral("subjectsWindowItem"))->isChecked());
+        QVERIFY(!project()->modified());
+    }
+
     void closingWithUnsavedChangesAsks_data() {
         QTest::addColumn<QString>("answer");
         QTest::addColumn<bool>("closed");
