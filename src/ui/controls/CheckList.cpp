@@ -1,10 +1,15 @@
 #include "CheckList.h"
 
 #include <QSignalBlocker>
+#include <algorithm>
 
 namespace lovaris::ui {
 
 CheckList::CheckList(QWidget* parent) : QListWidget(parent) {
+    // Short entries (class names) fill rows of equal cells rather than one long strip.
+    setFlow(QListView::LeftToRight);
+    setWrapping(true);
+    setResizeMode(QListView::Adjust);
     connect(this, &QListWidget::itemChanged, this, &CheckList::checksChanged);
 }
 
@@ -17,6 +22,9 @@ void CheckList::setEntries(const ListEntries& entries, const QList<int>& checked
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
         item->setCheckState(checked.contains(e.id) ? Qt::Checked : Qt::Unchecked);
     }
+    int widest = 0;
+    for (const auto& e : entries) widest = std::max(widest, fontMetrics().horizontalAdvance(e.text));
+    setGridSize(QSize(widest + 44, fontMetrics().height() + 8));
 }
 
 void CheckList::setChecked(const QList<int>& checked) {

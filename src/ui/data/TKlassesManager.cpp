@@ -43,7 +43,7 @@ TKlassesManager::TKlassesManager(Project& project, QWidget* parent)
     connect(stageList_, &QComboBox::currentIndexChanged, this, [this](int index) {
         edit([index](TKlassItem& k) { k.stage = index < 0 ? 1 : index; });
     });
-    resize(500, 600);
+    resize(520, 480);
     Reload();
 }
 

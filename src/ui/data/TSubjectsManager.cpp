@@ -79,6 +79,9 @@ QWidget* TSubjectsManager::makeRoomLists() {
     grid->addWidget(allRoomsList_, 1, 2);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(2, 1);
+    // Tab follows the screen: recommended rooms, the buttons between, then all rooms.
+    QWidget* order[] = {wishedList_, addRoomButton_, removeRoomButton_, raiseRoomButton_, lowerRoomButton_, allRoomsList_};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
     connect(wishedList_, &QListWidget::currentRowChanged, this, &TSubjectsManager::updateRoomButtons);
     connect(allRoomsList_, &QListWidget::currentRowChanged, this, &TSubjectsManager::updateRoomButtons);
