@@ -1,3 +1,0 @@
-file(REMOVE_RECURSE
-  "liblovaris_core.a"
-)
