@@ -382,14 +382,14 @@ def build():
 
     rooms = [{
         "id": i, "name": name, "seats": seats, "maxGroups": groups,
-        "specialization": spec, "generalUse": 0 if strict else 1, "busy": [],
-    } for i, (name, seats, spec, strict, groups) in enumerate(ROOMS)]
+        "specialization": specialization, "generalUse": 0 if strict else 1, "busy": [],
+    } for i, (name, seats, specialization, strict, groups) in enumerate(ROOMS)]
 
     subjects = [{
         "id": i, "name": name, "sanitaryCoefficient": coefficient,
-        "specialization": spec, "generalUse": 0 if strict else 1,
+        "specialization": specialization, "generalUse": 0 if strict else 1,
         "wishedRooms": [room_id[r] for r in wished],
-    } for i, (name, coefficient, spec, strict, wished) in enumerate(SUBJECTS)]
+    } for i, (name, coefficient, specialization, strict, wished) in enumerate(SUBJECTS)]
 
     classes = []
     class_busy = {}
