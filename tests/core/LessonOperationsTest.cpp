@@ -40,10 +40,10 @@ protected:
         auto& l = project.lessons.add();
         l.klass = klass;
         l.subgroups.clear();
-        for (const auto& spec : subgroups) {
+        for (const auto& definition : subgroups) {
             TLessonSubItem sub;
-            sub.subject = spec.subject;
-            sub.teacher = spec.teacher;
+            sub.subject = definition.subject;
+            sub.teacher = definition.teacher;
             l.subgroups.push_back(sub);
         }
         l.setSpread(spread);

@@ -99,30 +99,30 @@ QString TPrgMdiFrame::ProjectFolder() const {
 
 // ---- menus and toolbars ---------------------------------------------------------------
 
-QAction* TPrgMdiFrame::makeAction(QObject* owner, const FrameCommand& spec) {
-    auto* action = new QAction(Res(spec.text), owner);
-    action->setObjectName(QString::fromLatin1(spec.name));
-    action->setToolTip(Res(spec.text));
-    action->setProperty("helpContext", spec.help);
-    if (spec.tag >= 0) action->setData(spec.tag);
-    if (spec.keys) action->setShortcut(QKeySequence(QString::fromLatin1(spec.keys)));
-    if (spec.glyph != Glyph::None) action->setIcon(GlyphIcon(spec.glyph));
-    action->setCheckable(spec.flags & kCheckable);
-    action->setChecked(spec.flags & kChecked);
-    action->setEnabled(!(spec.flags & kDisabled));
-    if (spec.handler) connect(action, &QAction::triggered, this, spec.handler);
+QAction* TPrgMdiFrame::makeAction(QObject* owner, const FrameCommand& entry) {
+    auto* action = new QAction(Res(entry.text), owner);
+    action->setObjectName(QString::fromLatin1(entry.name));
+    action->setToolTip(Res(entry.text));
+    action->setProperty("helpContext", entry.help);
+    if (entry.tag >= 0) action->setData(entry.tag);
+    if (entry.keys) action->setShortcut(QKeySequence(QString::fromLatin1(entry.keys)));
+    if (entry.glyph != Glyph::None) action->setIcon(GlyphIcon(entry.glyph));
+    action->setCheckable(entry.flags & kCheckable);
+    action->setChecked(entry.flags & kChecked);
+    action->setEnabled(!(entry.flags & kDisabled));
+    if (entry.handler) connect(action, &QAction::triggered, this, entry.handler);
     return action;
 }
 
-QMenu* TPrgMdiFrame::buildMenu(const FrameMenu& spec) {
-    auto* menu = new QMenu(Res(spec.caption), this);
-    menu->setObjectName(QString::fromLatin1(spec.name));
-    menu->setProperty("helpContext", spec.help);
-    menu->menuAction()->setObjectName(QString::fromLatin1(spec.name) + QStringLiteral("Action"));
+QMenu* TPrgMdiFrame::buildMenu(const FrameMenu& entry) {
+    auto* menu = new QMenu(Res(entry.caption), this);
+    menu->setObjectName(QString::fromLatin1(entry.name));
+    menu->setProperty("helpContext", entry.help);
+    menu->menuAction()->setObjectName(QString::fromLatin1(entry.name) + QStringLiteral("Action"));
     menu->setToolTipsVisible(false);
     QMenu* target = menu;
-    for (int i = 0; i < spec.count; ++i) {
-        const FrameCommand& item = spec.items[i];
+    for (int i = 0; i < entry.count; ++i) {
+        const FrameCommand& item = entry.items[i];
         if (item.flags & kSeparatorBefore) target->addSeparator();
         if (item.flags & kSubmenuBegin) {
             target = menu->addMenu(Res(item.text));

@@ -73,9 +73,9 @@ protected:
 
 private:
     void buildCommands();
-    QMenu* buildMenu(const FrameMenu& spec);
+    QMenu* buildMenu(const FrameMenu& entry);
     QToolBar* buildToolbar(const char* name, std::pair<const FrameCommand*, int> buttons);
-    QAction* makeAction(QObject* owner, const FrameCommand& spec);
+    QAction* makeAction(QObject* owner, const FrameCommand& entry);
     void showMode(bool planning);
     void listenToActivation(bool on);
     bool isOpenProject(const QString& fileName) const;
