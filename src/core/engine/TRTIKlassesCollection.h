@@ -8,6 +8,7 @@
 #include "../data/RecordCollection.h"
 #include "../data/TKlassItem.h"
 #include "../data/TLessonItem.h"
+#include "../data/TTeacherItem.h"
 #include "LinkSet.h"
 #include "PlanningRooms.h"
 #include "PlanningState.h"

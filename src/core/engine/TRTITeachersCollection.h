@@ -51,6 +51,8 @@ public:
     const ProjectParams& params() const { return *params_; }
 
 private:
+    // Teachers sharing an attached room get enough lessons between them today.
+    void SpreadPartnersLoad(int day, int plannedDays);
     std::vector<std::vector<int>> GroupComponents() const;
     void WalkGroup(int teacher, std::vector<int>& row, std::vector<bool>& taken) const;
 
