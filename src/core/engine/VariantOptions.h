@@ -9,14 +9,6 @@
 
 namespace lovaris {
 
-// How many of a teacher's wishes the planning honours.
-enum class WishesMode : std::uint16_t {
-    All = 1,
-    MediumAndHigh = 2,
-    HighOnly = 3,
-    None = 4,
-};
-
 struct VariantOptions {
     static constexpr std::size_t kRecordSize = 112;
     static constexpr std::size_t kCommentField = 81;
@@ -27,7 +19,8 @@ struct VariantOptions {
     std::string comment;           // one line, at most 80 characters
     std::uint16_t maxVariantsPerDay = 10;
     std::uint16_t maxTeacherWindows = 1;
-    std::uint16_t wishesMode = static_cast<std::uint16_t>(WishesMode::MediumAndHigh);
+    // 1 every wish, 2 medium and high priority, 3 high priority only, 4 no wishes.
+    std::uint16_t wishesMode = 2;
     std::uint16_t parallelWeight = 30;  // 0..100
     std::uint16_t sanitaryWeight = 30;
     std::uint16_t teacherBusyWeight = 40;
