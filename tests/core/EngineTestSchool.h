@@ -6,7 +6,8 @@
 
 #include "core/data/Project.h"
 #include "core/engine/TRTIKlassesCollection.h"
-#include "core/engine/VariantDayReader.h"
+#include "core/engine/OptimisationVariant.h"
+#include "core/engine/TRTITeachersCollection.h"
 
 namespace lovaris::test {
 
@@ -64,7 +65,7 @@ public:
 };
 
 // Hours placed by (class, day, lesson number); everything else is empty.
-class FakeVariant : public VariantDayReader {
+class FakeVariant : public OptimisationVariant {
 public:
     explicit FakeVariant(const TRTIKlassesCollection& klasses) : klasses_(klasses) {}
 
@@ -96,6 +97,49 @@ public:
             }
         return longest;
     }
+
+    void ClearDay(int day) override {
+        for (auto* grid : {&clean_, &draft_}) std::erase_if(*grid, [day](const auto& e) { return std::get<1>(e.first) == day; });
+    }
+    void PlaceDayFromPositions(int day) override {
+        for (int k = 0; k < klasses_.count(); ++k) {
+            int draftNumber = 1;
+            const auto& klass = klasses_.at(k);
+            for (int pass = 0; pass < 2; ++pass)
+                for (int l = 0; l < klass.lessonCount(); ++l) {
+                    const auto& lesson = klass.lesson(l);
+                    const int hours = lesson.hoursToday();
+                    const int start = lesson.fixed ? lesson.fixedStart : lesson.plannedStart;
+                    if (hours <= 0 || (start != 0) != (pass == 0)) continue;
+                    if (start != 0) {
+                        place(k, day, start, hours, l);
+                    } else {
+                        place(k, day, draftNumber, hours, l, false);
+                        draftNumber += hours;
+                    }
+                }
+        }
+    }
+    int GroupWindowsTotal() const override {
+        const auto& teachers = klasses_.teachers();
+        int windows = 0;
+        for (int t : teachers.groups.row(klasses_.state().selectedGroup)) {
+            std::vector<int> taught;
+            for (const auto& [key, hour] : clean_) {
+                if (std::get<1>(key) != klasses_.state().currentDay) continue;
+                for (const auto& sub : klasses_.at(std::get<0>(key)).lesson(hour.lessonIndex).subgroups)
+                    if (sub.teacher == t) taught.push_back(std::get<2>(key));
+            }
+            if (taught.empty()) continue;
+            std::sort(taught.begin(), taught.end());
+            taught.erase(std::unique(taught.begin(), taught.end()), taught.end());
+            windows += taught.back() - taught.front() + 1 - static_cast<int>(taught.size());
+        }
+        return windows;
+    }
+    // The lesson at (class, day, number) of the clean copy, -1 when none.
+    int cleanLesson(int klass, int day, int lesson) const { return CleanHour(klass, day, lesson).lessonIndex; }
+    int draftLesson(int klass, int day, int lesson) const { return DraftHour(klass, day, lesson).lessonIndex; }
 
 private:
     using Key = std::tuple<int, int, int>;

@@ -46,6 +46,11 @@ constexpr Entry kMessages[] = {
     {static_cast<T>(10116), "Естествознание"},
     {T::GroupWord, "Группа"},
     {T::SeparatedHoursMissing, "\"отделены\" часы, отсутствующие в раскладке."},
+    {T::PlacementImpossible, "Расстановка указанных уроков невозможна."},
+    {T::PlacementImpossibleShowBest,
+     "Расстановка указанных уроков невозможна. Будет показан лучший промежуточный вариант расстановки."},
+    {T::PlacementAbortedShowBest, "Расстановка прервана. Будет показан лучший промежуточный вариант расстановки."},
+    {T::NoVariantsForClass, "Нет вариантов расстановки уроков для класса %hs."},
 
     {T::FileOpenError, "Ошибка при открытии файла %hs."},
     {T::FileWriteError, "Ошибка при записи файла %hs."},

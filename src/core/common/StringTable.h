@@ -27,6 +27,12 @@ enum class TextId : int {
     GroupWord = 10138,  // "Группа", as in data check findings
     SeparatedHoursMissing = 10255,
 
+    // Optimisation outcomes
+    PlacementImpossible = 10061,
+    PlacementImpossibleShowBest = 10075,
+    PlacementAbortedShowBest = 10076,
+    NoVariantsForClass = 10147,  // %hs: the class name
+
     FileOpenError = 20001,
     FileWriteError,
     ProjectModifiedAskSave,

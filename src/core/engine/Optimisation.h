@@ -1,0 +1,83 @@
+#pragma once
+// The optimisation of the selected day: every class's day variants are listed, then a
+// depth-first search over the classes (fewest variants first) combines variants that
+// can stand together. The search is resumable: next() runs until the next event and
+// returns it; calling it again continues ("Продолжить").
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "../common/StringTable.h"
+#include "DayVariants.h"
+#include "OptimisationVariant.h"
+#include "RunControl.h"
+#include "TRTIKlassesCollection.h"
+
+namespace lovaris {
+
+enum class OptimisationEvent : int {
+    End = 0,
+    CompleteVariant = 0xB0D5,   // a complete variant has been written into the variant
+    BetterIncomplete = 0xB0E1,  // a better incomplete arrangement has been written
+};
+
+// The message the caller shows when the run has ended; none when a variant was handed over
+// or the run was stopped before its search.
+struct OptimisationOutcome {
+    std::optional<TextId> message;
+    std::string klassName;  // for the message naming a class without variants
+};
+
+class Optimisation {
+public:
+    Optimisation(TRTIKlassesCollection& klasses, OptimisationVariant& variant, RunControl& control);
+
+    OptimisationEvent next();
+    bool ended() const { return phase_ == Phase::Ended; }
+    const OptimisationOutcome& outcome() const { return outcome_; }
+
+    // For the progress table: the classes in search order, the current candidate and
+    // the candidates still open at each position.
+    const std::vector<int>& order() const { return order_; }
+    int currentCandidate(int position) const { return cur_[static_cast<std::size_t>(position)]; }
+    int openCandidates(int position) const { return rem_[static_cast<std::size_t>(position)]; }
+    int bestDepth() const { return bestDepth_; }
+
+private:
+    enum class Phase { Preparing, Searching, Ended };
+    enum class Step { StartPosition, AfterIncomplete, Choice, NextCandidate, Complete, AfterComplete };
+
+    bool Prepare();
+    bool Stopped();
+    void End();
+    int Count(int position) const;
+    bool BitSet(int position, int variant, int laterPosition, int candidate) const;
+    void WriteArrangement(const std::vector<int>& chosen);
+    std::vector<int> ChosenUpTo(int depth) const;
+
+    TRTIKlassesCollection& klasses_;
+    OptimisationVariant& variant_;
+    RunControl& control_;
+    PlanningState& state_;
+    DayVariants dayVariants_;
+
+    Phase phase_ = Phase::Preparing;
+    Step step_ = Step::StartPosition;
+    OptimisationOutcome outcome_;
+    bool noVariantsForClass_ = false;
+
+    std::vector<int> order_;     // class index per position
+    std::vector<int> rowStart_;  // per position
+    std::vector<std::vector<int>> cand_;
+    std::vector<int> cur_;
+    std::vector<int> rem_;
+    std::vector<int> removed_;
+    std::vector<int> undo_;
+    int q_ = 0;
+    int bestDepth_ = -1;
+    int bestWindows_ = 65535;
+    int bestIncompleteWindows_ = 65535;
+    std::vector<int> bestIncomplete_;  // variant numbers of positions 0..bestDepth
+};
+
+}  // namespace lovaris
