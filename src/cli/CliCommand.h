@@ -1,5 +1,7 @@
 #pragma once
 // A command of lovaris-cli: its name, usage and the function that runs it.
+#include <map>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,6 +12,21 @@ namespace lovaris::cli {
 // 2 the input was refused or could not be read.
 enum ExitCode : int { kExitOk = 0, kExitFailure = 1, kExitRefused = 2 };
 
+// An option a command accepts besides its arguments: a flag ("--json") or one
+// followed by its value ("--day 3").
+struct CliOption {
+    std::string_view name;
+    bool takesValue;
+};
+
+// A command line split into its plain arguments and the options given.
+struct CliArguments {
+    std::vector<std::string> plain;
+    std::map<std::string, std::string, std::less<>> options;  // a flag's value is empty
+
+    bool has(std::string_view option) const { return options.find(option) != options.end(); }
+};
+
 struct CliCommand {
     std::string_view name;
     std::string_view arguments;  // "IN.tbl [OUT.json]"
@@ -18,6 +35,9 @@ struct CliCommand {
     std::size_t minArgs;
     std::size_t maxArgs;
     int (*run)(const std::vector<std::string>& args);
+    // Commands with options: the options they accept and the function that runs them.
+    std::span<const CliOption> options = {};
+    int (*runWithOptions)(const CliArguments& args) = nullptr;
 };
 
 extern const CliCommand kNewCommand;
@@ -25,5 +45,8 @@ extern const CliCommand kResaveCommand;
 extern const CliCommand kCheckCommand;
 extern const CliCommand kExportJsonCommand;
 extern const CliCommand kImportJsonCommand;
+extern const CliCommand kVariantNewCommand;
+extern const CliCommand kVariantResaveCommand;
+extern const CliCommand kVariantShowCommand;
 
 }  // namespace lovaris::cli

@@ -12,8 +12,9 @@
 namespace lovaris::cli {
 namespace {
 
-constexpr std::array<const CliCommand*, 5> kCommands = {&kNewCommand, &kResaveCommand, &kCheckCommand,
-                                                        &kExportJsonCommand, &kImportJsonCommand};
+constexpr std::array<const CliCommand*, 8> kCommands = {
+    &kNewCommand,        &kResaveCommand,        &kCheckCommand,        &kExportJsonCommand,
+    &kImportJsonCommand, &kVariantNewCommand, &kVariantResaveCommand, &kVariantShowCommand};
 
 bool isHelp(std::string_view arg) { return arg == "--help" || arg == "-h"; }
 
@@ -21,7 +22,9 @@ std::string toolUsage() {
     std::string text = "Usage: lovaris-cli COMMAND ARGUMENTS...\n\nCommands:\n";
     for (const CliCommand* c : kCommands) {
         std::string line = "  " + std::string(c->name) + " " + std::string(c->arguments);
-        line.resize(std::max<std::size_t>(line.size() + 2, 38), ' ');
+        // A long synopsis gets its summary on the next line.
+        if (line.size() + 2 > 38) line += "\n";
+        line.resize(line.back() == '\n' ? line.size() + 38 : 38, ' ');
         text += line + std::string(c->summary) + "\n";
     }
     text +=
@@ -52,11 +55,27 @@ int runTool(const std::vector<std::string>& args) {
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     for (const auto& arg : rest)
         if (isHelp(arg)) return WriteStdout(commandUsage(*command));
-    for (const auto& arg : rest)
-        if (arg.size() > 1 && arg[0] == '-') return usageError("unknown option '" + arg + "'", commandUsage(*command));
-    if (rest.size() < command->minArgs || rest.size() > command->maxArgs)
+    CliArguments parsed;
+    for (std::size_t i = 0; i < rest.size(); ++i) {
+        const std::string& arg = rest[i];
+        if (arg.size() <= 1 || arg[0] != '-') {
+            parsed.plain.push_back(arg);
+            continue;
+        }
+        const auto option = std::find_if(command->options.begin(), command->options.end(),
+                                         [&](const CliOption& o) { return o.name == arg; });
+        if (option == command->options.end())
+            return usageError("unknown option '" + arg + "'", commandUsage(*command));
+        if (!option->takesValue) {
+            parsed.options[arg] = "";
+            continue;
+        }
+        if (++i == rest.size()) return usageError("option '" + arg + "' needs a value", commandUsage(*command));
+        parsed.options[arg] = rest[i];
+    }
+    if (parsed.plain.size() < command->minArgs || parsed.plain.size() > command->maxArgs)
         return usageError("wrong number of arguments", commandUsage(*command));
-    return command->run(rest);
+    return command->runWithOptions ? command->runWithOptions(parsed) : command->run(parsed.plain);
 }
 
 }  // namespace

@@ -18,6 +18,15 @@ VariantCatalog MakeSampleCatalog() {
     return c;
 }
 
+VariantCatalog MakeChangedSampleCatalog() {
+    VariantCatalog c = MakeSampleCatalog();
+    c.lessonsPerDay = 8;
+    c.classes[0].lessons[1].spread = {1, 1, 1};
+    c.classes = {c.classes[2], {40, {SampleLesson(7, {1, 2})}}, c.classes[0]};
+    c.roomIds = {103, 102, 100};
+    return c;
+}
+
 void PutBlock(TTableVarItem& variant, int klass, int day, int lessonIndex, int start, int hours, bool draft) {
     for (int n = start; n < start + hours; ++n) {
         const LessonSlot slot = LessonSlot::BlockHour(lessonIndex, start, n);

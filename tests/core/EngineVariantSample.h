@@ -11,6 +11,9 @@ namespace lovaris::test {
 // 3 {1} and 1000002 (lesson 2's separated hours, {1}); class 20 has 4 {1,1,1} with
 // two subgroups and 5 {2}; class 30 has 6 {1}.
 VariantCatalog MakeSampleCatalog();
+// The sample catalog after edits of the project: eight lessons a day, classes in
+// another order, class 20 gone and class 40 new, lesson 2 spread 1+1+1, room 101 gone.
+VariantCatalog MakeChangedSampleCatalog();
 VariantLesson SampleLesson(std::int32_t id, std::vector<int> spread, int subgroups = 1);
 
 // Writes a block of `hours` hours of the lesson from `start` into one layer.

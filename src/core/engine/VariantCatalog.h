@@ -10,8 +10,6 @@ namespace lovaris {
 // A lesson of a class's planning list. A separated lesson carries its parent's
 // ID + 1000000 and the separated hours as its spread.
 struct VariantLesson {
-    static constexpr std::int32_t kSeparatedIdOffset = 1000000;
-
     std::int32_t id = -1;
     int subgroupCount = 1;
     std::vector<int> spread;  // hours of each day block

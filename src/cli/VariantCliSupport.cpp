@@ -1,0 +1,26 @@
+#include "VariantCliSupport.h"
+
+#include "CliCommand.h"
+#include "CliSupport.h"
+#include "core/engine/VariantSessionCatalog.h"
+
+namespace lovaris::cli {
+
+int OpenPlanningProject(const std::string& path, PlanningProject& project) {
+    if (const int status = OpenProject(path, project.document); status != kExitOk) return status;
+    project.session = std::make_unique<PlanningSession>(project.document.project());
+    project.catalog = MakeVariantCatalog(*project.session);
+    return kExitOk;
+}
+
+int OpenVariant(const std::string& path, const VariantCatalog& catalog, LoadedVariant& variant) {
+    const FileOutcome outcome = OpenVariantFile(path, catalog, variant);
+    return outcome.ok ? kExitOk : ReportFailure(outcome.message, kExitRefused);
+}
+
+int SaveVariant(const std::string& path, const LoadedVariant& variant) {
+    const FileOutcome outcome = SaveVariantFile(path, variant.variant, variant.options, variant.options.startingDay());
+    return outcome.ok ? kExitOk : ReportFailure(outcome.message, kExitFailure);
+}
+
+}  // namespace lovaris::cli

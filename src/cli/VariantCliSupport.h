@@ -1,0 +1,27 @@
+#pragma once
+// What the variant commands share: a project opened for planning, and opening and
+// saving its variant files with the exit status that goes with each failure.
+#include <memory>
+#include <string>
+
+#include "core/data/ProjectDocument.h"
+#include "core/engine/PlanningSession.h"
+#include "core/engine/VariantFile.h"
+
+namespace lovaris::cli {
+
+// The planning copies refer to the project: keep this where it was opened.
+struct PlanningProject {
+    ProjectDocument document;
+    std::unique_ptr<PlanningSession> session;
+    VariantCatalog catalog;
+};
+
+// kExitRefused with the system's message when the project file is refused.
+int OpenPlanningProject(const std::string& path, PlanningProject& project);
+// kExitRefused with the system's message when the variant file is refused or unreadable.
+int OpenVariant(const std::string& path, const VariantCatalog& catalog, LoadedVariant& variant);
+// Saves with the day the variant was shown on; kExitFailure when it cannot be written.
+int SaveVariant(const std::string& path, const LoadedVariant& variant);
+
+}  // namespace lovaris::cli
