@@ -114,6 +114,31 @@ TEST_F(EngineVariantPlanning, PlaceDayFromPositionsWritesStartedLessonsCleanAndT
     EXPECT_EQ(variant.GetDraftSlot(kA, 2, 1).lessonIndex, kRussianA);
 }
 
+TEST_F(EngineVariantPlanning, APlacedDayReadsBackIntoThePlanningStates) {
+    session.state().currentDay = 1;
+    auto& a = session.klasses().at(kA);
+    a.lesson(kRussianA).chosenEntry = 1;
+    a.lesson(kRussianA).plannedStart = 4;
+    a.lesson(kMathsA).chosenEntry = 1;
+    const LessonRef ivanova = a.lesson(kMathsA).subgroups[0].copyRef;
+    session.teachers().at(ivanova.owner).copy(ivanova.lesson).critical = true;
+    planning.PlaceDayFromPositions(1);
+
+    for (int c = 0; c < session.klasses().count(); ++c) session.klasses().ResetDay(c, true);
+    for (int t = 0; t < session.teachers().count(); ++t) session.teachers().ResetDay(t);
+    session.klasses().MarkFixedLessonsOfDay(planning, 1, -1);
+    const auto& russian = a.lesson(kRussianA);
+    EXPECT_TRUE(russian.fixed);
+    EXPECT_EQ(russian.fixedStart, 4);
+    EXPECT_EQ(russian.fixedHours, 1);
+    const auto& maths = a.lesson(kMathsA);
+    EXPECT_FALSE(maths.fixed);
+    EXPECT_EQ(maths.plannedStart, 0);
+    EXPECT_EQ(maths.chosenHours(), 2);
+    EXPECT_TRUE(maths.critical);
+    EXPECT_TRUE(session.teachers().at(ivanova.owner).copy(ivanova.lesson).critical);
+}
+
 TEST_F(EngineVariantPlanning, PlaceLinkedLessonWritesEveryLessonOfTheLinkSet) {
     put(kB, 3, kRussianB, 1, 1, true);
     planning.PlaceLinkedLesson(kA, kPeA, true, 3, 0, 1);
