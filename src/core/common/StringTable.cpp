@@ -138,6 +138,19 @@ constexpr Entry kMessages[] = {
     {T::CheckTeacherHoursBegin, "суммарное количество часов ("},
     {T::CheckTeacherHoursMiddle, ") не совпадает с требуемым по уч. плану ("},
     {T::CheckTeacherHoursEnd, ")."},
+
+    {T::TeacherGroupsCaption, "Группы учителей"},
+    {T::WholeWeek, "вся неделя"},
+    {T::AttachGroupWord, "Группу"},
+    {T::TeacherDraftNoSpaceBegin, "В черновике учителя "},
+    {T::ClassDraftNoSpaceBegin, "В черновике класса "},
+    {T::DraftNoSpaceEnd, " недостаточно места."},
+    {T::WeekdayMonday, "понедельник"},
+    {static_cast<T>(20721), "вторник"},
+    {static_cast<T>(20722), "среда"},
+    {static_cast<T>(20723), "четверг"},
+    {static_cast<T>(20724), "пятница"},
+    {T::WeekdaySaturday, "суббота"},
 };
 
 }  // namespace
@@ -149,6 +162,11 @@ std::span<const TextEntry> MessageTexts() {
         return out;
     }();
     return table;
+}
+
+std::string WeekdayLongName(int day) {
+    if (day < 1 || day > 6) return {};
+    return LoadResText(static_cast<int>(TextId::WeekdayMonday) + day - 1);
 }
 
 std::string LoadResText(int id) {

@@ -114,7 +114,22 @@ enum class TextId : int {
     CheckTeacherHoursBegin,
     CheckTeacherHoursMiddle,
     CheckTeacherHoursEnd,
+
+    // Teacher group dialogs and their commands
+    TeacherGroupsCaption = 20700,  // "Группы учителей", then ": " and the day or the week
+    WholeWeek,                     // "вся неделя"
+    AttachGroupWord,               // "Группу", as in "Присоединить: Группу 2"
+    // "В черновике учителя " + name + " (" + weekday + ")" + " недостаточно места."
+    TeacherDraftNoSpaceBegin,
+    ClassDraftNoSpaceBegin,
+    DraftNoSpaceEnd,
+    // Long weekday names as the system gives them, not capitalised
+    WeekdayMonday = 20720,  // ... WeekdaySaturday = 20725
+    WeekdaySaturday = 20725,
 };
+
+// The long name of day 1..6, not capitalised; empty for any other day.
+std::string WeekdayLongName(int day);
 
 inline TextId specializationTextId(int number) { return static_cast<TextId>(static_cast<int>(TextId::Specialization0) + number); }
 

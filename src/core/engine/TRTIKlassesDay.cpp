@@ -41,7 +41,8 @@ void TRTIKlassesCollection::FixLessonWithLinks(int klass, int lesson, int hours)
         allInGroup = allInGroup && member;
     }
     copy.inGroup = anyInGroup;
-    const bool whollyInGroup = state_->groupCommandActive && allInGroup;
+    // A lesson nobody teaches is no group's.
+    const bool whollyInGroup = state_->groupCommandActive && anyInGroup && allInGroup;
 
     if (copy.plannedStart == 0 || whollyInGroup) {
         copy.fixed = false;

@@ -44,6 +44,8 @@ public:
     // Day mode drops teachers without a lesson on the selected day and is rebuilt on
     // every call; week mode is built once and cached.
     void BuildTeacherGroups(const VariantDayReader& variant, bool weekMode);
+    // The next week-mode call builds the week grouping afresh.
+    void DiscardWeekGroups() { weekGroupsBuilt_ = false; }
 
     // The hours of `day` closed for the teacher, within the lessons per day.
     int ClosedHoursOnDay(int teacher, int day) const;
