@@ -9,8 +9,9 @@
 namespace lovaris::cli {
 
 // 0 success, 1 any other failure (usage, an output that cannot be written),
-// 2 the input was refused or could not be read.
-enum ExitCode : int { kExitOk = 0, kExitFailure = 1, kExitRefused = 2 };
+// 2 the input was refused or could not be read, 3 a planning run found no
+// complete result.
+enum ExitCode : int { kExitOk = 0, kExitFailure = 1, kExitRefused = 2, kExitNoResult = 3 };
 
 // An option a command accepts besides its arguments: a flag ("--json") or one
 // followed by its value ("--day 3").
@@ -48,5 +49,7 @@ extern const CliCommand kImportJsonCommand;
 extern const CliCommand kVariantNewCommand;
 extern const CliCommand kVariantResaveCommand;
 extern const CliCommand kVariantShowCommand;
+extern const CliCommand kVariantDraftCommand;
+extern const CliCommand kOptimiseCommand;
 
 }  // namespace lovaris::cli

@@ -12,9 +12,10 @@
 namespace lovaris::cli {
 namespace {
 
-constexpr std::array<const CliCommand*, 8> kCommands = {
-    &kNewCommand,        &kResaveCommand,        &kCheckCommand,        &kExportJsonCommand,
-    &kImportJsonCommand, &kVariantNewCommand, &kVariantResaveCommand, &kVariantShowCommand};
+constexpr std::array<const CliCommand*, 10> kCommands = {
+    &kNewCommand,         &kResaveCommand,        &kCheckCommand,        &kExportJsonCommand,
+    &kImportJsonCommand,  &kVariantNewCommand,    &kVariantResaveCommand, &kVariantShowCommand,
+    &kVariantDraftCommand, &kOptimiseCommand};
 
 bool isHelp(std::string_view arg) { return arg == "--help" || arg == "-h"; }
 
@@ -29,7 +30,8 @@ std::string toolUsage() {
     }
     text +=
         "\n'lovaris-cli COMMAND --help' describes a command.\n"
-        "Exit status: 0 success, 1 failure, 2 input refused or unreadable.\n";
+        "Exit status: 0 success, 1 failure, 2 input refused or unreadable,\n"
+        "3 a planning run found no complete result.\n";
     return text;
 }
 

@@ -148,5 +148,6 @@ std::span<const TextEntry> ShellTexts();    // main window, parameters, message 
 std::span<const TextEntry> EditorTexts();   // data editors and their common dialogs
 std::span<const TextEntry> LessonTexts();   // lessons editor and its dialogs
 std::span<const TextEntry> CheckTexts();    // data check window
+std::span<const TextEntry> RunTexts();      // planning runs
 
 }  // namespace lovaris

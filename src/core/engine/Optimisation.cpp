@@ -27,9 +27,14 @@ bool Optimisation::Prepare() {
     for (int k = 0; k < klasses_.count(); ++k) klasses_.ResetDay(k, true);
     klasses_.MarkFixedLessonsOfDay(variant_, state_.currentDay, -1);
 
+    using Clock = std::chrono::steady_clock;
+    figures_.variantsPerClass.assign(static_cast<std::size_t>(klasses_.count()), 0);
+    const auto listing = Clock::now();
     for (int k = 0; k < klasses_.count(); ++k) {
         if (Stopped()) return false;
         const int found = dayVariants_.EnumerateDayVariants(k);
+        figures_.variantsPerClass[static_cast<std::size_t>(k)] = found;
+        figures_.enumeration = Clock::now() - listing;
         if (state_.abortRequested) return false;
         if (found == -1) {
             noVariantsForClass_ = true;
@@ -44,9 +49,11 @@ bool Optimisation::Prepare() {
     const int n = static_cast<int>(order_.size());
     rowStart_.assign(static_cast<std::size_t>(n), 0);
     for (int j = 2; j < n; ++j) rowStart_[static_cast<std::size_t>(j)] = rowStart_[static_cast<std::size_t>(j - 1)] + Count(j - 1);
+    const auto pairing = Clock::now();
     for (int r = 0; r + 1 < n; ++r) {
-        if (!dayVariants_.ComputeCompatibility(order_, rowStart_, r)) return false;
-        if (Stopped()) return false;
+        const bool computed = dayVariants_.ComputeCompatibility(order_, rowStart_, r);
+        figures_.compatibility = Clock::now() - pairing;
+        if (!computed || Stopped()) return false;
     }
     for (int p = 0; p < n; ++p) {
         auto& table = klasses_.at(order_[static_cast<std::size_t>(p)]).dayVariants;

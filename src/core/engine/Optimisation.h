@@ -3,6 +3,7 @@
 // depth-first search over the classes (fewest variants first) combines variants that
 // can stand together. The search is resumable: next() runs until the next event and
 // returns it; calling it again continues ("Продолжить").
+#include <chrono>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,6 +29,13 @@ struct OptimisationOutcome {
     std::string klassName;  // for the message naming a class without variants
 };
 
+// What the preparation found and how long its two stages took.
+struct OptimisationFigures {
+    std::vector<int> variantsPerClass;  // by class: the listing's result, 0 when not listed
+    std::chrono::nanoseconds enumeration{0};
+    std::chrono::nanoseconds compatibility{0};
+};
+
 class Optimisation {
 public:
     Optimisation(TRTIKlassesCollection& klasses, OptimisationVariant& variant, RunControl& control);
@@ -35,6 +43,7 @@ public:
     OptimisationEvent next();
     bool ended() const { return phase_ == Phase::Ended; }
     const OptimisationOutcome& outcome() const { return outcome_; }
+    const OptimisationFigures& figures() const { return figures_; }
 
     // For the progress table: the classes in search order, the current candidate and
     // the candidates still open at each position.
@@ -64,6 +73,7 @@ private:
     Phase phase_ = Phase::Preparing;
     Step step_ = Step::StartPosition;
     OptimisationOutcome outcome_;
+    OptimisationFigures figures_;
     bool noVariantsForClass_ = false;
 
     std::vector<int> order_;     // class index per position

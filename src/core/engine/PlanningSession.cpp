@@ -24,8 +24,4 @@ void PlanningSession::SetupDay(const VariantDayReader& variant) {
     klasses_.ComputeDayTargets(variant, state_.currentDay);
 }
 
-void PlanningSession::PrepareDayData(const VariantDayReader& variant) {
-    klasses_.ComputeDayTargets(variant, state_.currentDay);
-}
-
 }  // namespace lovaris

@@ -10,6 +10,17 @@
 
 namespace lovaris {
 
+class TTableVarItem;
+class VariantPlanning;
+struct VariantOptions;
+
+// What the details view opens on: a lesson's link set at a lesson number, clean or draft.
+struct SelectedDetail {
+    LinkSet links;
+    int position = 1;
+    bool draft = false;
+};
+
 class PlanningSession {
 public:
     explicit PlanningSession(const Project& project);
@@ -28,11 +39,27 @@ public:
     TRTITeachersCollection& teachers() { return teachers_; }
     const TRTITeachersCollection& teachers() const { return teachers_; }
 
+    // What a new planning window starts from: lesson 0 of class 0 (empty lists
+    // without classes), and an empty variant sized for the classes, lessons per day
+    // and rooms of the copies.
+    SelectedDetail FirstDetail() const;
+    TTableVarItem NewVariant() const;
+    // The variant's lesson lists name the class copies' lessons in the same order, so
+    // that its lesson indexes mean the same lessons here.
+    bool PlansVariant(const TTableVarItem& variant) const;
+    // The variant's wishes mode and its weights as fractions.
+    void ApplyOptions(const VariantOptions& options);
+
     // Readies the selected day: the teachers' closed hours and wish counts, the
     // day-mode teacher groups and the day targets.
     void SetupDay(const VariantDayReader& variant);
-    // The day targets of the selected day (classes, then teachers).
-    void PrepareDayData(const VariantDayReader& variant);
+    // Before an optimisation, a week search or the control: every teacher's free days
+    // taken (judged by the teacher groups with `byGroup`), then the day targets.
+    void PrepareDayData(VariantPlanning& variant, bool byGroup);
+    // The optimisation's preparation taken as offered: the classes keep their hours
+    // and every teacher may get as many windows as it has today, at least
+    // `maxTeacherWindows`.
+    void AcceptPreparation(const VariantPlanning& variant, int maxTeacherWindows);
 
 private:
     const Project& project_;
