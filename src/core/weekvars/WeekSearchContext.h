@@ -1,0 +1,24 @@
+#pragma once
+// What the week variant search reads and writes: the planning copies of classes and
+// teachers, the variant as planning works on it and the planning state whose group
+// settings the search follows.
+#include "../engine/PlanningState.h"
+#include "../engine/TRTIKlassesCollection.h"
+#include "../engine/TRTITeachersCollection.h"
+#include "../engine/VariantPlanning.h"
+
+namespace lovaris {
+
+inline constexpr int kWeekDays = 6;
+
+struct WeekSearchContext {
+    TRTIKlassesCollection& klasses;
+    TRTITeachersCollection& teachers;
+    VariantPlanning& planning;
+    const PlanningState& state;
+
+    int lessonsPerDay() const { return klasses.lessonsPerDay(); }
+    const TTableVarItem& grids() const { return planning.variant(); }
+};
+
+}  // namespace lovaris
