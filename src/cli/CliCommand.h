@@ -51,5 +51,6 @@ extern const CliCommand kVariantResaveCommand;
 extern const CliCommand kVariantShowCommand;
 extern const CliCommand kVariantDraftCommand;
 extern const CliCommand kOptimiseCommand;
+extern const CliCommand kWeekSearchCommand;
 
 }  // namespace lovaris::cli

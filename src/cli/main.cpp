@@ -12,10 +12,11 @@
 namespace lovaris::cli {
 namespace {
 
-constexpr std::array<const CliCommand*, 10> kCommands = {
+constexpr std::array<const CliCommand*, 11> kCommands = {
     &kNewCommand,         &kResaveCommand,        &kCheckCommand,        &kExportJsonCommand,
     &kImportJsonCommand,  &kVariantNewCommand,    &kVariantResaveCommand, &kVariantShowCommand,
-    &kVariantDraftCommand, &kOptimiseCommand};
+    &kVariantDraftCommand, &kOptimiseCommand,
+    &kWeekSearchCommand};
 
 bool isHelp(std::string_view arg) { return arg == "--help" || arg == "-h"; }
 
