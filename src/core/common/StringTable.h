@@ -33,6 +33,12 @@ enum class TextId : int {
     PlacementAbortedShowBest = 10076,
     NoVariantsForClass = 10147,  // %hs: the class name
 
+    // Room assignment questions; "%hs" values in order
+    RoomsTooFewOpen = 20400,  // lesson number, rooms open then, rooms needed
+    RoomsAttachedRoomTaken,   // lesson number, teacher
+    RoomsNoSpecializedRoom,   // lesson number, teacher
+    RoomsNoRoom,              // lesson number, teacher
+
     FileOpenError = 20001,
     FileWriteError,
     ProjectModifiedAskSave,
