@@ -52,5 +52,6 @@ extern const CliCommand kVariantShowCommand;
 extern const CliCommand kVariantDraftCommand;
 extern const CliCommand kOptimiseCommand;
 extern const CliCommand kWeekSearchCommand;
+extern const CliCommand kPlanCommand;
 
 }  // namespace lovaris::cli

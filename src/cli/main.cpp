@@ -12,11 +12,11 @@
 namespace lovaris::cli {
 namespace {
 
-constexpr std::array<const CliCommand*, 11> kCommands = {
+constexpr std::array<const CliCommand*, 12> kCommands = {
     &kNewCommand,         &kResaveCommand,        &kCheckCommand,        &kExportJsonCommand,
     &kImportJsonCommand,  &kVariantNewCommand,    &kVariantResaveCommand, &kVariantShowCommand,
     &kVariantDraftCommand, &kOptimiseCommand,
-    &kWeekSearchCommand};
+    &kWeekSearchCommand, &kPlanCommand};
 
 bool isHelp(std::string_view arg) { return arg == "--help" || arg == "-h"; }
 

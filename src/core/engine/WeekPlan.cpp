@@ -1,0 +1,159 @@
+#include "WeekPlan.h"
+
+#include "../weekvars/WeekVariantSearch.h"
+#include "Optimisation.h"
+#include "OptimisationDayChecks.h"
+#include "TeacherGroupTable.h"
+#include "VariantPlanning.h"
+
+namespace lovaris {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+std::vector<int> NonEmptyGroups(const TeacherGroups& groups) {
+    std::vector<int> rows;
+    for (int g = 0; g < groups.rowCount(); ++g)
+        if (!groups.row(g).empty()) rows.push_back(g);
+    return rows;
+}
+
+// Gives every member pass of a week search the budget afresh and presses "Дальше"
+// when it is spent.
+class MemberPassBudget : public RunControl {
+public:
+    MemberPassBudget(WeekVariantSearch& search, SearchBudget& budget) : search_(search), budget_(budget) {}
+    bool poll() override {
+        if (search_.position() != position_ || search_.pass() != pass_) {
+            position_ = search_.position();
+            pass_ = search_.pass();
+            budget_.start();
+            cut_ = false;
+        }
+        if (!cut_ && budget_.spent()) {
+            search_.requestNextTeacher();
+            cut_ = true;
+            ++cuts;
+        }
+        return false;
+    }
+    int cuts = 0;
+
+private:
+    WeekVariantSearch& search_;
+    SearchBudget& budget_;
+    int position_ = -1;
+    int pass_ = -1;
+    bool cut_ = false;
+};
+
+// An optimisation stops as by "Прервать" once the budget is spent.
+class RunBudget : public RunControl {
+public:
+    explicit RunBudget(SearchBudget& budget) : budget_(budget) { budget_.start(); }
+    bool poll() override { return stopped = stopped || budget_.spent(); }
+    bool stopped = false;
+
+private:
+    SearchBudget& budget_;
+};
+
+void PlanWeekGroups(PlanningSession& session, VariantPlanning& planning, SearchBudget& budget,
+                    WeekPlanResult& result) {
+    auto& state = session.state();
+    state.currentDay = 1;
+    session.PrepareDayData(planning, false);
+    session.teachers().BuildTeacherGroups(planning, true);
+    for (int g : NonEmptyGroups(session.teachers().groups)) {
+        state.selectedGroup = g;
+        session.PrepareDayData(planning, false);
+        WeekVariantSearch search(session, planning);
+        MemberPassBudget control(search, budget);
+        while (search.next(control) == WeekSearchEvent::TeacherDone) {
+        }
+        ++result.weekGroupsSearched;
+        result.weekMembersCut += control.cuts;
+    }
+}
+
+// One group's run on the selected day: its first complete variant, else what the run
+// leaves in the variant (its best incomplete arrangement). True when complete.
+bool OptimiseGroup(PlanningSession& session, VariantPlanning& planning, SearchBudget& budget, bool& cut) {
+    auto& state = session.state();
+    state.foundCount = 0;
+    state.abortRequested = false;
+    state.waitingForContinue = false;
+    state.runInProgress = true;
+    RunBudget control(budget);
+    Optimisation optimisation(session.klasses(), planning, control);
+    bool complete = false;
+    for (OptimisationEvent event = optimisation.next(); event != OptimisationEvent::End && !complete;
+         event = optimisation.next())
+        complete = event == OptimisationEvent::CompleteVariant;
+    state.runInProgress = false;
+    state.waitingForContinue = false;
+    cut = control.stopped;
+    return complete;
+}
+
+void OptimiseDay(PlanningSession& session, VariantPlanning& planning, const VariantOptions& options, int day,
+                 SearchBudget& budget, WeekPlanResult& result) {
+    auto& state = session.state();
+    state.currentDay = day;
+    result.dayComplete[static_cast<std::size_t>(day)] = true;
+    if (planning.variant().IsDayEmpty(day)) return;
+    session.SetupDay(planning);  // the day-mode groups of the day
+    const TeacherGroups groups = session.teachers().groups;
+    for (int g : NonEmptyGroups(groups)) {
+        session.teachers().groups = groups;
+        state.selectedGroup = g;
+        session.PrepareDayData(planning, true);
+        session.AcceptPreparation(planning, options.maxTeacherWindows);
+        // "Прервать оптимизацию?" answered "Нет": the run goes ahead.
+        AnswerEveryQuestionNo questions;
+        if (!CheckDayForOptimisation(session, planning, g, questions).ready()) {
+            ++result.dayRunsRefused;
+            result.dayComplete[static_cast<std::size_t>(day)] = false;
+            continue;
+        }
+        bool cut = false;
+        if (OptimiseGroup(session, planning, budget, cut)) {
+            ++result.dayRunsComplete;
+        } else {
+            ++result.dayRunsIncomplete;
+            result.dayRunsCut += cut ? 1 : 0;
+            result.dayComplete[static_cast<std::size_t>(day)] = false;
+        }
+    }
+}
+
+template <typename Stage>
+void Timed(WeekPlanResult& result, std::string name, Stage&& stage) {
+    const auto started = Clock::now();
+    stage();
+    result.stages.push_back({std::move(name), Clock::now() - started});
+}
+
+}  // namespace
+
+WeekPlanResult PlanWholeWeek(PlanningSession& session, TTableVarItem& variant, const VariantOptions& options,
+                             SearchBudget& budget) {
+    auto& state = session.state();
+    SetStartingGroupSettings(state);
+    state.placeToCleanCopy = false;  // the week search fills the drafts, the optimisation the clean copy
+    session.ApplyOptions(options);
+    VariantPlanning planning(variant, session);
+    WeekPlanResult result;
+
+    Timed(result, "week search", [&] { PlanWeekGroups(session, planning, budget, result); });
+    Timed(result, "optimisation", [&] {
+        for (int day = 1; day <= kVariantDays; ++day) OptimiseDay(session, planning, options, day, budget, result);
+    });
+
+    state.currentDay = 1;
+    session.SetupDay(planning);
+    result.summary = SummariseWeek(session, variant);
+    return result;
+}
+
+}  // namespace lovaris

@@ -1,0 +1,107 @@
+// lovaris-cli plan run as a process on the sample school: it ends, prints a summary
+// whose hours add up, and writes a variant the other commands read; refused input
+// writes nothing.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <regex>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kSchool = LOVARIS_EXAMPLES_BUILD_DIR "/school.tbl";
+
+struct Outcome {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadText(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class PlanCli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(fs::exists(kSchool)) << kSchool << " is missing: build the target sample_school";
+        std::random_device seed;
+        dir_ = fs::temp_directory_path() / ("lovaris-plan-cli-" + std::to_string(seed()) + std::to_string(seed()));
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+
+    Outcome run(const std::vector<std::string>& args) const {
+        std::string command = "'" LOVARIS_CLI_PATH "'";
+        for (const auto& a : args) command += " '" + a + "'";
+        command += " >'" + path("stdout.txt") + "' 2>'" + path("stderr.txt") + "'";
+        const int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText(path("stdout.txt")), ReadText(path("stderr.txt"))};
+    }
+
+    fs::path dir_;
+};
+
+int Figure(const std::string& text, const std::string& label) {
+    std::smatch match;
+    if (!std::regex_search(text, match, std::regex(label + ": *([0-9]+)"))) return -1;
+    return std::stoi(match[1]);
+}
+
+TEST_F(PlanCli, PlansTheSampleSchoolAndWritesAVariantTheOtherCommandsRead) {
+    const std::string out = path("week.rsp");
+    const auto plan = run({"plan", kSchool, "-o", out, "--seconds", "0.05"});
+    ASSERT_TRUE(plan.exitCode == 0 || plan.exitCode == 3) << plan.exitCode << plan.err;
+    EXPECT_EQ(plan.err, "");
+    const int required = Figure(plan.out, "Hours required");
+    const int clean = Figure(plan.out, "in the clean copy");
+    const int draft = Figure(plan.out, "left in the draft");
+    const int missing = Figure(plan.out, "not placed");
+    EXPECT_GT(required, 0) << plan.out;
+    EXPECT_GT(clean, 0) << plan.out;
+    EXPECT_EQ(required, clean + draft + missing) << plan.out;
+    EXPECT_EQ(plan.exitCode, clean == required ? 0 : 3);
+    for (const char* line : {"Class gaps:", "Teacher windows:", "Subgroups without a room:", "Time: week search"})
+        EXPECT_NE(plan.out.find(line), std::string::npos) << line;
+
+    const auto show = run({"variant-show", kSchool, out});
+    EXPECT_EQ(show.exitCode, 0) << show.err;
+}
+
+TEST_F(PlanCli, WritesBesideTheProjectByDefault) {
+    fs::copy_file(kSchool, path("Гимназия.tbl"));
+    const auto plan = run({"plan", path("Гимназия.tbl"), "--seconds", "0.02"});
+    ASSERT_TRUE(plan.exitCode == 0 || plan.exitCode == 3) << plan.err;
+    EXPECT_TRUE(fs::exists(path("Гимназия-plan.rsp")));
+}
+
+TEST_F(PlanCli, RefusedInputWritesNothing) {
+    std::ofstream(path("not-a-project.tbl")) << "nothing of a project";
+    const struct {
+        std::vector<std::string> args;
+        int exitCode;
+    } cases[] = {
+        {{"plan", path("not-a-project.tbl"), "-o", path("out.rsp")}, 2},
+        {{"plan", path("missing.tbl"), "-o", path("out.rsp")}, 2},
+        {{"plan", kSchool, "-o", path("out.rsp"), "--seconds", "0"}, 1},
+        {{"plan", kSchool, "-o", path("out.rsp"), "--seconds", "soon"}, 1},
+    };
+    for (const auto& c : cases) {
+        const auto result = run(c.args);
+        EXPECT_EQ(result.exitCode, c.exitCode) << c.args[1];
+        EXPECT_NE(result.err, "");
+        EXPECT_FALSE(fs::exists(path("out.rsp")));
+    }
+}
+
+}  // namespace
