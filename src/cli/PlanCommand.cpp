@@ -1,5 +1,5 @@
 // lovaris-cli plan: the whole week of a new variant in one run, as the planner would
-// build it with the week variant search and the optimisation.
+// build it with the week variant search, the optimisation and room assignment.
 #include <array>
 #include <chrono>
 #include <cmath>
@@ -53,7 +53,7 @@ std::string Report(const WeekPlanResult& result, const std::string& output) {
     text += "Optimisation: " + std::to_string(result.dayRunsComplete) + " group days complete, " +
             std::to_string(result.dayRunsIncomplete) + " incomplete (" + std::to_string(result.dayRunsCut) +
             " ended by the time limit), " + std::to_string(result.dayRunsRefused) + " refused\n";
-    text += "\n";
+    text += "Room assignment: " + std::to_string(result.roomQuestionsAnswered) + " questions answered \"Да\"\n\n";
     text += "Hours required:          " + std::to_string(s.requiredHours) + "\n";
     text += "  in the clean copy:     " + std::to_string(s.cleanHours) + "\n";
     text += "  left in the draft:     " + std::to_string(s.draftHours) + "\n";
@@ -107,8 +107,7 @@ const CliCommand kPlanCommand{
     "     the day, keeping its first complete variant or else its best incomplete\n"
     "     one (questions about the clean copy answered \"Нет\"; a group whose day\n"
     "     has no room for its lessons is left out);\n"
-    "Room assignment is not yet a stage of the plan: every subgroup is counted\n"
-    "without a room.\n"
+    "  3. room assignment of every day, every question answered \"Да\".\n"
     "Then it prints the hours required, placed in the clean copy, left in the draft\n"
     "and not placed, the gaps in the classes' days, the teachers' windows by day, the\n"
     "subgroup hours without a room and the time of each stage, and writes the variant.\n"

@@ -3,6 +3,7 @@
 #include "../weekvars/WeekVariantSearch.h"
 #include "Optimisation.h"
 #include "OptimisationDayChecks.h"
+#include "RoomAssignment.h"
 #include "TeacherGroupTable.h"
 #include "VariantPlanning.h"
 
@@ -10,6 +11,15 @@ namespace lovaris {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+class AnswerEveryRoomQuestionYes : public RoomQuestionSink {
+public:
+    bool Ask(const RoomQuestion&) override {
+        ++asked;
+        return true;
+    }
+    int asked = 0;
+};
 
 std::vector<int> NonEmptyGroups(const TeacherGroups& groups) {
     std::vector<int> rows;
@@ -127,6 +137,16 @@ void OptimiseDay(PlanningSession& session, VariantPlanning& planning, const Vari
     }
 }
 
+void AssignRoomsOfWeek(PlanningSession& session, VariantPlanning& planning, WeekPlanResult& result) {
+    AnswerEveryRoomQuestionYes yes;
+    for (int day = 1; day <= kVariantDays; ++day) {
+        session.state().currentDay = day;
+        session.SetupDay(planning);
+        AssignRooms(session, planning.variant(), yes);
+    }
+    result.roomQuestionsAnswered = yes.asked;
+}
+
 template <typename Stage>
 void Timed(WeekPlanResult& result, std::string name, Stage&& stage) {
     const auto started = Clock::now();
@@ -149,6 +169,7 @@ WeekPlanResult PlanWholeWeek(PlanningSession& session, TTableVarItem& variant, c
     Timed(result, "optimisation", [&] {
         for (int day = 1; day <= kVariantDays; ++day) OptimiseDay(session, planning, options, day, budget, result);
     });
+    Timed(result, "room assignment", [&] { AssignRoomsOfWeek(session, planning, result); });
 
     state.currentDay = 1;
     session.SetupDay(planning);

@@ -2,7 +2,7 @@
 // The planner's whole week in one run: the week variant search of every week-mode
 // teacher group into the draft; then, day by day, the optimisation of every
 // day-mode group, keeping its first complete variant or its best incomplete one;
-// room assignment is not yet a stage of it.
+// then room assignment of every day with each question answered "Да".
 #include <array>
 #include <chrono>
 #include <string>
@@ -48,6 +48,7 @@ struct WeekPlanResult {
     int dayRunsRefused = 0;       // ... refused by the day's checks (no room for the lessons)
     // Days on which every group's optimisation found a complete variant; [0] unused.
     std::array<bool, kVariantDays + 1> dayComplete{};
+    int roomQuestionsAnswered = 0;
     std::vector<WeekPlanStage> stages;  // in the order run
     WeekPlanSummary summary;
 };
