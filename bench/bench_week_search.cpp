@@ -1,0 +1,168 @@
+// The week variant search over a teacher group, each teacher stopped ("Дальше") after
+// at most kVariantsPerTeacher viewed variants: viewed variants per second and time per
+// teacher, into the draft and into the clean copy. On the sample school
+// (LOVARIS_SAMPLE_SCHOOL) and on a generated school of 30 classes and 60 teachers,
+// 8 lessons a day, whose lessons come in blocks of 2 and 1 hours; every teacher
+// shares a two-subgroup lesson with one other, so the week falls into pairs.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "core/common/FileIO.h"
+#include "core/data/ProjectFile.h"
+#include "core/engine/PlanningSession.h"
+#include "core/engine/TTableVarItem.h"
+#include "core/engine/VariantPlanning.h"
+#include "core/engine/VariantSessionCatalog.h"
+#include "core/weekvars/WeekVariantSearch.h"
+
+namespace {
+
+using namespace lovaris;
+
+constexpr long long kVariantsPerTeacher = 20000;
+
+Project GeneratedSchool() {
+    Project p;
+    p.params.lessonsPerDay = 8;
+    p.params.classMinLessons = 4;
+    for (int s = 0; s < 12; ++s) p.subjects.add().setName("Предмет " + std::to_string(s + 1));
+    for (int t = 0; t < 60; ++t) p.teachers.add().setName("Учитель " + std::to_string(t + 1));
+    for (int k = 0; k < 30; ++k) {
+        auto& klass = p.klasses.add();
+        klass.setName(std::to_string(5 + k / 5) + "-" + std::to_string(k % 5 + 1));
+        klass.insertStartingLesson(1);
+    }
+    auto add = [&p](int klass, int subject, std::vector<int> spread, std::vector<int> teachers) {
+        auto& lesson = p.lessons.add();
+        lesson.klass = klass;
+        lesson.setSpread(spread);
+        lesson.setSubgroupCount(static_cast<int>(teachers.size()));
+        for (std::size_t g = 0; g < teachers.size(); ++g) {
+            lesson.subgroups[g].subject = subject;
+            lesson.subgroups[g].teacher = teachers[g];
+            lesson.subgroups[g].children = 12;
+        }
+    };
+    // Five lessons of single teachers and a language in two subgroups: 20 hours a
+    // class, about 20 a teacher.
+    const std::vector<std::vector<int>> spreads = {{2, 1, 1}, {1, 1, 1, 1}, {2, 1}, {1, 1, 1}, {2, 2}};
+    for (int k = 0; k < 30; ++k) {
+        for (int j = 0; j < 5; ++j) add(k, j, spreads[static_cast<std::size_t>(j)], {(k * 5 + j * 13) % 60});
+        add(k, 6 + k % 6, {1, 1, 1}, {2 * k, 2 * k + 1});
+    }
+    p.refreshSectionHeaders();
+    return p;
+}
+
+Project SampleSchool() {
+    const auto bytes = ReadWholeFile(LOVARIS_SAMPLE_SCHOOL);
+    if (!bytes) throw std::runtime_error("the sample school is missing: build the target sample_school");
+    return *ParseProject(*bytes);
+}
+
+// A school opened for planning with its week-mode teacher groups.
+struct Week {
+    explicit Week(Project school) : project(std::move(school)), session(project) {
+        pristine.Create(MakeVariantCatalog(session));
+        variant = pristine;
+        planning = std::make_unique<VariantPlanning>(variant, session);
+        session.teachers().BuildTeacherGroups(*planning, true);
+    }
+    int largestGroup() const {
+        const auto& groups = session.teachers().groups;
+        int best = 0;
+        for (int g = 0; g < groups.rowCount(); ++g)
+            if (groups.row(g).size() > groups.row(best).size()) best = g;
+        return best;
+    }
+
+    Project project;
+    PlanningSession session;
+    TTableVarItem pristine;
+    TTableVarItem variant;
+    std::unique_ptr<VariantPlanning> planning;
+};
+
+Week& SampleWeek() {
+    static Week week(SampleSchool());
+    return week;
+}
+Week& GeneratedWeek() {
+    static Week week(GeneratedSchool());
+    return week;
+}
+
+// Presses "Дальше" once a teacher's pass has viewed enough variants.
+class VariantBudget : public RunControl {
+public:
+    explicit VariantBudget(WeekVariantSearch& search) : search_(search) {}
+    bool poll() override {
+        if (!search_.rows().empty() && search_.rows().back().viewed - viewedBefore() >= kVariantsPerTeacher)
+            search_.requestNextTeacher();
+        return false;
+    }
+
+private:
+    long long viewedBefore() {
+        if (search_.position() != position_ || search_.pass() != pass_) {
+            position_ = search_.position();
+            pass_ = search_.pass();
+            start_ = search_.rows().back().viewed;
+        }
+        return start_;
+    }
+    WeekVariantSearch& search_;
+    int position_ = -1;
+    int pass_ = -1;
+    long long start_ = 0;
+};
+
+// range(0): 0 the sample school, 1 the generated one; range(1): 1 into the clean copy;
+// range(2): 1 every group in turn, 0 the largest group only.
+void BM_WeekSearch(benchmark::State& state) {
+    Week& week = state.range(0) == 0 ? SampleWeek() : GeneratedWeek();
+    auto& settings = week.session.state();
+    settings.placeToCleanCopy = state.range(1) == 1;
+    settings.considerParallels = true;
+    settings.considerAttachedRooms = true;
+    settings.considerSeparatedHours = true;
+    settings.optimizeQueue = true;
+    std::vector<int> groups;
+    for (int g = 0; g < week.session.teachers().groups.rowCount(); ++g)
+        if (state.range(2) == 1 ? !week.session.teachers().groups.row(g).empty() : g == week.largestGroup())
+            groups.push_back(g);
+    long long viewed = 0;
+    long long teachers = 0;
+    long long placed = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        week.variant = week.pristine;
+        state.ResumeTiming();
+        for (int g : groups) {
+            settings.selectedGroup = g;
+            WeekVariantSearch search(week.session, *week.planning);
+            VariantBudget budget(search);
+            while (search.next(budget) == WeekSearchEvent::TeacherDone) {
+            }
+            for (const auto& row : search.rows()) {
+                viewed += row.viewed;
+                placed += row.placedHours;
+            }
+            teachers += search.memberCount();
+        }
+    }
+    state.counters["viewed/s"] = benchmark::Counter(static_cast<double>(viewed), benchmark::Counter::kIsRate);
+    state.counters["s/teacher"] = benchmark::Counter(static_cast<double>(teachers),
+                                                     benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["teachers"] = benchmark::Counter(static_cast<double>(teachers), benchmark::Counter::kAvgIterations);
+    state.counters["hours"] = benchmark::Counter(static_cast<double>(placed), benchmark::Counter::kAvgIterations);
+    state.SetLabel(std::string(state.range(0) == 0 ? "sample school" : "30 classes") +
+                   (state.range(1) == 1 ? ", clean copy" : ", draft") +
+                   (state.range(2) == 1 ? ", every group" : ", largest group"));
+}
+BENCHMARK(BM_WeekSearch)->ArgsProduct({{0, 1}, {0, 1}, {0, 1}})->Unit(benchmark::kMillisecond);
+
+}  // namespace
