@@ -168,9 +168,10 @@ TEST_F(OptimiseCli, OutcomesAndExitStatuses) {
         {"no complete variant", {"--day", "1", "--group", "11"}, false, 3,
          "Расстановка указанных уроков невозможна. Будет показан лучший промежуточный вариант расстановки.", true},
     };
+    const std::string draftedVariant = drafted();  // also writes empty.rsp
     for (const auto& c : cases) {
         const std::string out = path(std::string("case-") + std::to_string(&c - cases) + ".rsp");
-        std::vector<std::string> args = {"optimise", kSchool, c.emptyVariant ? path("empty.rsp") : drafted()};
+        std::vector<std::string> args = {"optimise", kSchool, c.emptyVariant ? path("empty.rsp") : draftedVariant};
         args.insert(args.end(), c.args.begin(), c.args.end());
         args.insert(args.end(), {"-o", out});
         const auto result = run(args);
