@@ -1,33 +1,20 @@
 // lovaris-cli run as a process: exit status, stdout, stderr and the files it leaves.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
 #include <vector>
 
+#include "CliProcess.h"
 #include "core/data/ProjectFile.h"
-
-extern char** environ;
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct RunResult {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using RunResult = lovaris::test::CliOutcome;
+using lovaris::test::ReadText;
 
 void WriteBytes(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
@@ -35,39 +22,9 @@ void WriteBytes(const fs::path& path, const std::string& bytes) {
 
 class CliTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::random_device seed;
-        dir_ = fs::temp_directory_path() / ("lovaris-cli-test-" + std::to_string(seed()) + std::to_string(seed()));
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    std::string path(const std::string& name) const { return scratch_.file(name); }
 
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
-
-    RunResult run(const std::vector<std::string>& args) const {
-        const std::string outFile = path("stdout.txt");
-        const std::string errFile = path("stderr.txt");
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        posix_spawn_file_actions_addopen(&actions, 2, errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        std::vector<std::string> all{LOVARIS_CLI_PATH};
-        all.insert(all.end(), args.begin(), args.end());
-        std::vector<char*> argv;
-        for (auto& a : all) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        pid_t pid = 0;
-        RunResult result;
-        if (posix_spawn(&pid, LOVARIS_CLI_PATH, &actions, nullptr, argv.data(), environ) == 0) {
-            int status = 0;
-            waitpid(pid, &status, 0);
-            result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        }
-        posix_spawn_file_actions_destroy(&actions);
-        result.out = ReadText(outFile);
-        result.err = ReadText(errFile);
-        return result;
-    }
+    RunResult run(const std::vector<std::string>& args) const { return lovaris::test::RunCli(args, scratch_.path()); }
 
     // A new project file made by the tool itself.
     std::string newProject(const std::string& name) {
@@ -76,7 +33,7 @@ protected:
         return path(name);
     }
 
-    fs::path dir_;
+    lovaris::test::ScratchDir scratch_{"lovaris-cli-test-"};
 };
 
 const std::vector<std::string> kCommands = {"new", "resave", "check", "export-json", "import-json"};

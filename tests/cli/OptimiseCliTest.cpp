@@ -2,15 +2,14 @@
 // day's draft filled from the curriculum and optimised group by group, the exit
 // statuses, the messages, and what the written variant holds.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "CliProcess.h"
 #include "core/common/FileIO.h"
 #include "core/data/ProjectFile.h"
 #include "core/engine/PlanningSession.h"
@@ -25,16 +24,8 @@ namespace fs = std::filesystem;
 const std::string kSchool = LOVARIS_EXAMPLES_BUILD_DIR "/school.tbl";
 constexpr int kDay = 1;
 
-struct Outcome {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using Outcome = lovaris::test::CliOutcome;
+using lovaris::test::ReadText;
 
 // The sample school and, made once for all cases, a variant whose Monday draft holds
 // the curriculum's lessons.
@@ -50,13 +41,7 @@ protected:
 
     static std::string path(const std::string& name) { return (dir_ / name).string(); }
 
-    static Outcome run(const std::vector<std::string>& args) {
-        std::string command = "'" LOVARIS_CLI_PATH "'";
-        for (const auto& a : args) command += " '" + a + "'";
-        command += " >'" + path("stdout.txt") + "' 2>'" + path("stderr.txt") + "'";
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText(path("stdout.txt")), ReadText(path("stderr.txt"))};
-    }
+    static Outcome run(const std::vector<std::string>& args) { return lovaris::test::RunCli(args, dir_); }
 
     // Empty and drafted variants of the sample school, written once.
     static std::string drafted() {

@@ -2,9 +2,7 @@
 // whose hours add up, and writes a variant the other commands read; refused input
 // writes nothing.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -12,22 +10,16 @@
 #include <string>
 #include <vector>
 
+#include "CliProcess.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
 const std::string kSchool = LOVARIS_EXAMPLES_BUILD_DIR "/school.tbl";
 
-struct Outcome {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using Outcome = lovaris::test::CliOutcome;
+using lovaris::test::ReadText;
 
 class PlanCli : public ::testing::Test {
 protected:
@@ -41,13 +33,7 @@ protected:
 
     std::string path(const std::string& name) const { return (dir_ / name).string(); }
 
-    Outcome run(const std::vector<std::string>& args) const {
-        std::string command = "'" LOVARIS_CLI_PATH "'";
-        for (const auto& a : args) command += " '" + a + "'";
-        command += " >'" + path("stdout.txt") + "' 2>'" + path("stderr.txt") + "'";
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText(path("stdout.txt")), ReadText(path("stderr.txt"))};
-    }
+    Outcome run(const std::vector<std::string>& args) const { return lovaris::test::RunCli(args, dir_); }
 
     fs::path dir_;
 };

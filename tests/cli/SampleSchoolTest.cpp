@@ -1,34 +1,17 @@
 // The sample school built from examples/school.json must open in the program
 // without a single finding of the data check.
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
+
+#include "CliProcess.h"
 
 namespace {
 
 const std::string kSchool = LOVARIS_EXAMPLES_BUILD_DIR "/school.tbl";
-
-struct RunResult {
-    int status = -1;
-    std::string out;
-};
-
-RunResult RunCli(const std::string& arguments) {
-    RunResult result;
-    const std::string command = "'" LOVARIS_CLI_PATH "' " + arguments;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return result;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) result.out.append(buffer, n);
-    const int raw = pclose(pipe);
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return result;
-}
 
 // "[Title]" lines open a page; the lines after it, up to the next title, are its findings.
 std::vector<std::pair<std::string, std::vector<std::string>>> Pages(const std::string& text) {
@@ -52,8 +35,9 @@ std::vector<std::pair<std::string, std::vector<std::string>>> Pages(const std::s
 
 TEST(SampleSchool, ChecksClean) {
     ASSERT_TRUE(std::filesystem::exists(kSchool)) << kSchool << " is missing: build the target sample_school";
-    const RunResult run = RunCli("check '" + kSchool + "'");
-    ASSERT_EQ(run.status, 0) << run.out;
+    const lovaris::test::ScratchDir scratch("lovaris-sample-school-");
+    const auto run = lovaris::test::RunCli({"check", kSchool}, scratch.path());
+    ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
 
     const auto pages = Pages(run.out);
     const std::vector<std::string> titles = {"Кабинеты", "Предметы", "Классы", "Учителя", "Уроки"};

@@ -1,9 +1,7 @@
 // The variant commands of lovaris-cli run as a process on the sample school:
 // exit status, messages, the files they write and what variant-show prints.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -11,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "CliProcess.h"
 #include "core/common/FileIO.h"
 #include "core/data/ProjectFile.h"
 #include "core/engine/PlanningSession.h"
@@ -25,16 +24,8 @@ using Bytes = std::vector<std::uint8_t>;
 
 const std::string kSchool = LOVARIS_EXAMPLES_BUILD_DIR "/school.tbl";
 
-struct Outcome {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using Outcome = lovaris::test::CliOutcome;
+using lovaris::test::ReadText;
 
 class VariantCli : public ::testing::Test {
 protected:
@@ -51,13 +42,7 @@ protected:
 
     // Arguments are paths of the temporary folder and plain words: no quoting needed
     // beyond single quotes.
-    Outcome run(const std::vector<std::string>& args) const {
-        std::string command = "'" LOVARIS_CLI_PATH "'";
-        for (const auto& a : args) command += " '" + a + "'";
-        command += " >'" + path("stdout.txt") + "' 2>'" + path("stderr.txt") + "'";
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText(path("stdout.txt")), ReadText(path("stderr.txt"))};
-    }
+    Outcome run(const std::vector<std::string>& args) const { return lovaris::test::RunCli(args, dir_); }
 
     // A variant of the sample school with hours in both layers: the first three
     // lessons of class 0 in Monday's clean copy, each as a block of its first spread

@@ -1,15 +1,14 @@
 // lovaris-cli weeksearch runs as a process on the sample school, from a variant made
 // by variant-new: the exit statuses, what it prints and what the written variant holds.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "CliProcess.h"
 #include "core/common/FileIO.h"
 #include "core/data/ProjectFile.h"
 #include "core/engine/PlanningSession.h"
@@ -22,16 +21,8 @@ namespace fs = std::filesystem;
 
 const std::string kSchool = LOVARIS_EXAMPLES_BUILD_DIR "/school.tbl";
 
-struct Outcome {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using Outcome = lovaris::test::CliOutcome;
+using lovaris::test::ReadText;
 
 // Hours of a variant file in the clean copy and in the draft.
 struct LayerHours {
@@ -54,13 +45,7 @@ protected:
 
     static std::string path(const std::string& name) { return (dir_ / name).string(); }
 
-    static Outcome run(const std::vector<std::string>& args) {
-        std::string command = "'" LOVARIS_CLI_PATH "'";
-        for (const auto& a : args) command += " '" + a + "'";
-        command += " >'" + path("stdout.txt") + "' 2>'" + path("stderr.txt") + "'";
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText(path("stdout.txt")), ReadText(path("stderr.txt"))};
-    }
+    static Outcome run(const std::vector<std::string>& args) { return lovaris::test::RunCli(args, dir_); }
 
     static LayerHours hoursOf(const std::string& file) {
         const lovaris::Project project = *lovaris::ParseProject(*lovaris::ReadWholeFile(kSchool));
