@@ -1,10 +1,8 @@
 // lovaris-cli rooms run as a process on the sample school: the questions it prints
 // with their answers, its summary, the variant it saves and its exit status.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <memory>
 #include <filesystem>
 #include <fstream>
@@ -14,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "CliProcess.h"
 #include "core/common/FileIO.h"
 #include "core/data/ProjectFile.h"
 #include "core/engine/PlanningSession.h"
@@ -33,16 +32,8 @@ constexpr int kFilledDay = 1;        // every class, lessons 1..5, teachers neve
 constexpr int kSharedRoomDay = 2;    // two teachers with one attached room, both at lesson 1
 constexpr int kFilledLessons = 5;
 
-struct Outcome {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using Outcome = lovaris::test::CliOutcome;
+using lovaris::test::ReadText;
 
 class RecordedQuestions : public RoomQuestionSink {
 public:
@@ -81,13 +72,7 @@ protected:
 
     std::string path(const std::string& name) const { return (dir_ / name).string(); }
 
-    Outcome run(const std::vector<std::string>& args) const {
-        std::string command = "'" LOVARIS_CLI_PATH "'";
-        for (const auto& a : args) command += " '" + a + "'";
-        command += " >'" + path("stdout.txt") + "' 2>'" + path("stderr.txt") + "'";
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText(path("stdout.txt")), ReadText(path("stderr.txt"))};
-    }
+    Outcome run(const std::vector<std::string>& args) const { return lovaris::test::RunCli(args, dir_); }
     TTableVarItem saved(const std::string& name) const {
         LoadedVariant loaded;
         EXPECT_TRUE(OpenVariantFile(path(name), catalog_, loaded).ok);

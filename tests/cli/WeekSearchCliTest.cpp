@@ -40,7 +40,9 @@ protected:
     static void TearDownTestSuite() { fs::remove_all(dir_); }
     void SetUp() override {
         ASSERT_TRUE(fs::exists(kSchool)) << kSchool << " is missing: build the target sample_school";
-        if (!fs::exists(path("empty.rsp"))) ASSERT_EQ(run({"variant-new", kSchool, path("empty.rsp")}).exitCode, 0);
+        if (!fs::exists(path("empty.rsp"))) {
+            ASSERT_EQ(run({"variant-new", kSchool, path("empty.rsp")}).exitCode, 0);
+        }
     }
 
     static std::string path(const std::string& name) { return (dir_ / name).string(); }

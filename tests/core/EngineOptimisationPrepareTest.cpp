@@ -126,7 +126,9 @@ TEST(EngineOptimisationPrepare, DayChecksRefuseAndAsk) {
                 case Expect::Asked:
                     // "Да" stops at the first question; "Нет" may meet the conflict again from the partner's side.
                     ASSERT_GE(answer.asked.size(), 1u) << c.name;
-                    if (yes) EXPECT_EQ(answer.asked.size(), 1u) << c.name;
+                    if (yes) {
+                        EXPECT_EQ(answer.asked.size(), 1u) << c.name;
+                    }
                     EXPECT_EQ(answer.asked[0].rfind(c.text, 0), 0u) << answer.asked[0];
                     EXPECT_TRUE(answer.asked[0].ends_with("Прервать оптимизацию?")) << answer.asked[0];
                     EXPECT_EQ(outcome.kind, yes ? DayCheckOutcome::Kind::Abandoned : DayCheckOutcome::Kind::Ready)

@@ -117,9 +117,10 @@ public:
             const auto& item = klasses.at(k);
             for (int n = 0; n < lessonsPerDay; ++n) {
                 const int was = before_.clean[static_cast<std::size_t>(k)][static_cast<std::size_t>(n)];
-                if (was >= 0)
+                if (was >= 0) {
                     EXPECT_EQ(after.clean[static_cast<std::size_t>(k)][static_cast<std::size_t>(n)], was)
                         << where << ": clean-copy hour moved, class " << k << " lesson number " << n + 1;
+                }
             }
             for (int l = 0; l < item.lessonCount(); ++l) {
                 EXPECT_EQ(HoursOf(after, k, l), HoursOf(before_, k, l)) << where << ": hours lost, class " << k << " lesson " << l;

@@ -111,7 +111,8 @@ void TakeOffDay(TRTIKlassesCollection& klasses, int klass, int lesson) {
 
 GroupCommandOutcome MoveToDraftOnDay(PlanningSession& session, VariantPlanning& variant, int group) {
     const int day = session.state().currentDay;
-    GroupCommandOutcome outcome{day};
+    GroupCommandOutcome outcome;
+    outcome.day = day;
     if (session.klasses().count() == 0) return outcome;
     if (auto shortage = DraftSpaceShortage(session, variant, group, day)) return *shortage;
     const auto before = CleanSlotsOfDay(variant.variant(), day);
@@ -123,7 +124,8 @@ GroupCommandOutcome MoveToDraftOnDay(PlanningSession& session, VariantPlanning& 
 
 GroupCommandOutcome RemoveOnDay(PlanningSession& session, VariantPlanning& variant, int group) {
     const int day = session.state().currentDay;
-    GroupCommandOutcome outcome{day};
+    GroupCommandOutcome outcome;
+    outcome.day = day;
     auto& klasses = session.klasses();
     if (klasses.count() == 0) return outcome;
     const auto before = CleanSlotsOfDay(variant.variant(), day);
