@@ -7,7 +7,7 @@
 
 #include "core/common/EditorTexts.h"
 #include "core/data/EditorParsers.h"
-#include "core/data/Specializations.h"
+#include "core/data/ProfileNames.h"
 #include "ui/controls/CheckList.h"
 #include "ui/controls/NumberEdit.h"
 #include "ui/controls/ReferenceList.h"

@@ -4,7 +4,7 @@
 
 #include "core/common/EditorTexts.h"
 #include "ui/controls/NumberEdit.h"
-#include "ui/controls/SpecializationList.h"
+#include "ui/controls/ProfileList.h"
 
 namespace lovaris::ui {
 
@@ -17,7 +17,7 @@ TRoomsManager::TRoomsManager(Project& project, QWidget* parent)
     groupsEdit_ = new NumberEdit(10000, TextId::RoomGroupsError, form());
     groupsEdit_->setObjectName(QStringLiteral("groupsEdit"));
     groupsEdit_->hide();
-    specializationList_ = new SpecializationList(form());
+    specializationList_ = new ProfileList(form());
     specializationList_->setObjectName(QStringLiteral("specializationList"));
     strictBox_ = new QCheckBox(form());
     strictBox_->setObjectName(QStringLiteral("strictBox"));
@@ -34,7 +34,7 @@ TRoomsManager::TRoomsManager(Project& project, QWidget* parent)
             [this](int v) { edit([v](TRoomItem& r) { r.seats = static_cast<std::uint16_t>(v); }); });
     connect(groupsEdit_, &NumberEdit::valueEdited, this,
             [this](int v) { edit([v](TRoomItem& r) { r.maxGroups = static_cast<std::uint16_t>(v); }); });
-    connect(specializationList_, &SpecializationList::specializationChosen, this,
+    connect(specializationList_, &ProfileList::specializationChosen, this,
             [this](int n) { edit([n](TRoomItem& r) { r.specialization = static_cast<std::uint8_t>(n); }); });
     connect(strictBox_, &QCheckBox::toggled, this,
             [this](bool strict) { edit([strict](TRoomItem& r) { r.generalUse = strict ? 0 : 1; }); });

@@ -7,7 +7,7 @@ class QCheckBox;
 namespace lovaris::ui {
 
 class NumberEdit;
-class SpecializationList;
+class ProfileList;
 
 class TRoomsManager : public RecordEditor<TRoomItem> {
     Q_OBJECT
@@ -21,7 +21,7 @@ protected:
 private:
     NumberEdit* seatsEdit_;
     NumberEdit* groupsEdit_;
-    SpecializationList* specializationList_;
+    ProfileList* specializationList_;
     QCheckBox* strictBox_;
 };
 

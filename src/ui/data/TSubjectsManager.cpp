@@ -8,7 +8,7 @@
 
 #include "core/common/EditorTexts.h"
 #include "ui/controls/NumberEdit.h"
-#include "ui/controls/SpecializationList.h"
+#include "ui/controls/ProfileList.h"
 
 namespace lovaris::ui {
 
@@ -17,7 +17,7 @@ TSubjectsManager::TSubjectsManager(Project& project, QWidget* parent)
     coefficientEdit_ = new NumberEdit(20, TextId::SubjectCoefficientError, form());
     coefficientEdit_->setObjectName(QStringLiteral("coefficientEdit"));
     coefficientEdit_->setMaximumWidth(80);
-    specializationList_ = new SpecializationList(form());
+    specializationList_ = new ProfileList(form());
     specializationList_->setObjectName(QStringLiteral("specializationList"));
     strictBox_ = new QCheckBox(form());
     strictBox_->setObjectName(QStringLiteral("strictBox"));
@@ -32,7 +32,7 @@ TSubjectsManager::TSubjectsManager(Project& project, QWidget* parent)
     connect(coefficientEdit_, &NumberEdit::valueEdited, this, [this](int v) {
         edit([v](TSubjectItem& s) { s.sanitaryCoefficient = static_cast<std::uint16_t>(v); });
     });
-    connect(specializationList_, &SpecializationList::specializationChosen, this,
+    connect(specializationList_, &ProfileList::specializationChosen, this,
             [this](int n) { edit([n](TSubjectItem& s) { s.specialization = static_cast<std::uint8_t>(n); }); });
     connect(strictBox_, &QCheckBox::toggled, this,
             [this](bool strict) { edit([strict](TSubjectItem& s) { s.generalUse = strict ? 0 : 1; }); });

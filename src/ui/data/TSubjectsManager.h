@@ -9,7 +9,7 @@ class QToolButton;
 namespace lovaris::ui {
 
 class NumberEdit;
-class SpecializationList;
+class ProfileList;
 
 class TSubjectsManager : public RecordEditor<TSubjectItem> {
     Q_OBJECT
@@ -34,7 +34,7 @@ private:
     int selectedWishedId() const;
 
     NumberEdit* coefficientEdit_;
-    SpecializationList* specializationList_;
+    ProfileList* specializationList_;
     QCheckBox* strictBox_;
     QListWidget* wishedList_ = nullptr;
     QListWidget* allRoomsList_ = nullptr;

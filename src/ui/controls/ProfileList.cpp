@@ -1,28 +1,28 @@
-#include "SpecializationList.h"
+#include "ProfileList.h"
 
 #include <QSignalBlocker>
 
-#include "core/data/Specializations.h"
+#include "core/data/ProfileNames.h"
 
 namespace lovaris::ui {
 
-SpecializationList::SpecializationList(QWidget* parent) : QComboBox(parent) {
+ProfileList::ProfileList(QWidget* parent) : QComboBox(parent) {
     for (const auto& [number, text] : SortedSpecializations()) addItem(QString::fromStdString(text), number);
     setCurrentIndex(-1);
     connect(this, &QComboBox::currentIndexChanged, this, [this] { emit specializationChosen(specialization()); });
 }
 
-void SpecializationList::showSpecialization(int number) {
+void ProfileList::showSpecialization(int number) {
     const QSignalBlocker quiet(this);
     setCurrentIndex(findData(number));
 }
 
-void SpecializationList::showNothing() {
+void ProfileList::showNothing() {
     const QSignalBlocker quiet(this);
     setCurrentIndex(-1);
 }
 
-int SpecializationList::specialization() const {
+int ProfileList::specialization() const {
     const QVariant number = currentData();
     return number.isValid() ? number.toInt() : 0;
 }

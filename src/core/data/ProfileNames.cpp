@@ -1,4 +1,4 @@
-#include "Specializations.h"
+#include "ProfileNames.h"
 
 #include <algorithm>
 

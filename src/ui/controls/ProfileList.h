@@ -5,10 +5,10 @@
 
 namespace lovaris::ui {
 
-class SpecializationList : public QComboBox {
+class ProfileList : public QComboBox {
     Q_OBJECT
 public:
-    explicit SpecializationList(QWidget* parent = nullptr);
+    explicit ProfileList(QWidget* parent = nullptr);
     void showSpecialization(int number);
     void showNothing();
     // The chosen number; 0 (general) when nothing is chosen.
