@@ -1,5 +1,5 @@
 // The week variant search: days of fixed blocks, one day per block of a lesson, the
-// distribution with the most placed hours, the nine-lesson day in the clean copy,
+// classes' closed hours, the distribution with the most placed hours, the nine-lesson day in the clean copy,
 // parallel lessons, and the run over a group stopped half-way.
 #include <gtest/gtest.h>
 
@@ -176,6 +176,41 @@ INSTANTIATE_TEST_SUITE_P(
         // Monday holds three hours, Tuesday one: the even week with one hour placed
         // loses to the uneven one with four.
         PlacedCase{"HoursBeforeEvenness", {3}, {1}, 0, {{1, 3}, {2, 1}}, 4}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The class's closed hours: a lesson of the class goes only to days with room for
+// its block among the hours the class is open.
+struct ClassOpenCase {
+    const char* name;
+    std::vector<int> spread;
+    std::vector<int> openPerDay;  // lessons open from 1, Monday..Saturday
+    int expectedHours;
+};
+
+class WeekSearchClassOpen : public WeekSearchTest, public ::testing::WithParamInterface<ClassOpenCase> {};
+
+TEST_P(WeekSearchClassOpen, NoBlockGoesBeyondTheHoursTheClassIsOpen) {
+    const ClassOpenCase& c = GetParam();
+    const int k = school.klass("1А");
+    school.lesson(k, c.spread, {{school.subject("Математика"), school.teacher("Иванова")}});
+    auto& klass = *school.project.klasses.findById(k);
+    for (int d = 1; d <= 6; ++d)
+        for (int n = 1; n <= 12; ++n) klass.busy.set(d, n, n <= c.openPerDay[static_cast<std::size_t>(d - 1)] ? 0 : 1);
+    open();
+    ASSERT_EQ(run({0}), WeekSearchEvent::Ended);
+    for (int d = 1; d <= 6; ++d)
+        EXPECT_LE(hours(0, 0, d), c.openPerDay[static_cast<std::size_t>(d - 1)]) << "day " << d;
+    EXPECT_EQ(weekHours(0, 0), c.expectedHours);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, WeekSearchClassOpen,
+    ::testing::Values(
+        // A junior class does not learn on Saturday: six hours, five days.
+        ClassOpenCase{"ClosedSaturday", {1, 1, 1, 1, 1, 1}, {5, 5, 5, 5, 5, 0}, 5},
+        // A triple hour needs three open lessons in a row: only Wednesday has them.
+        ClassOpenCase{"ShortDays", {3}, {2, 2, 3, 2, 2, 0}, 3},
+        ClassOpenCase{"NoDayLongEnough", {3}, {2, 2, 2, 2, 2, 2}, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The teacher can teach on Monday only, at 1 and at `openAt`; a single hour stands at 1.

@@ -34,6 +34,9 @@ bool BlockDayPlacer::Fits(const TLessonObject& lesson, int length, int day) cons
     for (const auto& ref : lesson.klasses()) {
         const ClassDayCounters& c = counters_.klass(ref.owner);
         const int hours = c.load(day) + length;
+        // A class's closed hours are as unavailable as a teacher's: a day the class
+        // does not learn on, or the late lessons of a short day, hold nothing.
+        if (hours + c.blocked[d] > lessonsPerDay_) return false;
         if (hours > c.maxPerDay) return false;
         if (hours < c.maxPerDay) continue;
         int daysAtMax = 1;
