@@ -1,6 +1,7 @@
 // The week variant search: days of fixed blocks, one day per block of a lesson, the
-// classes' closed hours, the distribution with the most placed hours, the nine-lesson day in the clean copy,
-// parallel lessons, and the run over a group stopped half-way.
+// classes' closed hours, the distribution with the most placed hours, the
+// nine-lesson day in the clean copy, parallel lessons, and the run over a group
+// stopped half-way.
 #include <gtest/gtest.h>
 
 #include <algorithm>
