@@ -52,7 +52,8 @@ std::string Report(const WeekPlanResult& result, const std::string& output) {
             std::to_string(result.weekMembersCut) + " teacher passes ended by the time limit\n";
     text += "Optimisation: " + std::to_string(result.dayRunsComplete) + " group days complete, " +
             std::to_string(result.dayRunsIncomplete) + " incomplete (" + std::to_string(result.dayRunsCut) +
-            " ended by the time limit), " + std::to_string(result.dayRunsRefused) + " refused\n";
+            " ended by the time limit), " + std::to_string(result.dayRunsRefused) + " refused, " +
+            std::to_string(result.dayRunsWithMoreWindows) + " with more teacher windows\n";
     text += "Room assignment: " + std::to_string(result.roomQuestionsAnswered) + " questions answered \"Да\"\n\n";
     text += "Hours required:          " + std::to_string(s.requiredHours) + "\n";
     text += "  in the clean copy:     " + std::to_string(s.cleanHours) + "\n";
@@ -106,7 +107,9 @@ const CliCommand kPlanCommand{
     "  2. for each day Monday..Saturday, the optimisation of every teacher group of\n"
     "     the day, keeping its first complete variant or else its best incomplete\n"
     "     one (questions about the clean copy answered \"Нет\"; a group whose day\n"
-    "     has no room for its lessons is left out);\n"
+    "     has no room for its lessons is left out); a group that cannot complete\n"
+    "     its day is tried again from the same day with up to two more windows per\n"
+    "     teacher, and the arrangement leaving the fewest hours in the draft stays;\n"
     "  3. room assignment of every day, every question answered \"Да\".\n"
     "Then it prints the hours required, placed in the clean copy, left in the draft\n"
     "and not placed, the gaps in the classes' days, the teachers' windows by day, the\n"

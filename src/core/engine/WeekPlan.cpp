@@ -1,5 +1,7 @@
 #include "WeekPlan.h"
 
+#include <span>
+
 #include "../weekvars/WeekVariantSearch.h"
 #include "Optimisation.h"
 #include "OptimisationDayChecks.h"
@@ -106,6 +108,32 @@ bool OptimiseGroup(PlanningSession& session, VariantPlanning& planning, SearchBu
     return complete;
 }
 
+// A group whose day cannot be completed within the planner's window limit is tried
+// again from the same day with up to this many more windows per teacher: a window
+// costs a teacher less than an hour of the curriculum left out of the day.
+constexpr int kExtraWindowsTried = 2;
+
+int DraftHoursOfGroup(const VariantPlanning& planning, std::span<const int> members, int day) {
+    int hours = 0;
+    for (int t : members) hours += planning.CountTeacherDraftLessons(t, day);
+    return hours;
+}
+
+// The group's day prepared afresh and optimised with `windows` allowed per teacher;
+// false when the day's checks refuse it.
+bool RunGroupDay(PlanningSession& session, VariantPlanning& planning, const TeacherGroups& groups, int g,
+                 int windows, SearchBudget& budget, bool& complete, bool& cut) {
+    session.teachers().groups = groups;
+    session.state().selectedGroup = g;
+    session.PrepareDayData(planning, true);
+    session.AcceptPreparation(planning, windows);
+    // "Прервать оптимизацию?" answered "Нет": the run goes ahead.
+    AnswerEveryQuestionNo questions;
+    if (!CheckDayForOptimisation(session, planning, g, questions).ready()) return false;
+    complete = OptimiseGroup(session, planning, budget, cut);
+    return true;
+}
+
 void OptimiseDay(PlanningSession& session, VariantPlanning& planning, const VariantOptions& options, int day,
                  SearchBudget& budget, WeekPlanResult& result) {
     auto& state = session.state();
@@ -115,19 +143,39 @@ void OptimiseDay(PlanningSession& session, VariantPlanning& planning, const Vari
     session.SetupDay(planning);  // the day-mode groups of the day
     const TeacherGroups groups = session.teachers().groups;
     for (int g : NonEmptyGroups(groups)) {
-        session.teachers().groups = groups;
-        state.selectedGroup = g;
-        session.PrepareDayData(planning, true);
-        session.AcceptPreparation(planning, options.maxTeacherWindows);
-        // "Прервать оптимизацию?" answered "Нет": the run goes ahead.
-        AnswerEveryQuestionNo questions;
-        if (!CheckDayForOptimisation(session, planning, g, questions).ready()) {
+        const TTableVarItem before = planning.variant();
+        bool complete = false;
+        bool cut = false;
+        if (!RunGroupDay(session, planning, groups, g, options.maxTeacherWindows, budget, complete, cut)) {
             ++result.dayRunsRefused;
             result.dayComplete[static_cast<std::size_t>(day)] = false;
             continue;
         }
-        bool cut = false;
-        if (OptimiseGroup(session, planning, budget, cut)) {
+        if (!complete) {
+            // Second chances from the day as it was, each with one window more; the
+            // arrangement leaving the fewest of the group's hours in the draft stays.
+            TTableVarItem best = planning.variant();
+            int bestLeft = DraftHoursOfGroup(planning, groups.row(g), day);
+            bool bestCut = cut;
+            bool retryKept = false;
+            for (int extra = 1; extra <= kExtraWindowsTried && !complete && bestLeft > 0; ++extra) {
+                planning.variant() = before;
+                bool retryCut = false;
+                RunGroupDay(session, planning, groups, g, options.maxTeacherWindows + extra, budget, complete,
+                            retryCut);
+                const int left = DraftHoursOfGroup(planning, groups.row(g), day);
+                if (complete || left < bestLeft) {
+                    best = planning.variant();
+                    bestLeft = left;
+                    bestCut = retryCut;
+                    retryKept = true;
+                }
+            }
+            if (!complete) planning.variant() = best;
+            cut = bestCut;
+            result.dayRunsWithMoreWindows += retryKept ? 1 : 0;
+        }
+        if (complete) {
             ++result.dayRunsComplete;
         } else {
             ++result.dayRunsIncomplete;

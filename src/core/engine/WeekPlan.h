@@ -1,7 +1,8 @@
 #pragma once
 // The planner's whole week in one run: the week variant search of every week-mode
 // teacher group into the draft; then, day by day, the optimisation of every
-// day-mode group, keeping its first complete variant or its best incomplete one;
+// day-mode group, keeping its first complete variant or its best incomplete one
+// (tried again with more teacher windows when that leaves fewer hours in the draft);
 // then room assignment of every day with each question answered "Да".
 #include <array>
 #include <chrono>
@@ -46,6 +47,7 @@ struct WeekPlanResult {
     int dayRunsIncomplete = 0;    // ... that kept their best incomplete arrangement
     int dayRunsCut = 0;           // ... of those, ended by the budget
     int dayRunsRefused = 0;       // ... refused by the day's checks (no room for the lessons)
+    int dayRunsWithMoreWindows = 0;  // ... whose result came from a retry with more teacher windows
     // Days on which every group's optimisation found a complete variant; [0] unused.
     std::array<bool, kVariantDays + 1> dayComplete{};
     int roomQuestionsAnswered = 0;
