@@ -26,6 +26,12 @@ struct CliArguments {
     std::map<std::string, std::string, std::less<>> options;  // a flag's value is empty
 
     bool has(std::string_view option) const { return options.find(option) != options.end(); }
+    // The file given with -o or --output, or none.
+    const std::string* output() const {
+        auto it = options.find("-o");
+        if (it == options.end()) it = options.find("--output");
+        return it == options.end() ? nullptr : &it->second;
+    }
 };
 
 struct CliCommand {

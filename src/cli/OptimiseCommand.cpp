@@ -41,8 +41,8 @@ int runOptimise(const CliArguments& args) {
         if (*most < 1) return ReportFailure("lovaris-cli: --max-variants takes a number from 1", kExitFailure);
         request.maxVariants = *most;
     }
-    const auto out = args.options.find(args.has("-o") ? "-o" : "--output");
-    if (out == args.options.end()) return ReportFailure("lovaris-cli: -o OUT.rsp is needed", kExitFailure);
+    const std::string* out = args.output();
+    if (!out) return ReportFailure("lovaris-cli: -o OUT.rsp is needed", kExitFailure);
     request.findBest = args.has("--find-best");
     request.attachedRooms = args.has("--attached-rooms");
     request.separatedHours = args.has("--separated-hours");
@@ -51,7 +51,7 @@ int runOptimise(const CliArguments& args) {
     if (const int status = OpenPlanningProject(args.plain[0], project); status != kExitOk) return status;
     LoadedVariant loaded;
     if (const int status = OpenVariant(args.plain[1], project.catalog, loaded); status != kExitOk) return status;
-    return RunOptimise(*project.session, loaded, request, out->second);
+    return RunOptimise(*project.session, loaded, request, *out);
 }
 
 }  // namespace

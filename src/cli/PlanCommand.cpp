@@ -80,8 +80,8 @@ int runPlan(const CliArguments& args) {
             return ReportFailure("lovaris-cli: --seconds takes a number of seconds above 0", kExitFailure);
         limit = std::chrono::duration_cast<std::chrono::steady_clock::duration>(std::chrono::duration<double>(seconds));
     }
-    const auto out = args.options.find(args.has("-o") ? "-o" : "--output");
-    const std::string output = out != args.options.end() ? out->second : DefaultOutput(args.plain[0]);
+    const std::string* out = args.output();
+    const std::string output = out ? *out : DefaultOutput(args.plain[0]);
 
     PlanningProject project;
     if (const int status = OpenPlanningProject(args.plain[0], project); status != kExitOk) return status;

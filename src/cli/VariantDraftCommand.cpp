@@ -18,8 +18,8 @@ int runVariantDraft(const CliArguments& args) {
     const auto day = args.options.find("--day");
     if (day == args.options.end() || day->second.size() != 1 || day->second[0] < '1' || day->second[0] > '6')
         return ReportFailure("lovaris-cli: --day takes a day 1..6 (Monday..Saturday)", kExitFailure);
-    const auto out = args.options.find(args.has("-o") ? "-o" : "--output");
-    if (out == args.options.end()) return ReportFailure("lovaris-cli: -o OUT.rsp is needed", kExitFailure);
+    const std::string* out = args.output();
+    if (!out) return ReportFailure("lovaris-cli: -o OUT.rsp is needed", kExitFailure);
 
     PlanningProject project;
     if (const int status = OpenPlanningProject(args.plain[0], project); status != kExitOk) return status;
@@ -35,7 +35,7 @@ int runVariantDraft(const CliArguments& args) {
                                        day->second + "\n");
         status != kExitOk)
         return status;
-    return SaveVariant(out->second, loaded);
+    return SaveVariant(*out, loaded);
 }
 
 }  // namespace

@@ -85,8 +85,8 @@ int runWeekSearch(const CliArguments& args) {
     const auto maxVariants = NumberOption(args, "--max-variants", 0, 1LL << 60);
     if (maxVariants && *maxVariants < 0)
         return ReportFailure("lovaris-cli: --max-variants takes a number from 0", kExitFailure);
-    const auto out = args.options.find(args.has("-o") ? "-o" : "--output");
-    if (out == args.options.end()) return ReportFailure("lovaris-cli: -o OUT.rsp is needed", kExitFailure);
+    const std::string* out = args.output();
+    if (!out) return ReportFailure("lovaris-cli: -o OUT.rsp is needed", kExitFailure);
 
     PlanningProject project;
     if (const int status = OpenPlanningProject(args.plain[0], project); status != kExitOk) return status;
@@ -95,7 +95,7 @@ int runWeekSearch(const CliArguments& args) {
 
     PlanningSession& session = *project.session;
     PlanningState& state = session.state();
-    session.teachers().wishesMode = static_cast<WishesMode>(std::clamp<int>(loaded.options.wishesMode, 1, 4));
+    session.ApplyOptions(loaded.options);
     state.currentDay = loaded.options.startingDay();
     state.placeToCleanCopy = args.has("--clean");
     state.considerParallels = args.has("--parallels");
@@ -127,7 +127,7 @@ int runWeekSearch(const CliArguments& args) {
             PrintRow(session.teachers(), search.rows()[static_cast<std::size_t>(search.position() - 1)]);
     }
     std::fflush(stdout);
-    if (const int status = SaveVariant(out->second, loaded); status != kExitOk) return status;
+    if (const int status = SaveVariant(*out, loaded); status != kExitOk) return status;
     return loaded.variant.sameGrids(before) ? kExitNothingPlaced : kExitOk;
 }
 
