@@ -16,8 +16,9 @@
 namespace lovaris::cli {
 namespace {
 
-// A week search left alone may go on for hours: every search gets a limit.
-constexpr int kDefaultSeconds = 2;
+// A week search left alone may go on for hours: every search gets a limit. What a
+// search misses the completion mostly makes up for, so a short one serves.
+constexpr double kDefaultSeconds = 0.1;
 
 constexpr std::array<CliOption, 3> kOptions = {CliOption{"-o", true}, CliOption{"--output", true},
                                                CliOption{"--seconds", true}};
@@ -54,7 +55,10 @@ std::string Report(const WeekPlanResult& result, const std::string& output) {
             std::to_string(result.dayRunsIncomplete) + " incomplete (" + std::to_string(result.dayRunsCut) +
             " ended by the time limit), " + std::to_string(result.dayRunsRefused) + " refused, " +
             std::to_string(result.dayRunsWithMoreWindows) + " with more teacher windows\n";
-    text += "Room assignment: " + std::to_string(result.roomQuestionsAnswered) + " questions answered \"Да\"\n\n";
+    text += "Room assignment: " + std::to_string(result.roomQuestionsAnswered) + " questions answered \"Да\"\n";
+    text += "Completion: " + std::to_string(result.completion.draftHoursPlaced) + " draft hours put in, " +
+            std::to_string(result.completion.unplacedHoursPlaced) + " hours that stood on no day, " +
+            std::to_string(result.completion.displacedHours) + " hours moved to another day to make way\n\n";
     text += "Hours required:          " + std::to_string(s.requiredHours) + "\n";
     text += "  in the clean copy:     " + std::to_string(s.cleanHours) + "\n";
     text += "  left in the draft:     " + std::to_string(s.draftHours) + "\n";
@@ -72,7 +76,8 @@ std::string Report(const WeekPlanResult& result, const std::string& output) {
 }
 
 int runPlan(const CliArguments& args) {
-    std::chrono::steady_clock::duration limit = std::chrono::seconds(kDefaultSeconds);
+    std::chrono::steady_clock::duration limit =
+        std::chrono::duration_cast<std::chrono::steady_clock::duration>(std::chrono::duration<double>(kDefaultSeconds));
     if (const auto it = args.options.find("--seconds"); it != args.options.end()) {
         char* end = nullptr;
         const double seconds = std::strtod(it->second.c_str(), &end);
@@ -110,13 +115,20 @@ const CliCommand kPlanCommand{
     "     has no room for its lessons is left out); a group that cannot complete\n"
     "     its day is tried again from the same day with up to two more windows per\n"
     "     teacher, and the arrangement leaving the fewest hours in the draft stays;\n"
-    "  3. room assignment of every day, every question answered \"Да\".\n"
+    "  3. room assignment of every day, every question answered \"Да\";\n"
+    "  4. the completion: each block still in a draft, and each curriculum block on\n"
+    "     no day, goes into the clean copy with its rooms: into a gap or next to\n"
+    "     its class's day, on its own day or another one without that lesson, with\n"
+    "     the class's day arranged afresh around it, or in place of a block of that\n"
+    "     day that moves to another day; a class's day never gains a gap nor more\n"
+    "     hours than its heaviest day; then each class's day is arranged afresh\n"
+    "     again where that closes gaps or saves its teachers windows.\n"
     "Then it prints the hours required, placed in the clean copy, left in the draft\n"
     "and not placed, the gaps in the classes' days, the teachers' windows by day, the\n"
     "subgroup hours without a room and the time of each stage, and writes the variant.\n"
     "  -o, --output OUT.rsp  where to write the variant; by default PROJECT-plan.rsp\n"
     "                        beside the project (school.tbl gives school-plan.rsp)\n"
-    "  --seconds S           time for each search, 2 by default: a teacher's pass of\n"
+    "  --seconds S           time for each search, 0.1 by default: a teacher's pass of\n"
     "                        the week search then ends as by \"Дальше\" (the teacher\n"
     "                        keeps its best distribution) and a group's optimisation\n"
     "                        of a day as by \"Прервать\" (its best incomplete\n"

@@ -3,10 +3,8 @@
 // gapless class days, and the summary's hours add up to the curriculum.
 #include <gtest/gtest.h>
 
-#include <map>
-#include <set>
-
 #include "EngineTestSchool.h"
+#include "WeekPlanChecks.h"
 #include "core/engine/PlanningSession.h"
 #include "core/engine/WeekPlan.h"
 
@@ -63,51 +61,6 @@ EngineSchool GenerateSchool(unsigned seed) {
     return school;
 }
 
-// Fixed numbers of polls per search: the same result on every run.
-class PollBudget : public SearchBudget {
-public:
-    explicit PollBudget(int polls) : polls_(polls) {}
-    void start() override { used_ = 0; }
-    bool spent() override { return ++used_ > polls_; }
-
-private:
-    int polls_;
-    int used_ = 0;
-};
-
-// The first lesson of the link set an hour belongs to: hours taught together count once.
-LessonRef LinkSetKey(const PlanningSession& session, int klass, int lesson) {
-    LessonRef key{klass, lesson, -1};
-    for (const LessonRef& ref : session.klasses().BuildLinkSet(klass, lesson).klassLessons)
-        if (std::pair(ref.owner, ref.lesson) < std::pair(key.owner, key.lesson)) key = {ref.owner, ref.lesson, -1};
-    return key;
-}
-
-std::string Collisions(const PlanningSession& session, const TTableVarItem& variant) {
-    std::string found;
-    for (int d = 1; d <= kVariantDays; ++d)
-        for (int n = 1; n <= variant.lessonsPerDay(); ++n) {
-            std::map<int, std::set<std::pair<int, int>>> teachers, rooms;
-            for (int k = 0; k < variant.classCount(); ++k) {
-                const LessonSlot slot = variant.GetCleanSlot(k, d, n);
-                if (!slot.occupied()) continue;
-                const LessonRef key = LinkSetKey(session, k, slot.lessonIndex);
-                const auto& lesson = session.klasses().at(k).lesson(slot.lessonIndex);
-                for (int s = 0; s < lesson.subgroupCount(); ++s) {
-                    const int teacher = lesson.subgroups[static_cast<std::size_t>(s)].teacher;
-                    if (teacher >= 0) teachers[teacher].insert({key.owner, key.lesson});
-                    if (s < kSlotRooms && slot.rooms[static_cast<std::size_t>(s)] != kNoRoom)
-                        rooms[slot.rooms[static_cast<std::size_t>(s)]].insert({key.owner, key.lesson});
-                }
-            }
-            for (const auto& [teacher, lessons] : teachers)
-                if (lessons.size() > 1) found += "teacher " + std::to_string(teacher) + " day " + std::to_string(d) + " lesson " + std::to_string(n) + "\n";
-            for (const auto& [room, lessons] : rooms)
-                if (lessons.size() > 1) found += "room " + std::to_string(room) + " day " + std::to_string(d) + " lesson " + std::to_string(n) + "\n";
-        }
-    return found;
-}
-
 bool Gapless(const TTableVarItem& variant, int klass, int day) {
     bool started = false, ended = false;
     for (int n = 1; n <= variant.lessonsPerDay(); ++n) {
@@ -130,11 +83,11 @@ TEST(WeekPlanProperty, GeneratedSchoolsArePlannedWithoutCollisionsGapsOrLostHour
 
         PlanningSession session(school.project);
         TTableVarItem variant = session.NewVariant();
-        PollBudget budget(20000);
+        test::PollBudget budget(20000);
         const WeekPlanResult result =
             PlanWholeWeek(session, variant, VariantOptions::Defaults(variant.classCount(), variant.lessonsPerDay()), budget);
 
-        EXPECT_EQ(Collisions(session, variant), "");
+        EXPECT_EQ(test::Collisions(session, variant), "");
         for (int d = 1; d <= kVariantDays; ++d) {
             if (!result.dayComplete[static_cast<std::size_t>(d)]) continue;
             for (int k = 0; k < variant.classCount(); ++k) EXPECT_TRUE(Gapless(variant, k, d)) << "class " << k << " day " << d;

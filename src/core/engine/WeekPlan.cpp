@@ -218,6 +218,7 @@ WeekPlanResult PlanWholeWeek(PlanningSession& session, TTableVarItem& variant, c
         for (int day = 1; day <= kVariantDays; ++day) OptimiseDay(session, planning, options, day, budget, result);
     });
     Timed(result, "room assignment", [&] { AssignRoomsOfWeek(session, planning, result); });
+    Timed(result, "completion", [&] { result.completion = CompleteWeek(session, variant); });
 
     state.currentDay = 1;
     session.SetupDay(planning);

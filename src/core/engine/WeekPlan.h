@@ -3,7 +3,8 @@
 // teacher group into the draft; then, day by day, the optimisation of every
 // day-mode group, keeping its first complete variant or its best incomplete one
 // (tried again with more teacher windows when that leaves fewer hours in the draft);
-// then room assignment of every day with each question answered "Да".
+// then room assignment of every day with each question answered "Да"; then what is
+// left in the drafts or on no day finished by hand, with rooms (WeekCompletion).
 #include <array>
 #include <chrono>
 #include <string>
@@ -12,6 +13,7 @@
 #include "PlanningSession.h"
 #include "TTableVarItem.h"
 #include "VariantOptions.h"
+#include "WeekCompletion.h"
 #include "WeekPlanSummary.h"
 
 namespace lovaris {
@@ -50,6 +52,7 @@ struct WeekPlanResult {
     int dayRunsWithMoreWindows = 0;  // ... whose result came from a retry with more teacher windows
     // Days on which every group's optimisation found a complete variant; [0] unused.
     std::array<bool, kVariantDays + 1> dayComplete{};
+    WeekCompletion completion;
     int roomQuestionsAnswered = 0;
     std::vector<WeekPlanStage> stages;  // in the order run
     WeekPlanSummary summary;

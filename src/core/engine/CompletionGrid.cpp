@@ -1,0 +1,186 @@
+#include "CompletionGrid.h"
+
+#include <algorithm>
+#include <bit>
+
+#include "RoomAssignmentSubgroups.h"
+
+namespace lovaris {
+namespace {
+
+int Lowest(NumberMask mask) { return std::countr_zero(mask); }
+int Highest(NumberMask mask) { return 31 - std::countl_zero(mask); }
+
+NumberMask Span(NumberMask mask) {
+    if (mask == 0) return 0;
+    const int low = Lowest(mask);
+    const int high = Highest(mask);
+    const NumberMask upTo = high >= 31 ? ~NumberMask{0} : (NumberMask{1} << (high + 1)) - 1;
+    return upTo & ~((NumberMask{1} << low) - 1);
+}
+
+int FirstStartingLesson(const TRTIKlassItem& klass) {
+    int first = 0;
+    for (int start : klass.startingLessons)
+        if (start >= 1 && (first == 0 || start < first)) first = start;
+    return first == 0 ? 1 : first;
+}
+
+bool IsStartingLesson(const TRTIKlassItem& klass, int number) {
+    if (klass.startingLessons.empty()) return number == 1;
+    return std::find(klass.startingLessons.begin(), klass.startingLessons.end(), number) !=
+           klass.startingLessons.end();
+}
+
+}  // namespace
+
+CompletionGrid::CompletionGrid(const PlanningSession& session, const TTableVarItem& variant)
+    : session_(&session), lessonsPerDay_(std::min(variant.lessonsPerDay(), 30)) {
+    const auto& klasses = session.klasses();
+    const auto& teachers = session.teachers();
+    klasses_.assign(index(klasses.count(), 0), 0);
+    klassClosed_.assign(klasses_.size(), 0);
+    teachers_.assign(index(teachers.count(), 0), 0);
+    teacherClosed_.assign(teachers_.size(), 0);
+    roomCount_ = std::min(session.rooms().count(), variant.roomCount());
+    const int rooms = roomCount_;
+    rooms_.assign(index(rooms, 0), 0);
+    roomClosed_.assign(rooms_.size(), 0);
+    for (int d = 1; d <= kVariantDays; ++d)
+        for (int n = 1; n <= lessonsPerDay_; ++n) {
+            const NumberMask bit = NumberMask{1} << n;
+            for (int t = 0; t < teachers.count(); ++t)
+                if (teachers.IsClosed(t, d, n)) teacherClosed_[index(t, d)] |= bit;
+            for (int r = 0; r < rooms; ++r) {
+                if (session.rooms().at(r).busy.at(d, n) != 0) roomClosed_[index(r, d)] |= bit;
+                if (!variant.GetRoomSlot(r, d, n).isFree()) rooms_[index(r, d)] |= bit;
+            }
+            for (int k = 0; k < klasses.count() && k < variant.classCount(); ++k) {
+                const auto& klass = klasses.at(k);
+                if (klass.busyAt(d, n)) klassClosed_[index(k, d)] |= bit;
+                const LessonSlot slot = variant.GetCleanSlot(k, d, n);
+                if (!slot.occupied()) continue;
+                klasses_[index(k, d)] |= bit;
+                if (slot.lessonIndex >= klass.lessonCount()) continue;
+                for (const auto& sub : klass.lesson(slot.lessonIndex).subgroups)
+                    if (sub.teacher >= 0 && sub.teacher < teachers.count()) teachers_[index(sub.teacher, d)] |= bit;
+            }
+        }
+}
+
+NumberMask CompletionGrid::blockMask(int start, int hours) {
+    NumberMask mask = 0;
+    for (int n = start; n < start + hours; ++n) mask |= NumberMask{1} << n;
+    return mask;
+}
+
+int CompletionGrid::gapsOf(int klass, int day, NumberMask taken) const {
+    return std::popcount(Span(taken) & ~taken & ~klassClosed_[index(klass, day)]);
+}
+
+int CompletionGrid::teacherWindows(int teacher, int day) const {
+    const NumberMask taught = teacherDay(teacher, day);
+    return std::popcount(Span(taught) & ~taught);
+}
+
+bool CompletionGrid::klassAccepts(int klass, int lesson, int day, int start, NumberMask block) const {
+    const NumberMask taken = klasses_[index(klass, day)];
+    if (block & (taken | klassClosed_[index(klass, day)])) return false;
+    const auto& item = session_->klasses().at(klass);
+    if (lesson < 0 || lesson >= item.lessonCount()) return false;
+    const auto& copy = item.lesson(lesson);
+    for (int n = start; block >> n; ++n)
+        if ((block >> n & 1u) && copy.busy.at(day, n) != 0) return false;
+    // A class's day begins at one of its starting lessons and never gains a gap.
+    if (taken == 0) return IsStartingLesson(item, start);
+    if (start < Lowest(taken) && start < FirstStartingLesson(item)) return false;
+    return gapsOf(klass, day, taken | block) <= gapsOf(klass, day, taken);
+}
+
+bool CompletionGrid::roomSuits(int room, const TSubjectItem& subject, int pupils, int day, NumberMask block,
+                               const std::vector<UnitRoom>& chosen) const {
+    if (room < 0 || room >= roomCount_) return false;
+    if (block & (rooms_[index(room, day)] | roomClosed_[index(room, day)])) return false;
+    if (std::any_of(chosen.begin(), chosen.end(), [room](const UnitRoom& r) { return r.room == room; })) return false;
+    const TRoomItem& item = session_->rooms().at(room);
+    if (IsStrictlySpecialized(subject) && item.specialization != subject.specialization) return false;
+    if (IsStrictlySpecialized(item) && subject.specialization != item.specialization) return false;
+    return item.seats >= pupils;
+}
+
+int CompletionGrid::chooseRoom(const LessonRef& ref, int subgroup, int day,
+                               NumberMask block, const std::vector<UnitRoom>& chosen) const {
+    const auto& klasses = session_->klasses();
+    const PlanningSubgroup& sub = klasses.at(ref.owner).lesson(ref.lesson).subgroups[static_cast<std::size_t>(subgroup)];
+    const TSubjectItem& subject = session_->subjects().at(sub.subject).record;
+    const int pupils = SubgroupPupils(klasses, ref.owner, ref.lesson, subgroup);
+    const auto suits = [&](int room) { return roomSuits(room, subject, pupils, day, block, chosen); };
+    std::vector<int> preferred = {session_->teachers().at(sub.teacher).attachedRoom, klasses.at(ref.owner).attachedRoom};
+    const int rooms = roomCount_;
+    if (subject.specialization != 0)
+        for (int r = 0; r < rooms; ++r)
+            if (session_->rooms().at(r).specialization == subject.specialization) preferred.push_back(r);
+    for (int r : session_->subjects().at(sub.subject).wishedRoomIndexes) preferred.push_back(r);
+    for (int r : preferred)
+        if (suits(r)) return r;
+    for (bool plain : {true, false})
+        for (int r = 0; r < rooms; ++r)
+            if ((session_->rooms().at(r).specialization == 0) == plain && suits(r)) return r;
+    return -1;
+}
+
+bool CompletionGrid::everyRoomOfKindChosen(int specialization, const std::vector<UnitRoom>& chosen) const {
+    for (int r = 0; r < roomCount_; ++r)
+        if (session_->rooms().at(r).specialization == specialization &&
+            std::none_of(chosen.begin(), chosen.end(), [r](const UnitRoom& c) { return c.room == r; }))
+            return false;
+    return true;
+}
+
+std::optional<UnitPlacement> CompletionGrid::place(const CompletionUnit& unit, int day, int start) const {
+    if (day < 1 || day > kVariantDays || start < 1 || unit.hours < 1 || start + unit.hours - 1 > lessonsPerDay_)
+        return std::nullopt;
+    const NumberMask block = blockMask(start, unit.hours);
+    for (int t : unit.teachers)
+        if (block & (teachers_[index(t, day)] | teacherClosed_[index(t, day)])) return std::nullopt;
+    for (const LessonRef& ref : unit.klassLessons)
+        if (!klassAccepts(ref.owner, ref.lesson, day, start, block)) return std::nullopt;
+
+    UnitPlacement placement{start, {}};
+    const auto& klasses = session_->klasses();
+    for (const LessonRef& ref : unit.klassLessons) {
+        const auto& lesson = klasses.at(ref.owner).lesson(ref.lesson);
+        for (int s = 0; s < lesson.subgroupCount() && s < kSlotRooms; ++s) {
+            const PlanningSubgroup& sub = lesson.subgroups[static_cast<std::size_t>(s)];
+            if (!NeedsRoom(sub) || sub.subject >= session_->subjects().count()) continue;
+            // Subgroups taught together sit in one room: the first of them chooses it.
+            const bool chosenWithLink = std::any_of(sub.links.begin(), sub.links.end(), [&](const LessonRef& link) {
+                return std::any_of(placement.rooms.begin(), placement.rooms.end(), [&](const UnitRoom& r) {
+                    return r.klass == link.owner && r.lesson == link.lesson && r.subgroup == link.subgroup;
+                });
+            });
+            if (chosenWithLink) continue;
+            const int room = chooseRoom(ref, s, day, block, placement.rooms);
+            if (room >= 0) {
+                placement.rooms.push_back({ref.owner, ref.lesson, s, room});
+                continue;
+            }
+            // More subgroups of a strictly specialised subject than the school has rooms of
+            // its kind: room assignment leaves the others without one, and so do we.
+            const TSubjectItem& subject = session_->subjects().at(sub.subject).record;
+            if (!IsStrictlySpecialized(subject) || !everyRoomOfKindChosen(subject.specialization, placement.rooms))
+                return std::nullopt;
+        }
+    }
+    return placement;
+}
+
+void CompletionGrid::mark(const CompletionUnit& unit, int day, const UnitPlacement& placement, bool taken) {
+    const NumberMask block = blockMask(placement.start, unit.hours);
+    auto apply = [&](NumberMask& mask) { mask = taken ? (mask | block) : (mask & ~block); };
+    for (int t : unit.teachers) apply(teachers_[index(t, day)]);
+    for (const LessonRef& ref : unit.klassLessons) apply(klasses_[index(ref.owner, day)]);
+    for (const UnitRoom& room : placement.rooms) apply(rooms_[index(room.room, day)]);
+}
+
+}  // namespace lovaris

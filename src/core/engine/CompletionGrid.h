@@ -1,0 +1,88 @@
+#pragma once
+// The clean copy as the completion of a week sees it: for every class, teacher and
+// room and every day the lesson numbers taken, as bit masks; where a block of a
+// lesson may still go without a class day gaining a gap, and the rooms it gets there.
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "../data/TSubjectItem.h"
+#include "PlanningLesson.h"
+#include "PlanningSession.h"
+#include "TTableVarItem.h"
+
+namespace lovaris {
+
+using NumberMask = std::uint32_t;  // bit n: lesson number n (1..24)
+
+// One block of a lesson on its way into the clean copy: the lesson in every class of
+// its link set (taught together, so at the same numbers) and the set's teachers.
+struct CompletionUnit {
+    std::vector<LessonRef> klassLessons;  // (class, lesson); subgroup unused
+    std::vector<int> teachers;            // each once
+    int hours = 1;
+    int sourceDay = 0;  // the day whose draft holds the block; 0 for hours placed nowhere
+};
+
+// The room of one subgroup of a unit; linked subgroups share it.
+struct UnitRoom {
+    int klass = -1;
+    int lesson = -1;
+    int subgroup = -1;
+    int room = -1;
+};
+
+// A unit's block at a start, with the rooms its subgroups get there.
+struct UnitPlacement {
+    int start = 0;
+    std::vector<UnitRoom> rooms;
+};
+
+class CompletionGrid {
+public:
+    CompletionGrid(const PlanningSession& session, const TTableVarItem& variant);
+
+    int lessonsPerDay() const { return lessonsPerDay_; }
+    // The block may start at `start` on `day` when each hour is open for every class,
+    // lesson and teacher of the unit and taken by none of them, no class day gains a
+    // gap or begins before the class's first starting lesson, and every subgroup that
+    // needs a room finds a free one that suits it for the whole block.
+    std::optional<UnitPlacement> place(const CompletionUnit& unit, int day, int start) const;
+    void put(const CompletionUnit& unit, int day, const UnitPlacement& placement) { mark(unit, day, placement, true); }
+    void take(const CompletionUnit& unit, int day, const UnitPlacement& placement) { mark(unit, day, placement, false); }
+
+    NumberMask klassDay(int klass, int day) const { return klasses_[index(klass, day)]; }
+    NumberMask teacherDay(int teacher, int day) const { return teachers_[index(teacher, day)]; }
+    // Empty open numbers inside the class's day.
+    int klassGaps(int klass, int day) const { return gapsOf(klass, day, klassDay(klass, day)); }
+    // Numbers inside the teacher's day at which it teaches nothing.
+    int teacherWindows(int teacher, int day) const;
+
+private:
+    static std::size_t index(int owner, int day) {
+        return static_cast<std::size_t>(owner * (kVariantDays + 1) + day);
+    }
+    static NumberMask blockMask(int start, int hours);
+    int gapsOf(int klass, int day, NumberMask taken) const;
+    bool klassAccepts(int klass, int lesson, int day, int start, NumberMask block) const;
+    bool roomSuits(int room, const TSubjectItem& subject, int pupils, int day, NumberMask block,
+                   const std::vector<UnitRoom>& chosen) const;
+    // Teacher's and class's attached rooms, then the subject's kind and wished rooms,
+    // then plain rooms before specialised ones; -1 when none suits.
+    int chooseRoom(const LessonRef& ref, int subgroup, int day, NumberMask block,
+                   const std::vector<UnitRoom>& chosen) const;
+    bool everyRoomOfKindChosen(int specialization, const std::vector<UnitRoom>& chosen) const;
+    void mark(const CompletionUnit& unit, int day, const UnitPlacement& placement, bool taken);
+
+    const PlanningSession* session_;  // a pointer, so that a grid can be assigned back
+    int lessonsPerDay_;
+    int roomCount_ = 0;
+    std::vector<NumberMask> klasses_;        // taken numbers by (class, day)
+    std::vector<NumberMask> klassClosed_;    // the class's own closed numbers by (class, day)
+    std::vector<NumberMask> teachers_;       // taught numbers by (teacher, day)
+    std::vector<NumberMask> teacherClosed_;  // closed numbers by (teacher, day)
+    std::vector<NumberMask> rooms_;          // occupied numbers by (room, day)
+    std::vector<NumberMask> roomClosed_;     // closed numbers by (room, day)
+};
+
+}  // namespace lovaris

@@ -1,0 +1,482 @@
+#include "WeekCompletion.h"
+
+#include <algorithm>
+#include <numeric>
+#include <optional>
+#include <set>
+#include <tuple>
+
+#include "BlockArrangement.h"
+#include "CompletionGrid.h"
+#include "RoomAssignmentSubgroups.h"
+
+namespace lovaris {
+namespace {
+
+// Enough for every order of the eight or so blocks of a class's day.
+constexpr int kArrangementNodes = 20000;
+// Arranging a day afresh only to close gaps or windows is worth less.
+constexpr int kImprovementNodes = 20000;
+constexpr int kImprovementRounds = 5;
+
+int HoursOf(const CompletionUnit& unit) { return unit.hours * static_cast<int>(unit.klassLessons.size()); }
+
+using PlacedBlock = std::pair<CompletionUnit, UnitPlacement>;
+
+class Completion {
+public:
+    Completion(const PlanningSession& session, TTableVarItem& variant)
+        : session_(session), variant_(variant), grid_(session, variant) {
+        const int classes = std::min(session.klasses().count(), variant.classCount());
+        for (int k = 0; k < classes; ++k) dayLimit_.push_back(DayLimit(k));
+    }
+
+    void Run(WeekCompletion& result) {
+        const int draftBefore = DraftHours();
+        for (int day = 1; day <= kVariantDays; ++day) PlaceOnTheirDay(day);
+        // A block may have gone in beside another one by the time its turn comes.
+        for (int day = 1; day <= kVariantDays; ++day)
+            for (const CompletionUnit& unit : DraftUnits(day))
+                if (InDraft(unit)) PlaceAnywhere(unit, result);
+        for (const CompletionUnit& unit : UnplacedUnits())
+            if (Unplaced(unit) && PlaceAnywhere(unit, result) != 0) result.unplacedHoursPlaced += HoursOf(unit);
+        result.draftHoursPlaced = draftBefore - DraftHours();
+        // A day arranged better may let another one be arranged better too.
+        bool improved = true;
+        for (int round = 0; round < kImprovementRounds && improved; ++round) {
+            improved = false;
+            for (int k = 0; k < classCount(); ++k)
+                for (int day = 1; day <= kVariantDays; ++day) improved = ImproveDay(k, day) || improved;
+        }
+    }
+
+private:
+    int classCount() const { return static_cast<int>(dayLimit_.size()); }
+
+    // A class's day takes no more hours than its heaviest day of the week has, or than
+    // its weekly hours spread evenly over its open days, rounded up.
+    int DayLimit(int klass) const {
+        const auto& item = session_.klasses().at(klass);
+        int heaviest = 0;
+        int openDays = 0;
+        for (int d = 1; d <= kVariantDays; ++d) {
+            heaviest = std::max(heaviest, KlassHours(klass, d));
+            bool open = false;
+            for (int n = 1; n <= variant_.lessonsPerDay() && !open; ++n) open = !item.busyAt(d, n);
+            openDays += open ? 1 : 0;
+        }
+        int weekly = 0;
+        for (const auto& lesson : item.lessonCopies) weekly += lesson.weeklyHours();
+        return std::max(heaviest, openDays > 0 ? (weekly + openDays - 1) / openDays : 0);
+    }
+
+    int DraftHours() const {
+        int hours = 0;
+        for (int k = 0; k < classCount(); ++k) hours += variant_.CountClassLessons(k, 0).draft;
+        return hours;
+    }
+
+    bool InDraft(const CompletionUnit& unit) const {
+        return std::all_of(unit.klassLessons.begin(), unit.klassLessons.end(), [&](const LessonRef& ref) {
+            return variant_.CountLessonHoursInDraft(ref.owner, ref.lesson, unit.sourceDay) == unit.hours;
+        });
+    }
+
+    // Some class of the unit still misses hours of the lesson.
+    bool Unplaced(const CompletionUnit& unit) const {
+        return std::any_of(unit.klassLessons.begin(), unit.klassLessons.end(), [&](const LessonRef& ref) {
+            int found = 0;
+            for (int d = 1; d <= kVariantDays; ++d) found += variant_.CountLessonHoursOnDay(ref.owner, ref.lesson, d);
+            return found < session_.klasses().at(ref.owner).lesson(ref.lesson).weeklyHours();
+        });
+    }
+
+    int KlassHours(int klass, int day) const {
+        const ClassLessonCounts counts = variant_.CountClassLessons(klass, day);
+        return counts.clean + counts.draft;
+    }
+
+    // The unit of the lesson's link set, its teachers taken from every lesson of the set.
+    CompletionUnit UnitOf(int klass, int lesson, int hours, int sourceDay) const {
+        CompletionUnit unit;
+        unit.klassLessons = session_.klasses().BuildLinkSet(klass, lesson).klassLessons;
+        unit.hours = hours;
+        unit.sourceDay = sourceDay;
+        for (const LessonRef& ref : unit.klassLessons)
+            for (const auto& sub : session_.klasses().at(ref.owner).lesson(ref.lesson).subgroups)
+                if (sub.teacher >= 0) unit.teachers.push_back(sub.teacher);
+        std::sort(unit.teachers.begin(), unit.teachers.end());
+        unit.teachers.erase(std::unique(unit.teachers.begin(), unit.teachers.end()), unit.teachers.end());
+        return unit;
+    }
+
+    bool WithinVariant(const CompletionUnit& unit) const {
+        return std::all_of(unit.klassLessons.begin(), unit.klassLessons.end(),
+                           [&](const LessonRef& ref) { return ref.owner >= 0 && ref.owner < classCount(); });
+    }
+
+    // The blocks in the draft of `day`, each link set once; a set whose classes do not
+    // all hold it there alike is left alone.
+    std::vector<CompletionUnit> DraftUnits(int day) const {
+        std::vector<CompletionUnit> units;
+        std::set<std::pair<int, int>> seen;
+        for (int k = 0; k < classCount(); ++k)
+            for (int n = 1; n <= variant_.lessonsPerDay(); ++n) {
+                const LessonSlot slot = variant_.GetDraftSlot(k, day, n);
+                if (!slot.occupied() || slot.lessonIndex >= session_.klasses().at(k).lessonCount() ||
+                    !seen.insert({k, slot.lessonIndex}).second)
+                    continue;
+                const int hours = variant_.CountLessonHoursInDraft(k, slot.lessonIndex, day);
+                CompletionUnit unit = UnitOf(k, slot.lessonIndex, hours, day);
+                bool alike = WithinVariant(unit);
+                for (const LessonRef& ref : unit.klassLessons) {
+                    seen.insert({ref.owner, ref.lesson});
+                    alike = alike && variant_.CountLessonHoursInDraft(ref.owner, ref.lesson, day) == hours &&
+                            variant_.CountLessonHoursInClean(ref.owner, ref.lesson, day) == 0;
+                }
+                if (alike) units.push_back(std::move(unit));
+            }
+        return units;
+    }
+
+    // The spread entries of each lesson that match no day's hours; a lesson whose days
+    // match its spread in no way gives its missing hours one by one.
+    std::vector<CompletionUnit> UnplacedUnits() const {
+        std::vector<CompletionUnit> units;
+        for (int k = 0; k < classCount(); ++k) {
+            const auto& klass = session_.klasses().at(k);
+            for (int l = 0; l < klass.lessonCount(); ++l) {
+                const CompletionUnit set = UnitOf(k, l, 1, 0);
+                const LessonRef& key = *std::min_element(
+                    set.klassLessons.begin(), set.klassLessons.end(), [](const LessonRef& a, const LessonRef& b) {
+                        return std::pair(a.owner, a.lesson) < std::pair(b.owner, b.lesson);
+                    });
+                if (key.owner != k || key.lesson != l || !WithinVariant(set)) continue;
+                std::vector<int> open = klass.lesson(l).spread;
+                int found = 0;
+                for (int d = 1; d <= kVariantDays; ++d) {
+                    const int hours = variant_.CountLessonHoursOnDay(k, l, d);
+                    found += hours;
+                    if (const auto it = std::find(open.begin(), open.end(), hours); hours > 0 && it != open.end())
+                        open.erase(it);
+                }
+                const int missing = klass.lesson(l).weeklyHours() - found;
+                if (missing <= 0) continue;
+                const bool matched = std::accumulate(open.begin(), open.end(), 0) == missing;
+                for (int hours : matched ? open : std::vector<int>(static_cast<std::size_t>(missing), 1)) {
+                    if (hours <= 0) continue;
+                    CompletionUnit unit = set;
+                    unit.hours = hours;
+                    units.push_back(std::move(unit));
+                }
+            }
+        }
+        return units;
+    }
+
+    // The clean blocks of a class's day taught in that class alone, with their rooms;
+    // the first and the last block of the day first.
+    std::vector<PlacedBlock> CleanBlocks(int klass, int day) const {
+        std::vector<PlacedBlock> blocks;
+        const auto& item = session_.klasses().at(klass);
+        for (int n = 1; n <= variant_.lessonsPerDay(); ++n) {
+            const LessonSlot slot = variant_.GetCleanSlot(klass, day, n);
+            if (!slot.occupied() || slot.lessonIndex >= item.lessonCount()) continue;
+            if (n > 1 && variant_.GetCleanSlot(klass, day, n - 1).lessonIndex == slot.lessonIndex) continue;
+            int hours = 1;
+            while (n + hours <= variant_.lessonsPerDay() &&
+                   variant_.GetCleanSlot(klass, day, n + hours).lessonIndex == slot.lessonIndex)
+                ++hours;
+            CompletionUnit unit = UnitOf(klass, slot.lessonIndex, hours, 0);
+            if (unit.klassLessons.size() != 1) continue;
+            UnitPlacement placement{n, {}};
+            for (int s = 0; s < kSlotRooms; ++s)
+                if (slot.rooms[static_cast<std::size_t>(s)] != kNoRoom)
+                    placement.rooms.push_back({klass, slot.lessonIndex, s, slot.rooms[static_cast<std::size_t>(s)]});
+            blocks.emplace_back(std::move(unit), std::move(placement));
+        }
+        if (blocks.size() > 2) std::swap(blocks[1], blocks.back());
+        return blocks;
+    }
+
+    // Every class's draft of the day, class by class: the arrangement placing the most
+    // hours.
+    void PlaceOnTheirDay(int day) {
+        std::vector<CompletionUnit> units = DraftUnits(day);
+        std::vector<bool> placed(units.size(), false);
+        for (int k = 0; k < classCount(); ++k) {
+            std::vector<const CompletionUnit*> mine;
+            std::vector<std::size_t> indexes;
+            for (std::size_t u = 0; u < units.size(); ++u) {
+                if (placed[u]) continue;
+                for (const LessonRef& ref : units[u].klassLessons)
+                    if (ref.owner == k) {
+                        mine.push_back(&units[u]);
+                        indexes.push_back(u);
+                        break;
+                    }
+            }
+            if (mine.empty()) continue;
+            const auto placements = BlockArrangement(grid_, day, mine).Search(kArrangementNodes);
+            for (std::size_t i = 0; i < mine.size(); ++i) {
+                if (!placements[i]) continue;
+                Commit(*mine[i], day, *placements[i]);
+                placed[indexes[i]] = true;
+            }
+        }
+    }
+
+    bool TeachesInDraft(int teacher, int day) const {
+        for (int k = 0; k < classCount(); ++k) {
+            const auto& klass = session_.klasses().at(k);
+            for (int n = 1; n <= variant_.lessonsPerDay(); ++n) {
+                const LessonSlot slot = variant_.GetDraftSlot(k, day, n);
+                if (!slot.occupied()) break;  // the draft is packed from number 1
+                if (slot.lessonIndex >= klass.lessonCount()) continue;
+                for (const auto& sub : klass.lesson(slot.lessonIndex).subgroups)
+                    if (sub.teacher == teacher) return true;
+            }
+        }
+        return false;
+    }
+
+    // A teacher already working on the day, or one that still keeps its free days.
+    bool TeacherMayWorkOn(int teacher, int day) const {
+        int worked = 0;
+        bool works = false;
+        for (int d = 1; d <= kVariantDays; ++d) {
+            const bool teaches = grid_.teacherDay(teacher, d) != 0 || TeachesInDraft(teacher, d);
+            worked += teaches ? 1 : 0;
+            if (d == day) works = teaches;
+        }
+        return works || kVariantDays - (worked + 1) >= session_.teachers().at(teacher).freeDays;
+    }
+
+    // A block's own draft day always takes it; another day only when none of its
+    // classes has that lesson there yet (two blocks of one lesson never share a day),
+    // each stays within its day limit and every teacher may work then.
+    bool DayTakesUnit(const CompletionUnit& unit, int day) const {
+        if (day == unit.sourceDay) return true;
+        for (const LessonRef& ref : unit.klassLessons) {
+            if (variant_.CountLessonHoursOnDay(ref.owner, ref.lesson, day) > 0) return false;
+            if (KlassHours(ref.owner, day) + unit.hours > dayLimit_[static_cast<std::size_t>(ref.owner)]) return false;
+        }
+        return std::all_of(unit.teachers.begin(), unit.teachers.end(),
+                           [&](int t) { return TeacherMayWorkOn(t, day); });
+    }
+
+    // Its own draft day first, then the days its class already learns on, the lightest
+    // first, then the class's empty days.
+    std::vector<int> DaysFor(const CompletionUnit& unit) const {
+        std::vector<int> days;
+        for (int d = 1; d <= kVariantDays; ++d)
+            if (DayTakesUnit(unit, d)) days.push_back(d);
+        const int klass = unit.klassLessons.front().owner;
+        const auto order = [&](int day) {
+            const int hours = KlassHours(klass, day);
+            return std::tuple(day != unit.sourceDay, hours == 0, hours);
+        };
+        std::stable_sort(days.begin(), days.end(), [&](int a, int b) { return order(a) < order(b); });
+        return days;
+    }
+
+    // The block on `day` where it fits as the day stands, else with the blocks of its
+    // class's day arranged afresh around it.
+    bool PlaceOnDay(const CompletionUnit& unit, int day) {
+        if (const auto placement = BlockArrangement(grid_, day, {&unit}).Search(kArrangementNodes).front()) {
+            Commit(unit, day, *placement);
+            return true;
+        }
+        return RepackDay(unit, day);
+    }
+
+    // The day placed, 0 none: the days that take the block as they stand, then each
+    // block of its class's days given up to another day to make way for it.
+    int PlaceAnywhere(const CompletionUnit& unit, WeekCompletion& result) {
+        for (int day : DaysFor(unit))
+            if (PlaceOnDay(unit, day)) return day;
+        for (int day = 1; day <= kVariantDays; ++day)
+            if (PlaceByDisplacing(unit, day, result)) return day;
+        return 0;
+    }
+
+    // Up to one block of each of the unit's classes leaves the day for another day, and
+    // the unit takes their place; every combination is tried until one works.
+    bool PlaceByDisplacing(const CompletionUnit& unit, int day, WeekCompletion& result) {
+        std::vector<std::vector<PlacedBlock>> choices;
+        for (const LessonRef& ref : unit.klassLessons) {
+            choices.emplace_back();
+            for (PlacedBlock& block : CleanBlocks(ref.owner, day))
+                if (block.first.klassLessons.front().lesson != ref.lesson) choices.back().push_back(std::move(block));
+        }
+        // chosen[i]: index in choices[i], or -1 when class i gives nothing up.
+        std::vector<int> chosen(choices.size(), -1);
+        while (NextCombination(chosen, choices)) {
+            const CompletionGrid grid = grid_;
+            const TTableVarItem variant = variant_;
+            std::vector<int> gaps;
+            std::vector<CompletionUnit> leaving;
+            for (std::size_t i = 0; i < chosen.size(); ++i) {
+                gaps.push_back(grid_.klassGaps(unit.klassLessons[i].owner, day));
+                if (chosen[i] < 0) continue;
+                auto& [other, at] = choices[i][static_cast<std::size_t>(chosen[i])];
+                Displace(other, day, at);
+                leaving.push_back(other);
+                leaving.back().sourceDay = day;  // it leaves this day
+            }
+            bool placed = DayTakesUnit(unit, day) && PlaceOnDay(unit, day);
+            for (std::size_t i = 0; i < chosen.size() && placed; ++i)
+                placed = grid_.klassGaps(unit.klassLessons[i].owner, day) <= gaps[i];
+            for (const CompletionUnit& other : leaving) placed = placed && PlaceOnOtherDay(other);
+            if (placed) {
+                for (const CompletionUnit& other : leaving) result.displacedHours += HoursOf(other);
+                return true;
+            }
+            grid_ = grid;
+            variant_.Assign(variant);
+        }
+        return false;
+    }
+
+    // Counts through every choice of -1..size-1 per class, all -1 left out.
+    static bool NextCombination(std::vector<int>& chosen, const std::vector<std::vector<PlacedBlock>>& choices) {
+        for (std::size_t i = 0; i < chosen.size(); ++i) {
+            if (++chosen[i] < static_cast<int>(choices[i].size())) return true;
+            chosen[i] = -1;
+        }
+        return false;
+    }
+
+    bool PlaceOnOtherDay(const CompletionUnit& unit) {
+        for (int day : DaysFor(unit))
+            if (day != unit.sourceDay && PlaceOnDay(CompletionUnit{unit.klassLessons, unit.teachers, unit.hours, 0}, day))
+                return true;
+        return false;
+    }
+
+    // The clean blocks of the day in the block's classes, other than its own lesson's.
+    std::vector<PlacedBlock> CleanBlocksOf(const CompletionUnit& unit, int day) const {
+        std::vector<PlacedBlock> blocks;
+        for (const LessonRef& ref : unit.klassLessons)
+            for (PlacedBlock& block : CleanBlocks(ref.owner, day))
+                if (block.first.klassLessons.front().lesson != ref.lesson) blocks.push_back(std::move(block));
+        return blocks;
+    }
+
+    // The days of the block's classes arranged afresh with it and with the other blocks
+    // waiting in those classes' drafts of the day: kept when every block of those days
+    // stands again and the block has joined them.
+    bool RepackDay(const CompletionUnit& waiting, int day) {
+        auto blocks = CleanBlocksOf(waiting, day);
+        std::vector<const CompletionUnit*> units;
+        for (auto& [unit, at] : blocks) {
+            grid_.take(unit, day, at);
+            units.push_back(&unit);
+        }
+        units.push_back(&waiting);
+        const std::vector<CompletionUnit> others = DraftUnitsBeside(waiting, day);
+        for (const CompletionUnit& unit : others) units.push_back(&unit);
+        const auto placements =
+            BlockArrangement(grid_, day, units, static_cast<int>(blocks.size())).Search(kArrangementNodes);
+        for (auto& [unit, at] : blocks) grid_.put(unit, day, at);
+        if (!std::all_of(placements.begin(), placements.begin() + static_cast<long>(blocks.size() + 1),
+                         [](const auto& p) { return p.has_value(); }))
+            return false;
+        for (auto& [unit, at] : blocks) Displace(unit, day, at);
+        for (std::size_t u = 0; u < units.size(); ++u)
+            if (placements[u]) Commit(*units[u], day, *placements[u]);
+        return true;
+    }
+
+    // The blocks of the day's draft in the block's classes, other than the block itself.
+    std::vector<CompletionUnit> DraftUnitsBeside(const CompletionUnit& unit, int day) const {
+        std::vector<CompletionUnit> beside;
+        for (CompletionUnit& other : DraftUnits(day)) {
+            if (other.klassLessons == unit.klassLessons) continue;
+            const bool shared = std::any_of(other.klassLessons.begin(), other.klassLessons.end(), [&](const LessonRef& o) {
+                return std::any_of(unit.klassLessons.begin(), unit.klassLessons.end(),
+                                   [&](const LessonRef& u) { return u.owner == o.owner; });
+            });
+            if (shared) beside.push_back(std::move(other));
+        }
+        return beside;
+    }
+
+    int TeacherWindows(const std::vector<PlacedBlock>& blocks, int day) const {
+        std::vector<int> teachers;
+        for (const auto& [unit, at] : blocks) teachers.insert(teachers.end(), unit.teachers.begin(), unit.teachers.end());
+        std::sort(teachers.begin(), teachers.end());
+        teachers.erase(std::unique(teachers.begin(), teachers.end()), teachers.end());
+        int windows = 0;
+        for (int t : teachers) windows += grid_.teacherWindows(t, day);
+        return windows;
+    }
+
+    // A class's day arranged afresh once more: kept when it has fewer gaps, or as many
+    // and its teachers fewer windows.
+    bool ImproveDay(int klass, int day) {
+        auto blocks = CleanBlocks(klass, day);
+        const int gaps = grid_.klassGaps(klass, day);
+        const int windows = TeacherWindows(blocks, day);
+        if (blocks.size() < 2 || (gaps == 0 && windows == 0)) return false;
+        const CompletionGrid grid = grid_;
+        const TTableVarItem variant = variant_;
+        std::vector<const CompletionUnit*> units;
+        for (auto& [unit, at] : blocks) {
+            Displace(unit, day, at);
+            units.push_back(&unit);
+        }
+        const auto placements = BlockArrangement(grid_, day, units, static_cast<int>(units.size()))
+                                    .Search(kImprovementNodes, gaps > 0 ? windows : windows - 1);
+        const bool stands = std::all_of(placements.begin(), placements.end(), [](const auto& p) { return p.has_value(); });
+        if (stands) {
+            for (std::size_t u = 0; u < units.size(); ++u) Commit(*units[u], day, *placements[u]);
+            const int gapsNow = grid_.klassGaps(klass, day);
+            if (gapsNow < gaps || (gapsNow == gaps && TeacherWindows(blocks, day) < windows)) return true;
+        }
+        grid_ = grid;
+        variant_.Assign(variant);
+        return false;
+    }
+
+    // The block leaves the clean copy, rooms and all.
+    void Displace(const CompletionUnit& unit, int day, const UnitPlacement& placement) {
+        grid_.take(unit, day, placement);
+        for (const LessonRef& ref : unit.klassLessons)
+            for (int n = placement.start; n < placement.start + unit.hours; ++n)
+                variant_.SetCleanSlot(ref.owner, day, LessonSlot::Empty(), n);
+    }
+
+    // The block goes into the clean copy with its rooms, and out of its draft.
+    void Commit(const CompletionUnit& unit, int day, const UnitPlacement& placement) {
+        grid_.put(unit, day, placement);
+        const int start = placement.start;
+        for (const LessonRef& ref : unit.klassLessons) {
+            for (int n = start; n < start + unit.hours; ++n)
+                variant_.SetCleanSlot(ref.owner, day, LessonSlot::BlockHour(ref.lesson, start, n), n);
+            if (unit.sourceDay == 0) continue;
+            for (int n = variant_.lessonsPerDay(); n >= 1; --n)
+                if (variant_.GetDraftSlot(ref.owner, unit.sourceDay, n).lessonIndex == ref.lesson)
+                    variant_.RemoveDraftHour(ref.owner, unit.sourceDay, n);
+        }
+        for (const UnitRoom& room : placement.rooms)
+            for (int n = start; n < start + unit.hours; ++n)
+                SetSubgroupRoom(variant_, session_.klasses(), room.klass, day, n, room.subgroup,
+                                static_cast<std::uint16_t>(room.room));
+    }
+
+    const PlanningSession& session_;
+    TTableVarItem& variant_;
+    CompletionGrid grid_;
+    std::vector<int> dayLimit_;  // by class, as DayLimit found it before the completion
+};
+
+}  // namespace
+
+WeekCompletion CompleteWeek(const PlanningSession& session, TTableVarItem& variant) {
+    WeekCompletion result;
+    Completion(session, variant).Run(result);
+    return result;
+}
+
+}  // namespace lovaris
