@@ -245,6 +245,36 @@ TEST(WeekCompletion, ABlockGivesWayToOneThatFitsNowhereElse) {
     s.expectWeekComplete();
 }
 
+// 5А's hour can only go at 2 on Monday, where its teacher teaches 5Б: 5Б's lesson makes
+// way to 3, its day arranged afresh around it.
+TEST(WeekCompletion, ATeachersOtherLessonMakesWay) {
+    CompletionSchool s;
+    const int a = s.klass("5А");
+    const int b = s.klass("5Б");
+    const int shared = s.teacher("Общая");
+    const int l0 = s.lesson(a, s.teacher("Первова"));
+    const int l1 = s.lesson(a, shared);
+    const int m0 = s.lesson(b, s.teacher("Вторый"));
+    const int m1 = s.lesson(b, shared);
+    const int m2 = s.lesson(b, s.teacher("Третьякова"));
+    s.onlyOn(shared, 1);
+    s.busy(shared, 1, 1);
+    s.busy(shared, 1, 4);
+    s.start();
+    s.clean(0, 1, 1, l0);
+    s.draft(0, 1, l1);
+    s.clean(1, 1, 1, m0);
+    s.clean(1, 1, 2, m1);
+    s.clean(1, 1, 3, m2);
+
+    const WeekCompletion result = s.complete();
+
+    EXPECT_EQ(s.hoursOf(0, l1), (std::vector<std::pair<int, int>>{{1, 2}}));
+    EXPECT_EQ(s.hoursOf(1, m1), (std::vector<std::pair<int, int>>{{1, 3}}));
+    EXPECT_EQ(result.displacedHours, 1);
+    s.expectWeekComplete();
+}
+
 // Hours no day holds are placed, each block of the lesson on a day of its own.
 TEST(WeekCompletion, HoursOnNoDayArePlacedOnSeparateDays) {
     CompletionSchool s;

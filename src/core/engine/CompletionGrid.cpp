@@ -137,14 +137,22 @@ bool CompletionGrid::everyRoomOfKindChosen(int specialization, const std::vector
     return true;
 }
 
-std::optional<UnitPlacement> CompletionGrid::place(const CompletionUnit& unit, int day, int start) const {
+bool CompletionGrid::klassesAccept(const CompletionUnit& unit, int day, int start) const {
     if (day < 1 || day > kVariantDays || start < 1 || unit.hours < 1 || start + unit.hours - 1 > lessonsPerDay_)
-        return std::nullopt;
+        return false;
     const NumberMask block = blockMask(start, unit.hours);
     for (int t : unit.teachers)
-        if (block & (teachers_[index(t, day)] | teacherClosed_[index(t, day)])) return std::nullopt;
-    for (const LessonRef& ref : unit.klassLessons)
-        if (!klassAccepts(ref.owner, ref.lesson, day, start, block)) return std::nullopt;
+        if (block & teacherClosed_[index(t, day)]) return false;
+    return std::all_of(unit.klassLessons.begin(), unit.klassLessons.end(), [&](const LessonRef& ref) {
+        return klassAccepts(ref.owner, ref.lesson, day, start, block);
+    });
+}
+
+std::optional<UnitPlacement> CompletionGrid::place(const CompletionUnit& unit, int day, int start) const {
+    if (!klassesAccept(unit, day, start)) return std::nullopt;
+    const NumberMask block = blockMask(start, unit.hours);
+    for (int t : unit.teachers)
+        if (block & teachers_[index(t, day)]) return std::nullopt;
 
     UnitPlacement placement{start, {}};
     const auto& klasses = session_->klasses();

@@ -48,6 +48,9 @@ public:
     // gap or begins before the class's first starting lesson, and every subgroup that
     // needs a room finds a free one that suits it for the whole block.
     std::optional<UnitPlacement> place(const CompletionUnit& unit, int day, int start) const;
+    // The same but for the teachers' lessons and the rooms: where the block could go
+    // once they made way.
+    bool klassesAccept(const CompletionUnit& unit, int day, int start) const;
     void put(const CompletionUnit& unit, int day, const UnitPlacement& placement) { mark(unit, day, placement, true); }
     void take(const CompletionUnit& unit, int day, const UnitPlacement& placement) { mark(unit, day, placement, false); }
 

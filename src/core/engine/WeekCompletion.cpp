@@ -18,6 +18,10 @@ constexpr int kArrangementNodes = 20000;
 // Arranging a day afresh only to close gaps or windows is worth less.
 constexpr int kImprovementNodes = 20000;
 constexpr int kImprovementRounds = 5;
+// Rounds of placing what is left, each followed by days arranged afresh.
+constexpr int kRounds = 4;
+// Blocks of other classes that may make way for one block at a time.
+constexpr std::size_t kMostEjected = 4;
 
 int HoursOf(const CompletionUnit& unit) { return unit.hours * static_cast<int>(unit.klassLessons.size()); }
 
@@ -34,20 +38,13 @@ public:
     void Run(WeekCompletion& result) {
         const int draftBefore = DraftHours();
         for (int day = 1; day <= kVariantDays; ++day) PlaceOnTheirDay(day);
-        // A block may have gone in beside another one by the time its turn comes.
-        for (int day = 1; day <= kVariantDays; ++day)
-            for (const CompletionUnit& unit : DraftUnits(day))
-                if (InDraft(unit)) PlaceAnywhere(unit, result);
-        for (const CompletionUnit& unit : UnplacedUnits())
-            if (Unplaced(unit) && PlaceAnywhere(unit, result) != 0) result.unplacedHoursPlaced += HoursOf(unit);
-        result.draftHoursPlaced = draftBefore - DraftHours();
-        // A day arranged better may let another one be arranged better too.
-        bool improved = true;
-        for (int round = 0; round < kImprovementRounds && improved; ++round) {
-            improved = false;
-            for (int k = 0; k < classCount(); ++k)
-                for (int day = 1; day <= kVariantDays; ++day) improved = ImproveDay(k, day) || improved;
+        // Days arranged afresh open new places for what is still left.
+        for (int round = 0; round < kRounds; ++round) {
+            if (!PlaceWhatIsLeft(result)) break;
+            ImproveDays();
         }
+        ImproveDays();
+        result.draftHoursPlaced = draftBefore - DraftHours();
     }
 
 private:
@@ -201,10 +198,54 @@ private:
 
     // Every class's draft of the day, class by class: the arrangement placing the most
     // hours.
+    // What is left, the hardest to place first; a block may have gone in beside
+    // another one by the time its turn comes. False when nothing is left.
+    bool PlaceWhatIsLeft(WeekCompletion& result) {
+        std::vector<CompletionUnit> left = UnplacedUnits();
+        for (int day = 1; day <= kVariantDays; ++day)
+            for (CompletionUnit& unit : DraftUnits(day)) left.push_back(std::move(unit));
+        std::stable_sort(left.begin(), left.end(),
+                         [](const CompletionUnit& a, const CompletionUnit& b) { return Difficulty(a) > Difficulty(b); });
+        for (const CompletionUnit& unit : left) {
+            if (unit.sourceDay != 0 ? !InDraft(unit) : !Unplaced(unit)) continue;
+            if (PlaceAnywhere(unit, result) != 0 && unit.sourceDay == 0) result.unplacedHoursPlaced += HoursOf(unit);
+        }
+        return !left.empty();
+    }
+
+    // A day arranged better may let another one be arranged better too.
+    void ImproveDays() {
+        bool improved = true;
+        for (int round = 0; round < kImprovementRounds && improved; ++round) {
+            improved = false;
+            for (int k = 0; k < classCount(); ++k)
+                for (int day = 1; day <= kVariantDays; ++day) improved = ImproveDay(k, day) || improved;
+        }
+    }
+
+    // Lessons taught together, then those of more teachers, then longer blocks.
+    static std::tuple<std::size_t, std::size_t, int> Difficulty(const CompletionUnit& unit) {
+        return {unit.klassLessons.size(), unit.teachers.size(), unit.hours};
+    }
+
+    // The classes whose hardest draft block of the day is the hardest first.
+    std::vector<int> KlassesHardestFirst(const std::vector<CompletionUnit>& units) const {
+        std::vector<std::tuple<std::size_t, std::size_t, int>> hardest(static_cast<std::size_t>(classCount()));
+        for (const CompletionUnit& unit : units)
+            for (const LessonRef& ref : unit.klassLessons)
+                hardest[static_cast<std::size_t>(ref.owner)] = std::max(hardest[static_cast<std::size_t>(ref.owner)], Difficulty(unit));
+        std::vector<int> order(static_cast<std::size_t>(classCount()));
+        std::iota(order.begin(), order.end(), 0);
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+            return hardest[static_cast<std::size_t>(a)] > hardest[static_cast<std::size_t>(b)];
+        });
+        return order;
+    }
+
     void PlaceOnTheirDay(int day) {
         std::vector<CompletionUnit> units = DraftUnits(day);
         std::vector<bool> placed(units.size(), false);
-        for (int k = 0; k < classCount(); ++k) {
+        for (int k : KlassesHardestFirst(units)) {
             std::vector<const CompletionUnit*> mine;
             std::vector<std::size_t> indexes;
             for (std::size_t u = 0; u < units.size(); ++u) {
@@ -297,7 +338,93 @@ private:
             if (PlaceOnDay(unit, day)) return day;
         for (int day = 1; day <= kVariantDays; ++day)
             if (PlaceByDisplacing(unit, day, result)) return day;
+        for (int day : DaysFor(unit))
+            if (PlaceByEjecting(unit, day, result)) return day;
         return 0;
+    }
+
+    // The block of another class standing at (day, number) with the teacher; none when
+    // it is taught together with other classes.
+    std::optional<PlacedBlock> TeacherBlockAt(int teacher, int day, int number) const {
+        for (int k = 0; k < classCount(); ++k) {
+            const LessonSlot slot = variant_.GetCleanSlot(k, day, number);
+            if (!slot.occupied() || slot.lessonIndex >= session_.klasses().at(k).lessonCount()) continue;
+            const auto& subgroups = session_.klasses().at(k).lesson(slot.lessonIndex).subgroups;
+            if (std::none_of(subgroups.begin(), subgroups.end(), [&](const auto& sub) { return sub.teacher == teacher; }))
+                continue;
+            for (PlacedBlock& block : CleanBlocks(k, day))
+                if (block.second.start <= number && number < block.second.start + block.first.hours) return block;
+            return std::nullopt;
+        }
+        return std::nullopt;
+    }
+
+    // The unit at a start where its classes would take it but its teachers teach other
+    // classes: those blocks make way, to another place in their class's day or to
+    // another day, their classes' days gaining no gap.
+    bool PlaceByEjecting(const CompletionUnit& unit, int day, WeekCompletion& result) {
+        for (int start = 1; start + unit.hours - 1 <= grid_.lessonsPerDay(); ++start) {
+            if (!grid_.klassesAccept(unit, day, start)) continue;
+            std::vector<PlacedBlock> blockers;
+            bool movable = true;
+            for (int n = start; n < start + unit.hours && movable; ++n)
+                for (int t : unit.teachers) {
+                    if (!(grid_.teacherDay(t, day) >> n & 1u)) continue;
+                    const auto block = TeacherBlockAt(t, day, n);
+                    movable = block.has_value() && blockers.size() < kMostEjected;
+                    if (!movable) break;
+                    const bool known = std::any_of(blockers.begin(), blockers.end(), [&](const PlacedBlock& b) {
+                        return b.first.klassLessons == block->first.klassLessons;
+                    });
+                    if (!known) blockers.push_back(*block);
+                }
+            if (!movable || blockers.empty()) continue;
+            const CompletionGrid grid = grid_;
+            const TTableVarItem variant = variant_;
+            std::vector<int> gaps;
+            for (auto& [other, at] : blockers) {
+                gaps.push_back(grid_.klassGaps(other.klassLessons.front().owner, day));
+                Displace(other, day, at);
+            }
+            bool placed = false;
+            if (const auto placement = grid_.place(unit, day, start)) {
+                Commit(unit, day, *placement);
+                placed = true;
+                for (std::size_t i = 0; i < blockers.size() && placed; ++i)
+                    placed = PlaceAgain(blockers[i].first, day, gaps[i]);
+            }
+            if (placed) {
+                for (const auto& [other, at] : blockers) result.displacedHours += HoursOf(other);
+                return true;
+            }
+            grid_ = grid;
+            variant_.Assign(variant);
+        }
+        return false;
+    }
+
+    // A block taken out of its class's day: back into that day arranged afresh, else
+    // onto another day with the day it left closed up to `gaps` gaps.
+    bool PlaceAgain(const CompletionUnit& block, int day, int gaps) {
+        if (RepackDay(block, day)) return true;
+        CompletionUnit leaving = block;
+        leaving.sourceDay = day;
+        const int klass = block.klassLessons.front().owner;
+        return PlaceOnOtherDay(leaving) && (grid_.klassGaps(klass, day) <= gaps || CloseGaps(klass, day, gaps));
+    }
+
+    // The class's day arranged afresh with no more than `gaps` gaps.
+    bool CloseGaps(int klass, int day, int gaps) {
+        auto blocks = CleanBlocks(klass, day);
+        std::vector<const CompletionUnit*> units;
+        for (auto& [unit, at] : blocks) {
+            Displace(unit, day, at);
+            units.push_back(&unit);
+        }
+        const auto placements = BlockArrangement(grid_, day, units, static_cast<int>(units.size())).Search(kArrangementNodes);
+        if (!std::all_of(placements.begin(), placements.end(), [](const auto& p) { return p.has_value(); })) return false;
+        for (std::size_t u = 0; u < units.size(); ++u) Commit(*units[u], day, *placements[u]);
+        return grid_.klassGaps(klass, day) <= gaps;
     }
 
     // Up to one block of each of the unit's classes leaves the day for another day, and
