@@ -22,12 +22,12 @@ constexpr int kEmpty = -1;
 // added.
 class CompletionSchool {
 public:
-    explicit CompletionSchool(int lessonsPerDay = 4) : school(lessonsPerDay) {
+    explicit CompletionSchool(int lessonsPerDay = 4, bool rooms = true) : school(lessonsPerDay), rooms_(rooms) {
         subject = school.subject("Предмет");
     }
 
     int klass(const std::string& name) {
-        school.room("Кабинет " + name);
+        if (rooms_) school.room("Кабинет " + name);
         return school.klass(name);
     }
     int teacher(const std::string& name) { return school.teacher(name); }
@@ -54,7 +54,7 @@ public:
     // In the class's own room unless another is given.
     void clean(int klass, int day, int number, int lesson, int room = kEmpty) {
         LessonSlot slot = LessonSlot::BlockHour(lesson, number, number);
-        slot.rooms[0] = static_cast<std::uint16_t>(room == kEmpty ? klass : room);
+        if (rooms_) slot.rooms[0] = static_cast<std::uint16_t>(room == kEmpty ? klass : room);
         variant.SetCleanSlot(klass, day, slot, number);
     }
     void draft(int klass, int day, int lesson) {
@@ -109,6 +109,7 @@ public:
     TTableVarItem variant;
 
 private:
+    bool rooms_;
     std::map<int, int> lessonsOf_;
 };
 
@@ -162,6 +163,21 @@ INSTANTIATE_TEST_SUITE_P(
                       DraftHourCase{"DayArrangedAfresh", {1}, false, {1, 1}},
                       DraftHourCase{"NowhereToGo", {4}, false, {0, 0}}),
     [](const auto& info) { return info.param.name; });
+
+// A school that keeps no rooms is completed all the same, without them.
+TEST(WeekCompletion, ASchoolWithoutRoomsIsCompletedWithoutThem) {
+    CompletionSchool s(4, false);
+    const int a = s.klass("5А");
+    const int l0 = s.lesson(a, s.teacher("Первова"));
+    const int l1 = s.lesson(a, s.teacher("Вторый"));
+    s.start();
+    s.clean(0, 1, 1, l0);
+    s.draft(0, 1, l1);
+
+    s.complete();
+
+    EXPECT_EQ(s.hoursOf(0, l1), (std::vector<std::pair<int, int>>{{1, 2}}));
+}
 
 // A lesson already standing on a day never gets a second block there, even where
 // that day would have room for it: Monday is closed to its teacher, and of Tuesday

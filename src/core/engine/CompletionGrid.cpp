@@ -97,15 +97,20 @@ bool CompletionGrid::klassAccepts(int klass, int lesson, int day, int start, Num
     return gapsOf(klass, day, taken | block) <= gapsOf(klass, day, taken);
 }
 
-bool CompletionGrid::roomSuits(int room, const TSubjectItem& subject, int pupils, int day, NumberMask block,
-                               const std::vector<UnitRoom>& chosen) const {
+bool CompletionGrid::roomServes(int room, const TSubjectItem& subject, int pupils,
+                                const std::vector<UnitRoom>& chosen) const {
     if (room < 0 || room >= roomCount_) return false;
-    if (block & (rooms_[index(room, day)] | roomClosed_[index(room, day)])) return false;
     if (std::any_of(chosen.begin(), chosen.end(), [room](const UnitRoom& r) { return r.room == room; })) return false;
     const TRoomItem& item = session_->rooms().at(room);
     if (IsStrictlySpecialized(subject) && item.specialization != subject.specialization) return false;
     if (IsStrictlySpecialized(item) && subject.specialization != item.specialization) return false;
     return item.seats >= pupils;
+}
+
+bool CompletionGrid::roomSuits(int room, const TSubjectItem& subject, int pupils, int day, NumberMask block,
+                               const std::vector<UnitRoom>& chosen) const {
+    return roomServes(room, subject, pupils, chosen) &&
+           !(block & (rooms_[index(room, day)] | roomClosed_[index(room, day)]));
 }
 
 int CompletionGrid::chooseRoom(const LessonRef& ref, int subgroup, int day,
@@ -127,14 +132,6 @@ int CompletionGrid::chooseRoom(const LessonRef& ref, int subgroup, int day,
         for (int r = 0; r < rooms; ++r)
             if ((session_->rooms().at(r).specialization == 0) == plain && suits(r)) return r;
     return -1;
-}
-
-bool CompletionGrid::everyRoomOfKindChosen(int specialization, const std::vector<UnitRoom>& chosen) const {
-    for (int r = 0; r < roomCount_; ++r)
-        if (session_->rooms().at(r).specialization == specialization &&
-            std::none_of(chosen.begin(), chosen.end(), [r](const UnitRoom& c) { return c.room == r; }))
-            return false;
-    return true;
 }
 
 bool CompletionGrid::klassesAccept(const CompletionUnit& unit, int day, int start) const {
@@ -173,11 +170,13 @@ std::optional<UnitPlacement> CompletionGrid::place(const CompletionUnit& unit, i
                 placement.rooms.push_back({ref.owner, ref.lesson, s, room});
                 continue;
             }
-            // More subgroups of a strictly specialised subject than the school has rooms of
-            // its kind: room assignment leaves the others without one, and so do we.
+            // No room of the school would serve the subgroup at any hour (none of its
+            // kind or size is left beside those the unit takes): room assignment leaves it
+            // without one, and so do we. Otherwise its room is taken now, and it waits.
             const TSubjectItem& subject = session_->subjects().at(sub.subject).record;
-            if (!IsStrictlySpecialized(subject) || !everyRoomOfKindChosen(subject.specialization, placement.rooms))
-                return std::nullopt;
+            const int pupils = SubgroupPupils(klasses, ref.owner, ref.lesson, s);
+            for (int r = 0; r < roomCount_; ++r)
+                if (roomServes(r, subject, pupils, placement.rooms)) return std::nullopt;
         }
     }
     return placement;

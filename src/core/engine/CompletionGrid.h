@@ -68,13 +68,16 @@ private:
     static NumberMask blockMask(int start, int hours);
     int gapsOf(int klass, int day, NumberMask taken) const;
     bool klassAccepts(int klass, int lesson, int day, int start, NumberMask block) const;
+    // By its kind and seats, the room could serve the subject's pupils and the unit
+    // has not taken it for another subgroup.
+    bool roomServes(int room, const TSubjectItem& subject, int pupils, const std::vector<UnitRoom>& chosen) const;
+    // ... and it is open and free for the whole block.
     bool roomSuits(int room, const TSubjectItem& subject, int pupils, int day, NumberMask block,
                    const std::vector<UnitRoom>& chosen) const;
     // Teacher's and class's attached rooms, then the subject's kind and wished rooms,
     // then plain rooms before specialised ones; -1 when none suits.
     int chooseRoom(const LessonRef& ref, int subgroup, int day, NumberMask block,
                    const std::vector<UnitRoom>& chosen) const;
-    bool everyRoomOfKindChosen(int specialization, const std::vector<UnitRoom>& chosen) const;
     void mark(const CompletionUnit& unit, int day, const UnitPlacement& placement, bool taken);
 
     const PlanningSession* session_;  // a pointer, so that a grid can be assigned back
