@@ -97,6 +97,10 @@ private:
     CompletionUnit UnitOf(int klass, int lesson, int hours, int sourceDay) const {
         CompletionUnit unit;
         unit.klassLessons = session_.klasses().BuildLinkSet(klass, lesson).klassLessons;
+        // One order whichever class the set is found from.
+        std::sort(unit.klassLessons.begin(), unit.klassLessons.end(), [](const LessonRef& a, const LessonRef& b) {
+            return std::pair(a.owner, a.lesson) < std::pair(b.owner, b.lesson);
+        });
         unit.hours = hours;
         unit.sourceDay = sourceDay;
         for (const LessonRef& ref : unit.klassLessons)
@@ -171,9 +175,10 @@ private:
         return units;
     }
 
-    // The clean blocks of a class's day taught in that class alone, with their rooms;
-    // the first and the last block of the day first.
-    std::vector<PlacedBlock> CleanBlocks(int klass, int day) const {
+    // The clean blocks of a class's day taught in that class alone (with `linked`, and
+    // those taught together with other classes, standing alike in each of them), with
+    // their rooms; the first and the last block of the day first.
+    std::vector<PlacedBlock> CleanBlocks(int klass, int day, bool linked = false) const {
         std::vector<PlacedBlock> blocks;
         const auto& item = session_.klasses().at(klass);
         for (int n = 1; n <= variant_.lessonsPerDay(); ++n) {
@@ -185,14 +190,49 @@ private:
                    variant_.GetCleanSlot(klass, day, n + hours).lessonIndex == slot.lessonIndex)
                 ++hours;
             CompletionUnit unit = UnitOf(klass, slot.lessonIndex, hours, 0);
-            if (unit.klassLessons.size() != 1) continue;
+            if (unit.klassLessons.size() != 1 && !(linked && StandsAlike(unit, day, n))) continue;
             UnitPlacement placement{n, {}};
-            for (int s = 0; s < kSlotRooms; ++s)
-                if (slot.rooms[static_cast<std::size_t>(s)] != kNoRoom)
-                    placement.rooms.push_back({klass, slot.lessonIndex, s, slot.rooms[static_cast<std::size_t>(s)]});
+            for (const LessonRef& ref : unit.klassLessons) {
+                const LessonSlot at = variant_.GetCleanSlot(ref.owner, day, n);
+                for (int s = 0; s < kSlotRooms; ++s) {
+                    const std::uint16_t room = at.rooms[static_cast<std::size_t>(s)];
+                    const bool known = std::any_of(placement.rooms.begin(), placement.rooms.end(),
+                                                   [room](const UnitRoom& r) { return r.room == room; });
+                    if (room != kNoRoom && !known) placement.rooms.push_back({ref.owner, ref.lesson, s, room});
+                }
+            }
             blocks.emplace_back(std::move(unit), std::move(placement));
         }
         if (blocks.size() > 2) std::swap(blocks[1], blocks.back());
+        return blocks;
+    }
+
+    // Each class of the unit holds its lesson on the day exactly at the unit's numbers.
+    bool StandsAlike(const CompletionUnit& unit, int day, int start) const {
+        return WithinVariant(unit) &&
+               std::all_of(unit.klassLessons.begin(), unit.klassLessons.end(), [&](const LessonRef& ref) {
+                   for (int n = 1; n <= variant_.lessonsPerDay(); ++n) {
+                       const bool inside = n >= start && n < start + unit.hours;
+                       if ((variant_.GetCleanSlot(ref.owner, day, n).lessonIndex == ref.lesson) != inside) return false;
+                   }
+                   return true;
+               });
+    }
+
+    // The clean blocks of the day in the classes and in every class taught together
+    // with them that day, each block once; `classes` grows by those classes.
+    std::vector<PlacedBlock> DayBlocks(std::vector<int>& classes, int day) const {
+        std::vector<PlacedBlock> blocks;
+        for (std::size_t i = 0; i < classes.size(); ++i)
+            for (PlacedBlock& block : CleanBlocks(classes[i], day, true)) {
+                const auto& lessons = block.first.klassLessons;
+                for (const LessonRef& ref : lessons)
+                    if (std::find(classes.begin(), classes.end(), ref.owner) == classes.end()) classes.push_back(ref.owner);
+                const bool known = std::any_of(blocks.begin(), blocks.end(), [&](const PlacedBlock& b) {
+                    return b.first.klassLessons == lessons;
+                });
+                if (!known) blocks.push_back(std::move(block));
+            }
         return blocks;
     }
 
@@ -481,12 +521,13 @@ private:
         return false;
     }
 
-    // The clean blocks of the day in the block's classes, other than its own lesson's.
+    // The clean blocks of the day in the block's classes and those taught together with
+    // them, other than its own lesson's.
     std::vector<PlacedBlock> CleanBlocksOf(const CompletionUnit& unit, int day) const {
-        std::vector<PlacedBlock> blocks;
-        for (const LessonRef& ref : unit.klassLessons)
-            for (PlacedBlock& block : CleanBlocks(ref.owner, day))
-                if (block.first.klassLessons.front().lesson != ref.lesson) blocks.push_back(std::move(block));
+        std::vector<int> classes;
+        for (const LessonRef& ref : unit.klassLessons) classes.push_back(ref.owner);
+        std::vector<PlacedBlock> blocks = DayBlocks(classes, day);
+        std::erase_if(blocks, [&](const PlacedBlock& b) { return b.first.klassLessons == unit.klassLessons; });
         return blocks;
     }
 
@@ -539,11 +580,18 @@ private:
         return windows;
     }
 
-    // A class's day arranged afresh once more: kept when it has fewer gaps, or as many
-    // and its teachers fewer windows.
+    // A class's day, with the days of the classes taught together with it, arranged
+    // afresh once more: kept when they have fewer gaps, or as many and their teachers
+    // fewer windows.
     bool ImproveDay(int klass, int day) {
-        auto blocks = CleanBlocks(klass, day);
-        const int gaps = grid_.klassGaps(klass, day);
+        std::vector<int> classes = {klass};
+        auto blocks = DayBlocks(classes, day);
+        const auto gapsOf = [&] {
+            int gaps = 0;
+            for (int k : classes) gaps += grid_.klassGaps(k, day);
+            return gaps;
+        };
+        const int gaps = gapsOf();
         const int windows = TeacherWindows(blocks, day);
         if (blocks.size() < 2 || (gaps == 0 && windows == 0)) return false;
         const CompletionGrid grid = grid_;
@@ -558,7 +606,7 @@ private:
         const bool stands = std::all_of(placements.begin(), placements.end(), [](const auto& p) { return p.has_value(); });
         if (stands) {
             for (std::size_t u = 0; u < units.size(); ++u) Commit(*units[u], day, *placements[u]);
-            const int gapsNow = grid_.klassGaps(klass, day);
+            const int gapsNow = gapsOf();
             if (gapsNow < gaps || (gapsNow == gaps && TeacherWindows(blocks, day) < windows)) return true;
         }
         grid_ = grid;
