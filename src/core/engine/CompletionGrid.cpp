@@ -83,14 +83,31 @@ int CompletionGrid::teacherWindows(int teacher, int day) const {
     return std::popcount(Span(taught) & ~taught);
 }
 
-bool CompletionGrid::klassAccepts(int klass, int lesson, int day, int start, NumberMask block) const {
-    const NumberMask taken = klasses_[index(klass, day)];
-    if (block & (taken | klassClosed_[index(klass, day)])) return false;
+bool CompletionGrid::klassOpen(int klass, int lesson, int day, NumberMask block) const {
+    if (block & klassClosed_[index(klass, day)]) return false;
     const auto& item = session_->klasses().at(klass);
     if (lesson < 0 || lesson >= item.lessonCount()) return false;
     const auto& copy = item.lesson(lesson);
-    for (int n = start; block >> n; ++n)
+    for (int n = 1; block >> n; ++n)
         if ((block >> n & 1u) && copy.busy.at(day, n) != 0) return false;
+    return true;
+}
+
+bool CompletionGrid::open(const CompletionUnit& unit, int day, int start) const {
+    if (day < 1 || day > kVariantDays || start < 1 || unit.hours < 1 || start + unit.hours - 1 > lessonsPerDay_)
+        return false;
+    const NumberMask block = blockMask(start, unit.hours);
+    for (int t : unit.teachers)
+        if (block & teacherClosed_[index(t, day)]) return false;
+    return std::all_of(unit.klassLessons.begin(), unit.klassLessons.end(), [&](const LessonRef& ref) {
+        return klassOpen(ref.owner, ref.lesson, day, block);
+    });
+}
+
+bool CompletionGrid::klassAccepts(int klass, int lesson, int day, int start, NumberMask block) const {
+    const NumberMask taken = klasses_[index(klass, day)];
+    if ((block & taken) || !klassOpen(klass, lesson, day, block)) return false;
+    const auto& item = session_->klasses().at(klass);
     // A class's day begins at one of its starting lessons and never gains a gap.
     if (taken == 0) return IsStartingLesson(item, start);
     if (start < Lowest(taken) && start < FirstStartingLesson(item)) return false;
@@ -134,22 +151,13 @@ int CompletionGrid::chooseRoom(const LessonRef& ref, int subgroup, int day,
     return -1;
 }
 
-bool CompletionGrid::klassesAccept(const CompletionUnit& unit, int day, int start) const {
-    if (day < 1 || day > kVariantDays || start < 1 || unit.hours < 1 || start + unit.hours - 1 > lessonsPerDay_)
-        return false;
-    const NumberMask block = blockMask(start, unit.hours);
-    for (int t : unit.teachers)
-        if (block & teacherClosed_[index(t, day)]) return false;
-    return std::all_of(unit.klassLessons.begin(), unit.klassLessons.end(), [&](const LessonRef& ref) {
-        return klassAccepts(ref.owner, ref.lesson, day, start, block);
-    });
-}
-
 std::optional<UnitPlacement> CompletionGrid::place(const CompletionUnit& unit, int day, int start) const {
-    if (!klassesAccept(unit, day, start)) return std::nullopt;
+    if (!open(unit, day, start)) return std::nullopt;
     const NumberMask block = blockMask(start, unit.hours);
     for (int t : unit.teachers)
         if (block & teachers_[index(t, day)]) return std::nullopt;
+    for (const LessonRef& ref : unit.klassLessons)
+        if (!klassAccepts(ref.owner, ref.lesson, day, start, block)) return std::nullopt;
 
     UnitPlacement placement{start, {}};
     const auto& klasses = session_->klasses();

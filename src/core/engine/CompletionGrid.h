@@ -48,9 +48,9 @@ public:
     // gap or begins before the class's first starting lesson, and every subgroup that
     // needs a room finds a free one that suits it for the whole block.
     std::optional<UnitPlacement> place(const CompletionUnit& unit, int day, int start) const;
-    // The same but for the teachers' lessons and the rooms: where the block could go
-    // once they made way.
-    bool klassesAccept(const CompletionUnit& unit, int day, int start) const;
+    // Each hour of the block is open for its classes, lessons and teachers, whatever
+    // stands there now: where it could go once others made way.
+    bool open(const CompletionUnit& unit, int day, int start) const;
     void put(const CompletionUnit& unit, int day, const UnitPlacement& placement) { mark(unit, day, placement, true); }
     void take(const CompletionUnit& unit, int day, const UnitPlacement& placement) { mark(unit, day, placement, false); }
 
@@ -67,6 +67,7 @@ private:
     }
     static NumberMask blockMask(int start, int hours);
     int gapsOf(int klass, int day, NumberMask taken) const;
+    bool klassOpen(int klass, int lesson, int day, NumberMask block) const;
     bool klassAccepts(int klass, int lesson, int day, int start, NumberMask block) const;
     // By its kind and seats, the room could serve the subject's pupils and the unit
     // has not taken it for another subgroup.

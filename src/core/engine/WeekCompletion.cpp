@@ -20,7 +20,7 @@ constexpr int kImprovementNodes = 20000;
 constexpr int kImprovementRounds = 5;
 // Rounds of placing what is left, each followed by days arranged afresh.
 constexpr int kRounds = 4;
-// Blocks of other classes that may make way for one block at a time.
+// Blocks that may make way for one block at a time.
 constexpr std::size_t kMostEjected = 4;
 
 int HoursOf(const CompletionUnit& unit) { return unit.hours * static_cast<int>(unit.klassLessons.size()); }
@@ -392,46 +392,67 @@ private:
             const auto& subgroups = session_.klasses().at(k).lesson(slot.lessonIndex).subgroups;
             if (std::none_of(subgroups.begin(), subgroups.end(), [&](const auto& sub) { return sub.teacher == teacher; }))
                 continue;
-            for (PlacedBlock& block : CleanBlocks(k, day))
-                if (block.second.start <= number && number < block.second.start + block.first.hours) return block;
-            return std::nullopt;
+            return KlassBlockAt(k, day, number);
         }
         return std::nullopt;
     }
 
-    // The unit at a start where its classes would take it but its teachers teach other
-    // classes: those blocks make way, to another place in their class's day or to
-    // another day, their classes' days gaining no gap.
+    // The single-class block of the class's day holding the number; none when the
+    // number is free or taught together with other classes.
+    std::optional<PlacedBlock> KlassBlockAt(int klass, int day, int number) const {
+        for (PlacedBlock& block : CleanBlocks(klass, day))
+            if (block.second.start <= number && number < block.second.start + block.first.hours) return block;
+        return std::nullopt;
+    }
+
+    // What stands in the unit's way at a start: the blocks of its own classes there
+    // and its teachers' lessons in other classes then. False when something there
+    // cannot make way (a lesson taught together) or too much would have to.
+    bool BlockersAt(const CompletionUnit& unit, int day, int start, std::vector<PlacedBlock>& blockers) const {
+        const auto add = [&](std::optional<PlacedBlock> block) {
+            if (!block) return false;
+            const bool known = std::any_of(blockers.begin(), blockers.end(), [&](const PlacedBlock& b) {
+                return b.first.klassLessons == block->first.klassLessons;
+            });
+            if (!known) blockers.push_back(std::move(*block));
+            return blockers.size() <= kMostEjected;
+        };
+        for (int n = start; n < start + unit.hours; ++n) {
+            for (const LessonRef& ref : unit.klassLessons)
+                if ((grid_.klassDay(ref.owner, day) >> n & 1u) && !add(KlassBlockAt(ref.owner, day, n))) return false;
+            for (int t : unit.teachers)
+                if ((grid_.teacherDay(t, day) >> n & 1u) && !add(TeacherBlockAt(t, day, n))) return false;
+        }
+        return true;
+    }
+
+    // The unit at a start its classes and teachers are open for, whatever stands there:
+    // the blocks in its way make way, to another place in their class's day or to
+    // another day, and no class's day gains a gap.
     bool PlaceByEjecting(const CompletionUnit& unit, int day, WeekCompletion& result) {
         for (int start = 1; start + unit.hours - 1 <= grid_.lessonsPerDay(); ++start) {
-            if (!grid_.klassesAccept(unit, day, start)) continue;
             std::vector<PlacedBlock> blockers;
-            bool movable = true;
-            for (int n = start; n < start + unit.hours && movable; ++n)
-                for (int t : unit.teachers) {
-                    if (!(grid_.teacherDay(t, day) >> n & 1u)) continue;
-                    const auto block = TeacherBlockAt(t, day, n);
-                    movable = block.has_value() && blockers.size() < kMostEjected;
-                    if (!movable) break;
-                    const bool known = std::any_of(blockers.begin(), blockers.end(), [&](const PlacedBlock& b) {
-                        return b.first.klassLessons == block->first.klassLessons;
-                    });
-                    if (!known) blockers.push_back(*block);
-                }
-            if (!movable || blockers.empty()) continue;
+            if (!grid_.open(unit, day, start) || !BlockersAt(unit, day, start, blockers) || blockers.empty()) continue;
             const CompletionGrid grid = grid_;
             const TTableVarItem variant = variant_;
-            std::vector<int> gaps;
-            for (auto& [other, at] : blockers) {
-                gaps.push_back(grid_.klassGaps(other.klassLessons.front().owner, day));
-                Displace(other, day, at);
-            }
+            std::vector<std::pair<int, int>> gaps;  // (class, gaps before) of every class touched
+            const auto touch = [&](int klass) {
+                if (std::none_of(gaps.begin(), gaps.end(), [klass](const auto& g) { return g.first == klass; }))
+                    gaps.emplace_back(klass, grid_.klassGaps(klass, day));
+            };
+            for (const LessonRef& ref : unit.klassLessons) touch(ref.owner);
+            for (auto& [other, at] : blockers) touch(other.klassLessons.front().owner);
+            for (auto& [other, at] : blockers) Displace(other, day, at);
             bool placed = false;
             if (const auto placement = grid_.place(unit, day, start)) {
                 Commit(unit, day, *placement);
                 placed = true;
-                for (std::size_t i = 0; i < blockers.size() && placed; ++i)
-                    placed = PlaceAgain(blockers[i].first, day, gaps[i]);
+                for (std::size_t i = 0; i < blockers.size() && placed; ++i) {
+                    const int klass = blockers[i].first.klassLessons.front().owner;
+                    const auto before = std::find_if(gaps.begin(), gaps.end(), [klass](const auto& g) { return g.first == klass; });
+                    placed = PlaceAgain(blockers[i].first, day, before->second);
+                }
+                for (const auto& [klass, before] : gaps) placed = placed && grid_.klassGaps(klass, day) <= before;
             }
             if (placed) {
                 for (const auto& [other, at] : blockers) result.displacedHours += HoursOf(other);
