@@ -291,6 +291,31 @@ TEST(WeekCompletion, ATeachersOtherLessonMakesWay) {
     s.expectWeekComplete();
 }
 
+// Monday's gap at 2 cannot be closed within Monday (its teachers are closed there):
+// Tuesday's last lesson moves into it.
+TEST(WeekCompletion, AGapIsFilledWithTheLastLessonOfAnotherDay) {
+    CompletionSchool s;
+    const int a = s.klass("5А");
+    const int t0 = s.teacher("Нулева"), t2 = s.teacher("Двоева");
+    const int l0 = s.lesson(a, t0, {1, 1});
+    const int l1 = s.lesson(a, s.teacher("Единов"));
+    const int l2 = s.lesson(a, t2);
+    const int l3 = s.lesson(a, s.teacher("Троев"));
+    s.busy(t0, 1, 2);
+    s.busy(t2, 1, 2);
+    s.start();
+    s.clean(0, 1, 1, l0);
+    s.clean(0, 1, 3, l2);
+    s.clean(0, 2, 1, l0);
+    s.clean(0, 2, 2, l1);
+    s.clean(0, 2, 3, l3);
+
+    s.complete();
+
+    EXPECT_EQ(s.hoursOf(0, l3), (std::vector<std::pair<int, int>>{{1, 2}}));
+    s.expectWeekComplete();
+}
+
 // Hours no day holds are placed, each block of the lesson on a day of its own.
 TEST(WeekCompletion, HoursOnNoDayArePlacedOnSeparateDays) {
     CompletionSchool s;

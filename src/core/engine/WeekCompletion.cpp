@@ -1,6 +1,7 @@
 #include "WeekCompletion.h"
 
 #include <algorithm>
+#include <bit>
 #include <numeric>
 #include <optional>
 #include <set>
@@ -259,8 +260,42 @@ private:
         for (int round = 0; round < kImprovementRounds && improved; ++round) {
             improved = false;
             for (int k = 0; k < classCount(); ++k)
-                for (int day = 1; day <= kVariantDays; ++day) improved = ImproveDay(k, day) || improved;
+                for (int day = 1; day <= kVariantDays; ++day)
+                    improved = ImproveDay(k, day) || FillGap(k, day) || improved;
         }
+    }
+
+    // A gap of a class's day filled with the last block of another of its days.
+    bool FillGap(int klass, int day) {
+        if (grid_.klassGaps(klass, day) == 0) return false;
+        for (int from = 1; from <= kVariantDays; ++from) {
+            if (from == day) continue;
+            auto blocks = CleanBlocks(klass, from);
+            const int lastNumber = 31 - std::countl_zero(grid_.klassDay(klass, from));
+            const auto ending = std::find_if(blocks.begin(), blocks.end(), [&](const PlacedBlock& b) {
+                return b.second.start + b.first.hours - 1 == lastNumber;
+            });
+            if (blocks.size() < 2 || ending == blocks.end()) continue;
+            auto& [last, at] = *ending;
+            CompletionUnit moving = last;
+            moving.sourceDay = from;
+            if (!DayTakesUnit(moving, day)) continue;
+            const CompletionGrid grid = grid_;
+            const TTableVarItem variant = variant_;
+            const int gaps = grid_.klassGaps(klass, day);
+            Displace(last, from, at);
+            moving.sourceDay = 0;
+            for (int start = 1; start + moving.hours - 1 <= grid_.lessonsPerDay(); ++start) {
+                const auto placement = grid_.place(moving, day, start);
+                if (!placement) continue;
+                Commit(moving, day, *placement);
+                if (grid_.klassGaps(klass, day) < gaps) return true;
+                Displace(moving, day, *placement);
+            }
+            grid_ = grid;
+            variant_.Assign(variant);
+        }
+        return false;
     }
 
     // Lessons taught together, then those of more teachers, then longer blocks.
