@@ -244,7 +244,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "params.shiftStarts[1]: expected values in ascending order"},
         RefusedCase{"BusyDayOutOfRange", [](Json& d) { room0(d)["busy"] = Json::array({slot(7, 1)}); },
                     "rooms.items[0].busy[0].day: expected an integer 1..6"},
-        RefusedCase{"BusyLessonOutOfRange", [](Json& d) { d["classes"]["items"][0]["busy"] = {slot(1, 25)}; },
+        RefusedCase{"BusyLessonOutOfRange", [](Json& d) { d["classes"]["items"][0]["busy"] = Json::array({slot(1, 25)}); },
                     "classes.items[0].busy[0].lesson: expected an integer 1..24"},
         RefusedCase{"BusySlotTwice", [](Json& d) { room0(d)["busy"] = {slot(2, 3), slot(2, 3)}; },
                     "rooms.items[0].busy[1]: day 2, lesson 3 is listed twice"},
