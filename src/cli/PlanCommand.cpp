@@ -58,7 +58,7 @@ std::string Report(const WeekPlanResult& result, const std::string& output) {
     text += "Room assignment: " + std::to_string(result.roomQuestionsAnswered) + " questions answered \"Да\"\n";
     text += "Completion: " + std::to_string(result.completion.draftHoursPlaced) + " draft hours put in, " +
             std::to_string(result.completion.unplacedHoursPlaced) + " hours that stood on no day, " +
-            std::to_string(result.completion.displacedHours) + " hours moved to another day to make way\n\n";
+            std::to_string(result.completion.displacedHours) + " hours that made way for them\n\n";
     text += "Hours required:          " + std::to_string(s.requiredHours) + "\n";
     text += "  in the clean copy:     " + std::to_string(s.cleanHours) + "\n";
     text += "  left in the draft:     " + std::to_string(s.draftHours) + "\n";
@@ -117,12 +117,14 @@ const CliCommand kPlanCommand{
     "     teacher, and the arrangement leaving the fewest hours in the draft stays;\n"
     "  3. room assignment of every day, every question answered \"Да\";\n"
     "  4. the completion: each block still in a draft, and each curriculum block on\n"
-    "     no day, goes into the clean copy with its rooms: into a gap or next to\n"
-    "     its class's day, on its own day or another one without that lesson, with\n"
-    "     the class's day arranged afresh around it, or in place of a block of that\n"
-    "     day that moves to another day; a class's day never gains a gap nor more\n"
-    "     hours than its heaviest day; then each class's day is arranged afresh\n"
-    "     again where that closes gaps or saves its teachers windows.\n"
+    "     no day, the hardest first, goes into the clean copy with its rooms: into a\n"
+    "     gap or next to its class's day, on its own day or another one without\n"
+    "     that lesson, with the class's day arranged afresh around it, or where\n"
+    "     blocks of its class or lessons of its teachers stand, which make way; a\n"
+    "     class's day never gains a gap nor more hours than its heaviest day (or\n"
+    "     its weekly hours spread evenly); then class days are arranged afresh,\n"
+    "     gaps filled with the last lesson of another day and lessons moved to\n"
+    "     other days wherever that closes gaps or leaves teachers fewer windows.\n"
     "Then it prints the hours required, placed in the clean copy, left in the draft\n"
     "and not placed, the gaps in the classes' days, the teachers' windows by day, the\n"
     "subgroup hours without a room and the time of each stage, and writes the variant.\n"

@@ -316,6 +316,35 @@ TEST(WeekCompletion, AGapIsFilledWithTheLastLessonOfAnotherDay) {
     s.expectWeekComplete();
 }
 
+// The shared teacher teaches 5А at 1 and 5Б at 3 on Monday, a window between; 5А
+// learns on Monday only, and 5Б's Monday cannot be reordered: 5Б's lesson moves to
+// the end of its Tuesday.
+TEST(WeekCompletion, ALessonMovesToAnotherDayToCloseAWindow) {
+    CompletionSchool s;
+    const int a = s.klass("5А");
+    const int b = s.klass("5Б");
+    const int shared = s.teacher("Общая");
+    const int l0 = s.lesson(a, shared);
+    const int m0 = s.lesson(b, s.teacher("Вторый"), {1, 1});
+    const int m1 = s.lesson(b, s.teacher("Третьякова"), {1, 1});
+    const int m2 = s.lesson(b, shared, {1});
+    s.busy(shared, 1, 2);
+    for (int d = 2; d <= 6; ++d)
+        for (int n = 1; n <= 4; ++n) s.school.project.klasses.findById(a)->busy.set(d, n, 1);
+    s.start();
+    s.clean(0, 1, 1, l0);
+    for (int day : {1, 2}) {
+        s.clean(1, day, 1, m0);
+        s.clean(1, day, 2, m1);
+    }
+    s.clean(1, 1, 3, m2);
+
+    s.complete();
+
+    EXPECT_EQ(s.hoursOf(1, m2), (std::vector<std::pair<int, int>>{{2, 3}}));
+    s.expectWeekComplete();
+}
+
 // Hours no day holds are placed, each block of the lesson on a day of its own.
 TEST(WeekCompletion, HoursOnNoDayArePlacedOnSeparateDays) {
     CompletionSchool s;

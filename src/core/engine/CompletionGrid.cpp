@@ -78,6 +78,11 @@ int CompletionGrid::gapsOf(int klass, int day, NumberMask taken) const {
     return std::popcount(Span(taken) & ~taken & ~klassClosed_[index(klass, day)]);
 }
 
+bool CompletionGrid::klassStartsRight(int klass, int day) const {
+    const NumberMask taken = klassDay(klass, day);
+    return taken == 0 || IsStartingLesson(session_->klasses().at(klass), Lowest(taken));
+}
+
 int CompletionGrid::teacherWindows(int teacher, int day) const {
     const NumberMask taught = teacherDay(teacher, day);
     return std::popcount(Span(taught) & ~taught);

@@ -56,6 +56,8 @@ public:
 
     NumberMask klassDay(int klass, int day) const { return klasses_[index(klass, day)]; }
     NumberMask teacherDay(int teacher, int day) const { return teachers_[index(teacher, day)]; }
+    // The class's day is empty or begins at one of its starting lessons.
+    bool klassStartsRight(int klass, int day) const;
     // Empty open numbers inside the class's day.
     int klassGaps(int klass, int day) const { return gapsOf(klass, day, klassDay(klass, day)); }
     // Numbers inside the teacher's day at which it teaches nothing.

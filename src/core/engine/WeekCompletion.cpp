@@ -42,9 +42,9 @@ public:
         // Days arranged afresh open new places for what is still left.
         for (int round = 0; round < kRounds; ++round) {
             if (!PlaceWhatIsLeft(result)) break;
-            ImproveDays();
+            ImproveDays(false);
         }
-        ImproveDays();
+        ImproveDays(true);
         result.draftHoursPlaced = draftBefore - DraftHours();
     }
 
@@ -255,14 +255,55 @@ private:
     }
 
     // A day arranged better may let another one be arranged better too.
-    void ImproveDays() {
+    // Moving blocks to other days for the teachers' windows waits until nothing is left
+    // to place: it fills the days the blocks still waiting would need.
+    void ImproveDays(bool acrossDays) {
         bool improved = true;
         for (int round = 0; round < kImprovementRounds && improved; ++round) {
             improved = false;
             for (int k = 0; k < classCount(); ++k)
                 for (int day = 1; day <= kVariantDays; ++day)
-                    improved = ImproveDay(k, day) || FillGap(k, day) || improved;
+                    improved = ImproveDay(k, day) || FillGap(k, day) || (acrossDays && MoveForWindows(k, day)) ||
+                               improved;
         }
+    }
+
+    // The first or the last block of a class's day moved to another day where that
+    // leaves its teachers fewer windows, the day it leaves still gapless and beginning
+    // at a starting lesson.
+    bool MoveForWindows(int klass, int day) {
+        const NumberMask taken = grid_.klassDay(klass, day);
+        if (taken == 0) return false;
+        const int first = std::countr_zero(taken);
+        const int last = 31 - std::countl_zero(taken);
+        for (PlacedBlock& block : CleanBlocks(klass, day)) {
+            auto& [unit, at] = block;
+            if (at.start != first && at.start + unit.hours - 1 != last) continue;
+            std::vector<PlacedBlock> alone = {block};
+            const int windowsHere = TeacherWindows(alone, day);
+            if (windowsHere == 0) continue;
+            CompletionUnit leaving = unit;
+            leaving.sourceDay = day;
+            const std::vector<int> days = DaysFor(leaving);
+            const int gaps = grid_.klassGaps(klass, day);
+            for (int to : days) {
+                if (to == day) continue;
+                const int before = windowsHere + TeacherWindows(alone, to);
+                const CompletionGrid grid = grid_;
+                const TTableVarItem variant = variant_;
+                Displace(unit, day, at);
+                CompletionUnit moving = unit;
+                moving.sourceDay = 0;
+                if (grid_.klassGaps(klass, day) <= gaps && grid_.klassStartsRight(klass, day))
+                    if (const auto placement = BlockArrangement(grid_, to, {&moving}).Search(kArrangementNodes).front()) {
+                        Commit(moving, to, *placement);
+                        if (TeacherWindows(alone, day) + TeacherWindows(alone, to) < before) return true;
+                    }
+                grid_ = grid;
+                variant_.Assign(variant);
+            }
+        }
+        return false;
     }
 
     // A gap of a class's day filled with the last block of another of its days.
