@@ -1,0 +1,121 @@
+// How the completion improves the days once the blocks are in: class days arranged
+// afresh, gaps filled, lessons moved to other days for the teachers' windows.
+#include "CompletionWork.h"
+
+#include <algorithm>
+#include <bit>
+
+#include "BlockArrangement.h"
+
+namespace lovaris {
+
+void CompletionWork::ImproveDays(bool acrossDays) {
+    bool improved = true;
+    for (int round = 0; round < kImprovementRounds && improved; ++round) {
+        improved = false;
+        for (int k = 0; k < classCount(); ++k)
+            for (int day = 1; day <= kVariantDays; ++day)
+                improved = ImproveDay(k, day) || FillGap(k, day) || (acrossDays && MoveForWindows(k, day)) ||
+                           improved;
+    }
+}
+
+bool CompletionWork::ImproveDay(int klass, int day) {
+    std::vector<int> classes = {klass};
+    auto blocks = DayBlocks(classes, day);
+    const auto gapsOf = [&] {
+        int gaps = 0;
+        for (int k : classes) gaps += grid_.klassGaps(k, day);
+        return gaps;
+    };
+    const int gaps = gapsOf();
+    const int windows = TeacherWindows(blocks, day);
+    if (blocks.size() < 2 || (gaps == 0 && windows == 0)) return false;
+    const CompletionGrid grid = grid_;
+    const TTableVarItem variant = variant_;
+    std::vector<const CompletionUnit*> units;
+    for (auto& [unit, at] : blocks) {
+        Displace(unit, day, at);
+        units.push_back(&unit);
+    }
+    const auto placements = BlockArrangement(grid_, day, units, static_cast<int>(units.size()))
+                                .Search(kImprovementNodes, gaps > 0 ? windows : windows - 1);
+    const bool stands = std::all_of(placements.begin(), placements.end(), [](const auto& p) { return p.has_value(); });
+    if (stands) {
+        for (std::size_t u = 0; u < units.size(); ++u) Commit(*units[u], day, *placements[u]);
+        const int gapsNow = gapsOf();
+        if (gapsNow < gaps || (gapsNow == gaps && TeacherWindows(blocks, day) < windows)) return true;
+    }
+    grid_ = grid;
+    variant_.Assign(variant);
+    return false;
+}
+
+bool CompletionWork::FillGap(int klass, int day) {
+    if (grid_.klassGaps(klass, day) == 0) return false;
+    for (int from = 1; from <= kVariantDays; ++from) {
+        if (from == day) continue;
+        auto blocks = CleanBlocks(klass, from);
+        const int lastNumber = 31 - std::countl_zero(grid_.klassDay(klass, from));
+        const auto ending = std::find_if(blocks.begin(), blocks.end(), [&](const PlacedBlock& b) {
+            return b.second.start + b.first.hours - 1 == lastNumber;
+        });
+        if (blocks.size() < 2 || ending == blocks.end()) continue;
+        auto& [last, at] = *ending;
+        CompletionUnit moving = last;
+        moving.sourceDay = from;
+        if (!DayTakesUnit(moving, day)) continue;
+        const CompletionGrid grid = grid_;
+        const TTableVarItem variant = variant_;
+        const int gaps = grid_.klassGaps(klass, day);
+        Displace(last, from, at);
+        moving.sourceDay = 0;
+        for (int start = 1; start + moving.hours - 1 <= grid_.lessonsPerDay(); ++start) {
+            const auto placement = grid_.place(moving, day, start);
+            if (!placement) continue;
+            Commit(moving, day, *placement);
+            if (grid_.klassGaps(klass, day) < gaps) return true;
+            Displace(moving, day, *placement);
+        }
+        grid_ = grid;
+        variant_.Assign(variant);
+    }
+    return false;
+}
+
+bool CompletionWork::MoveForWindows(int klass, int day) {
+    const NumberMask taken = grid_.klassDay(klass, day);
+    if (taken == 0) return false;
+    const int first = std::countr_zero(taken);
+    const int last = 31 - std::countl_zero(taken);
+    for (PlacedBlock& block : CleanBlocks(klass, day)) {
+        auto& [unit, at] = block;
+        if (at.start != first && at.start + unit.hours - 1 != last) continue;
+        std::vector<PlacedBlock> alone = {block};
+        const int windowsHere = TeacherWindows(alone, day);
+        if (windowsHere == 0) continue;
+        CompletionUnit leaving = unit;
+        leaving.sourceDay = day;
+        const std::vector<int> days = DaysFor(leaving);
+        const int gaps = grid_.klassGaps(klass, day);
+        for (int to : days) {
+            if (to == day) continue;
+            const int before = windowsHere + TeacherWindows(alone, to);
+            const CompletionGrid grid = grid_;
+            const TTableVarItem variant = variant_;
+            Displace(unit, day, at);
+            CompletionUnit moving = unit;
+            moving.sourceDay = 0;
+            if (grid_.klassGaps(klass, day) <= gaps && grid_.klassStartsRight(klass, day))
+                if (const auto placement = BlockArrangement(grid_, to, {&moving}).Search(kArrangementNodes).front()) {
+                    Commit(moving, to, *placement);
+                    if (TeacherWindows(alone, day) + TeacherWindows(alone, to) < before) return true;
+                }
+            grid_ = grid;
+            variant_.Assign(variant);
+        }
+    }
+    return false;
+}
+
+}  // namespace lovaris
