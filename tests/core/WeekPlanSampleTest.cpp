@@ -1,5 +1,5 @@
-// The sample school planned in one run, with a fixed search budget so that every run
-// gives the same week: every curriculum hour stands in the clean copy with its room,
+// The sample school planned in one run, with fixed search budgets so that every run
+// gives the same weeks: every curriculum hour stands in the clean copy with its room,
 // nothing is left in the draft, and no teacher, class or room is used twice at once.
 #include <gtest/gtest.h>
 
@@ -23,11 +23,14 @@ Project SampleSchool() {
     return read.project.value_or(Project{});
 }
 
-TEST(WeekPlanSample, EveryHourOfTheSampleSchoolIsPlacedWithARoom) {
+// Searches cut after so many polls end in different weeks before the completion.
+class WeekPlanSample : public ::testing::TestWithParam<int> {};
+
+TEST_P(WeekPlanSample, EveryHourOfTheSampleSchoolIsPlacedWithARoom) {
     const Project project = SampleSchool();
     PlanningSession session(project);
     TTableVarItem variant = session.NewVariant();
-    test::PollBudget budget(20000);
+    test::PollBudget budget(GetParam());
     const WeekPlanResult result =
         PlanWholeWeek(session, variant, VariantOptions::Defaults(variant.classCount(), variant.lessonsPerDay()), budget);
 
@@ -39,6 +42,9 @@ TEST(WeekPlanSample, EveryHourOfTheSampleSchoolIsPlacedWithARoom) {
     EXPECT_EQ(s.subgroupsWithoutRoom, 0);
     EXPECT_EQ(test::Collisions(session, variant), "");
 }
+
+INSTANTIATE_TEST_SUITE_P(Polls, WeekPlanSample, ::testing::Values(300, 3000, 20000),
+                         [](const auto& info) { return "Polls" + std::to_string(info.param); });
 
 }  // namespace
 }  // namespace lovaris

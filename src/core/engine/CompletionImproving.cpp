@@ -13,8 +13,8 @@ void CompletionWork::ImproveDays(bool acrossDays) {
     bool improved = true;
     for (int round = 0; round < kImprovementRounds && improved; ++round) {
         improved = false;
-        for (int k = 0; k < classCount(); ++k)
-            for (int day = 1; day <= kVariantDays; ++day)
+        for (int k : klassOrder_)
+            for (int day : dayOrder_)
                 improved = ImproveDay(k, day) || FillGap(k, day) || (acrossDays && MoveForWindows(k, day)) ||
                            improved;
     }

@@ -4,7 +4,6 @@
 #include "CompletionWork.h"
 
 #include <algorithm>
-#include <numeric>
 
 #include "BlockArrangement.h"
 
@@ -12,7 +11,7 @@ namespace lovaris {
 
 bool CompletionWork::PlaceWhatIsLeft(WeekCompletion& result) {
     std::vector<CompletionUnit> left = UnplacedUnits();
-    for (int day = 1; day <= kVariantDays; ++day)
+    for (int day : dayOrder_)
         for (CompletionUnit& unit : DraftUnits(day)) left.push_back(std::move(unit));
     std::stable_sort(left.begin(), left.end(),
                      [](const CompletionUnit& a, const CompletionUnit& b) { return Difficulty(a) > Difficulty(b); });
@@ -32,8 +31,7 @@ std::vector<int> CompletionWork::KlassesHardestFirst(const std::vector<Completio
     for (const CompletionUnit& unit : units)
         for (const LessonRef& ref : unit.klassLessons)
             hardest[static_cast<std::size_t>(ref.owner)] = std::max(hardest[static_cast<std::size_t>(ref.owner)], Difficulty(unit));
-    std::vector<int> order(static_cast<std::size_t>(classCount()));
-    std::iota(order.begin(), order.end(), 0);
+    std::vector<int> order = klassOrder_;
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
         return hardest[static_cast<std::size_t>(a)] > hardest[static_cast<std::size_t>(b)];
     });

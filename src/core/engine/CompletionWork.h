@@ -24,7 +24,8 @@ inline int HoursOf(const CompletionUnit& unit) { return unit.hours * static_cast
 
 class CompletionWork {
 public:
-    CompletionWork(const PlanningSession& session, TTableVarItem& variant);
+    // Each attempt walks the classes and days in another order.
+    CompletionWork(const PlanningSession& session, TTableVarItem& variant, int attempt);
     void Run(WeekCompletion& result);
 
 private:
@@ -158,6 +159,8 @@ private:
     TTableVarItem& variant_;
     CompletionGrid grid_;
     std::vector<int> dayLimit_;  // by class, as DayLimit found it before the completion
+    std::vector<int> klassOrder_;
+    std::vector<int> dayOrder_;
 };
 
 }  // namespace lovaris

@@ -1,20 +1,46 @@
 #include "WeekCompletion.h"
 
 #include <algorithm>
+#include <tuple>
+#include <vector>
 
 #include "CompletionWork.h"
+#include "WeekPlanSummary.h"
 
 namespace lovaris {
 
-CompletionWork::CompletionWork(const PlanningSession& session, TTableVarItem& variant)
+namespace {
+
+// Ascending from a point part of the way along, descending in odd attempts.
+std::vector<int> Order(int first, int count, int attempt, int attempts) {
+    std::vector<int> order(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) order[static_cast<std::size_t>(i)] = first + i;
+    if (attempt % 2 == 1) std::reverse(order.begin(), order.end());
+    if (count > 0) std::rotate(order.begin(), order.begin() + (attempt / 2) * count / (attempts / 2 + 1), order.end());
+    return order;
+}
+
+// An attempt that leaves no hour out and as few gaps and windows as the others.
+constexpr int kAttempts = 4;
+
+auto Score(const PlanningSession& session, const TTableVarItem& variant) {
+    const WeekPlanSummary s = SummariseWeek(session, variant);
+    return std::tuple(s.requiredHours - s.cleanHours, s.classGaps, s.teacherWindows[0]);
+}
+
+}  // namespace
+
+CompletionWork::CompletionWork(const PlanningSession& session, TTableVarItem& variant, int attempt)
     : session_(session), variant_(variant), grid_(session, variant) {
     const int classes = std::min(session.klasses().count(), variant.classCount());
     for (int k = 0; k < classes; ++k) dayLimit_.push_back(DayLimit(k));
+    klassOrder_ = Order(0, classes, attempt, kAttempts);
+    dayOrder_ = Order(1, kVariantDays, attempt, kAttempts);
 }
 
 void CompletionWork::Run(WeekCompletion& result) {
     const int draftBefore = DraftHours();
-    for (int day = 1; day <= kVariantDays; ++day) PlaceOnTheirDay(day);
+    for (int day : dayOrder_) PlaceOnTheirDay(day);
     // Days arranged afresh open new places for what is still left.
     for (int round = 0; round < kRounds; ++round) {
         if (!PlaceWhatIsLeft(result)) break;
@@ -24,10 +50,23 @@ void CompletionWork::Run(WeekCompletion& result) {
     result.draftHoursPlaced = draftBefore - DraftHours();
 }
 
+// The first attempt that leaves no hour out, else the best of them.
 WeekCompletion CompleteWeek(const PlanningSession& session, TTableVarItem& variant) {
-    WeekCompletion result;
-    CompletionWork(session, variant).Run(result);
-    return result;
+    const TTableVarItem before = variant;
+    TTableVarItem best;
+    WeekCompletion bestResult;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        TTableVarItem trial = before;
+        WeekCompletion result;
+        CompletionWork(session, trial, attempt).Run(result);
+        if (attempt == 0 || Score(session, trial) < Score(session, best)) {
+            best = std::move(trial);
+            bestResult = result;
+        }
+        if (std::get<0>(Score(session, best)) == 0) break;
+    }
+    variant.Assign(best);
+    return bestResult;
 }
 
 }  // namespace lovaris
