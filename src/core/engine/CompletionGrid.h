@@ -43,6 +43,8 @@ public:
     CompletionGrid(const PlanningSession& session, const TTableVarItem& variant);
 
     int lessonsPerDay() const { return lessonsPerDay_; }
+    // Bits start .. start + hours - 1.
+    static NumberMask blockMask(int start, int hours);
     // The block may start at `start` on `day` when each hour is open for every class,
     // lesson and teacher of the unit and taken by none of them, no class day gains a
     // gap or begins before the class's first starting lesson, and every subgroup that
@@ -67,7 +69,7 @@ private:
     static std::size_t index(int owner, int day) {
         return static_cast<std::size_t>(owner * (kVariantDays + 1) + day);
     }
-    static NumberMask blockMask(int start, int hours);
+
     int gapsOf(int klass, int day, NumberMask taken) const;
     bool klassOpen(int klass, int lesson, int day, NumberMask block) const;
     bool klassAccepts(int klass, int lesson, int day, int start, NumberMask block) const;

@@ -52,33 +52,40 @@ bool CompletionWork::ImproveDay(int klass, int day) {
 }
 
 bool CompletionWork::FillGap(int klass, int day) {
-    if (grid_.klassGaps(klass, day) == 0) return false;
+    const int gaps = grid_.klassGaps(klass, day);
+    const NumberMask taken = grid_.klassDay(klass, day);
+    if (gaps == 0) return false;
+    const int first = std::countr_zero(taken);
+    const int last = 31 - std::countl_zero(taken);
     for (int from = 1; from <= kVariantDays; ++from) {
         if (from == day) continue;
+        const NumberMask edges = grid_.klassDay(klass, from);
         auto blocks = CleanBlocks(klass, from);
-        const int lastNumber = 31 - std::countl_zero(grid_.klassDay(klass, from));
-        const auto ending = std::find_if(blocks.begin(), blocks.end(), [&](const PlacedBlock& b) {
-            return b.second.start + b.first.hours - 1 == lastNumber;
-        });
-        if (blocks.size() < 2 || ending == blocks.end()) continue;
-        auto& [last, at] = *ending;
-        CompletionUnit moving = last;
-        moving.sourceDay = from;
-        if (!DayTakesUnit(moving, day)) continue;
-        const CompletionGrid grid = grid_;
-        const TTableVarItem variant = variant_;
-        const int gaps = grid_.klassGaps(klass, day);
-        Displace(last, from, at);
-        moving.sourceDay = 0;
-        for (int start = 1; start + moving.hours - 1 <= grid_.lessonsPerDay(); ++start) {
-            const auto placement = grid_.place(moving, day, start);
-            if (!placement) continue;
-            Commit(moving, day, *placement);
-            if (grid_.klassGaps(klass, day) < gaps) return true;
-            Displace(moving, day, *placement);
+        if (blocks.size() < 2) continue;
+        for (auto& [edge, at] : blocks) {
+            const bool atEdge = at.start == std::countr_zero(edges) ||
+                                at.start + edge.hours - 1 == 31 - std::countl_zero(edges);
+            CompletionUnit moving = edge;
+            moving.sourceDay = from;
+            if (!atEdge || !DayTakesUnit(moving, day)) continue;
+            const CompletionGrid grid = grid_;
+            const TTableVarItem variant = variant_;
+            const int gapsThere = grid_.klassGaps(klass, from);
+            Displace(edge, from, at);
+            moving.sourceDay = 0;
+            if (grid_.klassStartsRight(klass, from) && grid_.klassGaps(klass, from) <= gapsThere)
+                for (int start = first + 1; start + moving.hours - 1 < last; ++start) {
+                    if (taken & CompletionGrid::blockMask(start, moving.hours)) continue;  // not a gap
+                    if (const auto placement = grid_.place(moving, day, start)) {
+                        Commit(moving, day, *placement);
+                        return true;
+                    }
+                    WeekCompletion ignored;
+                    if (EjectAt(moving, day, start, ignored)) return true;
+                }
+            grid_ = grid;
+            variant_.Assign(variant);
         }
-        grid_ = grid;
-        variant_.Assign(variant);
     }
     return false;
 }

@@ -173,37 +173,41 @@ bool CompletionWork::BlockersAt(const CompletionUnit& unit, int day, int start, 
 }
 
 bool CompletionWork::PlaceByEjecting(const CompletionUnit& unit, int day, WeekCompletion& result) {
-    for (int start = 1; start + unit.hours - 1 <= grid_.lessonsPerDay(); ++start) {
-        std::vector<PlacedBlock> blockers;
-        if (!grid_.open(unit, day, start) || !BlockersAt(unit, day, start, blockers) || blockers.empty()) continue;
-        const CompletionGrid grid = grid_;
-        const TTableVarItem variant = variant_;
-        std::vector<std::pair<int, int>> gaps;  // (class, gaps before) of every class touched
-        const auto touch = [&](int klass) {
-            if (std::none_of(gaps.begin(), gaps.end(), [klass](const auto& g) { return g.first == klass; }))
-                gaps.emplace_back(klass, grid_.klassGaps(klass, day));
-        };
-        for (const LessonRef& ref : unit.klassLessons) touch(ref.owner);
-        for (auto& [other, at] : blockers) touch(other.klassLessons.front().owner);
-        for (auto& [other, at] : blockers) Displace(other, day, at);
-        bool placed = false;
-        if (const auto placement = grid_.place(unit, day, start)) {
-            Commit(unit, day, *placement);
-            placed = true;
-            for (std::size_t i = 0; i < blockers.size() && placed; ++i) {
-                const int klass = blockers[i].first.klassLessons.front().owner;
-                const auto before = std::find_if(gaps.begin(), gaps.end(), [klass](const auto& g) { return g.first == klass; });
-                placed = PlaceAgain(blockers[i].first, day, before->second);
-            }
-            for (const auto& [klass, before] : gaps) placed = placed && grid_.klassGaps(klass, day) <= before;
+    for (int start = 1; start + unit.hours - 1 <= grid_.lessonsPerDay(); ++start)
+        if (EjectAt(unit, day, start, result)) return true;
+    return false;
+}
+
+bool CompletionWork::EjectAt(const CompletionUnit& unit, int day, int start, WeekCompletion& result) {
+    std::vector<PlacedBlock> blockers;
+    if (!grid_.open(unit, day, start) || !BlockersAt(unit, day, start, blockers) || blockers.empty()) return false;
+    const CompletionGrid grid = grid_;
+    const TTableVarItem variant = variant_;
+    std::vector<std::pair<int, int>> gaps;  // (class, gaps before) of every class touched
+    const auto touch = [&](int klass) {
+        if (std::none_of(gaps.begin(), gaps.end(), [klass](const auto& g) { return g.first == klass; }))
+            gaps.emplace_back(klass, grid_.klassGaps(klass, day));
+    };
+    for (const LessonRef& ref : unit.klassLessons) touch(ref.owner);
+    for (auto& [other, at] : blockers) touch(other.klassLessons.front().owner);
+    for (auto& [other, at] : blockers) Displace(other, day, at);
+    bool placed = false;
+    if (const auto placement = grid_.place(unit, day, start)) {
+        Commit(unit, day, *placement);
+        placed = true;
+        for (std::size_t i = 0; i < blockers.size() && placed; ++i) {
+            const int klass = blockers[i].first.klassLessons.front().owner;
+            const auto before = std::find_if(gaps.begin(), gaps.end(), [klass](const auto& g) { return g.first == klass; });
+            placed = PlaceAgain(blockers[i].first, day, before->second);
         }
-        if (placed) {
-            for (const auto& [other, at] : blockers) result.displacedHours += HoursOf(other);
-            return true;
-        }
-        grid_ = grid;
-        variant_.Assign(variant);
+        for (const auto& [klass, before] : gaps) placed = placed && grid_.klassGaps(klass, day) <= before;
     }
+    if (placed) {
+        for (const auto& [other, at] : blockers) result.displacedHours += HoursOf(other);
+        return true;
+    }
+    grid_ = grid;
+    variant_.Assign(variant);
     return false;
 }
 

@@ -132,6 +132,8 @@ private:
     // the blocks in its way make way, to another place in their class's day or to
     // another day, and no class's day gains a gap.
     bool PlaceByEjecting(const CompletionUnit& unit, int day, WeekCompletion& result);
+    // The same at one start.
+    bool EjectAt(const CompletionUnit& unit, int day, int start, WeekCompletion& result);
     // A block taken out of its class's day: back into that day arranged afresh, else
     // onto another day with the day it left closed up to `gaps` gaps.
     bool PlaceAgain(const CompletionUnit& block, int day, int gaps);
@@ -148,7 +150,8 @@ private:
     // afresh once more: kept when they have fewer gaps, or as many and their teachers
     // fewer windows.
     bool ImproveDay(int klass, int day);
-    // A gap of a class's day filled with the last block of another of its days.
+    // A gap of a class's day filled with the first or the last block of another of its
+    // days, straight in or with what stands in its way making way.
     bool FillGap(int klass, int day);
     // The first or the last block of a class's day moved to another day where that
     // leaves its teachers fewer windows, the day it leaves still gapless and beginning

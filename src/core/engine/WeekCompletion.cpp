@@ -20,7 +20,7 @@ std::vector<int> Order(int first, int count, int attempt, int attempts) {
     return order;
 }
 
-// An attempt that leaves no hour out and as few gaps and windows as the others.
+// Attempts at completing the week; each walks the classes and days in another order.
 constexpr int kAttempts = 4;
 
 auto Score(const PlanningSession& session, const TTableVarItem& variant) {
@@ -50,7 +50,8 @@ void CompletionWork::Run(WeekCompletion& result) {
     result.draftHoursPlaced = draftBefore - DraftHours();
 }
 
-// The first attempt that leaves no hour out, else the best of them.
+// The best attempt stays: the fewest hours left out, then the fewest gaps, then the
+// fewest teacher windows; one with none of them ends the attempts.
 WeekCompletion CompleteWeek(const PlanningSession& session, TTableVarItem& variant) {
     const TTableVarItem before = variant;
     TTableVarItem best;
@@ -63,7 +64,7 @@ WeekCompletion CompleteWeek(const PlanningSession& session, TTableVarItem& varia
             best = std::move(trial);
             bestResult = result;
         }
-        if (std::get<0>(Score(session, best)) == 0) break;
+        if (Score(session, best) == std::tuple(0, 0, 0)) break;
     }
     variant.Assign(best);
     return bestResult;
