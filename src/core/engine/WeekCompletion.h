@@ -12,6 +12,8 @@
 //   3. class days arranged afresh, gaps filled with the last lesson of another day,
 //      and first or last lessons moved to other days, wherever that closes gaps or
 //      leaves the teachers fewer windows.
+// The whole is tried walking the classes and days in several orders; the attempt
+// leaving the fewest hours out, then gaps, then teacher windows stays.
 // A block goes only where its teachers are free and open, each of its subgroups gets
 // a free room that suits it (unless no room of the school could serve it), and its
 // classes' days gain no gap; lessons taught together go in together.
