@@ -40,6 +40,9 @@ CompletionGrid::CompletionGrid(const PlanningSession& session, const TTableVarIt
     const auto& teachers = session.teachers();
     klasses_.assign(index(klasses.count(), 0), 0);
     klassClosed_.assign(klasses_.size(), 0);
+    lessonClosed_.resize(static_cast<std::size_t>(klasses.count()));
+    for (int k = 0; k < klasses.count(); ++k)
+        lessonClosed_[static_cast<std::size_t>(k)].assign(static_cast<std::size_t>(klasses.at(k).lessonCount()), {});
     teachers_.assign(index(teachers.count(), 0), 0);
     teacherClosed_.assign(teachers_.size(), 0);
     roomCount_ = std::min(session.rooms().count(), variant.roomCount());
@@ -57,6 +60,9 @@ CompletionGrid::CompletionGrid(const PlanningSession& session, const TTableVarIt
             }
             for (int k = 0; k < klasses.count() && k < variant.classCount(); ++k) {
                 const auto& klass = klasses.at(k);
+                auto& lessons = lessonClosed_[static_cast<std::size_t>(k)];
+                for (int l = 0; l < klass.lessonCount(); ++l)
+                    if (klass.lesson(l).busy.at(d, n) != 0) lessons[static_cast<std::size_t>(l)][static_cast<std::size_t>(d)] |= bit;
                 if (klass.busyAt(d, n)) klassClosed_[index(k, d)] |= bit;
                 const LessonSlot slot = variant.GetCleanSlot(k, d, n);
                 if (!slot.occupied()) continue;
@@ -90,12 +96,9 @@ int CompletionGrid::teacherWindows(int teacher, int day) const {
 
 bool CompletionGrid::klassOpen(int klass, int lesson, int day, NumberMask block) const {
     if (block & klassClosed_[index(klass, day)]) return false;
-    const auto& item = session_->klasses().at(klass);
-    if (lesson < 0 || lesson >= item.lessonCount()) return false;
-    const auto& copy = item.lesson(lesson);
-    for (int n = 1; block >> n; ++n)
-        if ((block >> n & 1u) && copy.busy.at(day, n) != 0) return false;
-    return true;
+    const auto& lessons = lessonClosed_[static_cast<std::size_t>(klass)];
+    if (lesson < 0 || lesson >= static_cast<int>(lessons.size())) return false;
+    return !(block & lessons[static_cast<std::size_t>(lesson)][static_cast<std::size_t>(day)]);
 }
 
 bool CompletionGrid::open(const CompletionUnit& unit, int day, int start) const {

@@ -2,6 +2,7 @@
 // The clean copy as the completion of a week sees it: for every class, teacher and
 // room and every day the lesson numbers taken, as bit masks; where a block of a
 // lesson may still go without a class day gaining a gap, and the rooms it gets there.
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -90,6 +91,8 @@ private:
     int roomCount_ = 0;
     std::vector<NumberMask> klasses_;        // taken numbers by (class, day)
     std::vector<NumberMask> klassClosed_;    // the class's own closed numbers by (class, day)
+    // Closed numbers of each class's lessons, by class, lesson and day (1..6).
+    std::vector<std::vector<std::array<NumberMask, kVariantDays + 1>>> lessonClosed_;
     std::vector<NumberMask> teachers_;       // taught numbers by (teacher, day)
     std::vector<NumberMask> teacherClosed_;  // closed numbers by (teacher, day)
     std::vector<NumberMask> rooms_;          // occupied numbers by (room, day)
