@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <numeric>
 
 #include "BlockArrangement.h"
 
@@ -24,11 +25,12 @@ bool CompletionWork::ImproveDay(int klass, int day) {
     std::vector<int> classes = {klass};
     auto blocks = DayBlocks(classes, day);
     const auto gapsOf = [&] {
-        int gaps = 0;
-        for (int k : classes) gaps += grid_.klassGaps(k, day);
+        std::vector<int> gaps;
+        for (int k : classes) gaps.push_back(grid_.klassGaps(k, day));
         return gaps;
     };
-    const int gaps = gapsOf();
+    const std::vector<int> gapsBefore = gapsOf();
+    const int gaps = std::accumulate(gapsBefore.begin(), gapsBefore.end(), 0);
     const int windows = TeacherWindows(blocks, day);
     if (blocks.size() < 2 || (gaps == 0 && windows == 0)) return false;
     const CompletionGrid grid = grid_;
@@ -43,8 +45,12 @@ bool CompletionWork::ImproveDay(int klass, int day) {
     const bool stands = std::all_of(placements.begin(), placements.end(), [](const auto& p) { return p.has_value(); });
     if (stands) {
         for (std::size_t u = 0; u < units.size(); ++u) Commit(*units[u], day, *placements[u]);
-        const int gapsNow = gapsOf();
-        if (gapsNow < gaps || (gapsNow == gaps && TeacherWindows(blocks, day) < windows)) return true;
+        // No class's day gains a gap, even where another one loses more.
+        const std::vector<int> after = gapsOf();
+        const int gapsNow = std::accumulate(after.begin(), after.end(), 0);
+        bool noneWorse = true;
+        for (std::size_t i = 0; i < after.size(); ++i) noneWorse = noneWorse && after[i] <= gapsBefore[i];
+        if (noneWorse && (gapsNow < gaps || (gapsNow == gaps && TeacherWindows(blocks, day) < windows))) return true;
     }
     grid_ = grid;
     variant_.Assign(variant);
