@@ -1,7 +1,9 @@
 #include "CliSupport.h"
 
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <span>
 
 #include "CliCommand.h"
@@ -34,6 +36,15 @@ int WriteTextFile(const std::string& path, std::string_view text) {
 int WriteStdout(std::string_view text) {
     const bool ok = std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
     return ok ? kExitOk : ReportFailure("lovaris-cli: cannot write to the standard output", kExitFailure);
+}
+
+std::optional<double> SecondsOption(const CliArguments& args, std::string_view name) {
+    const auto it = args.options.find(name);
+    if (it == args.options.end()) return std::nullopt;
+    char* end = nullptr;
+    const double seconds = std::strtod(it->second.c_str(), &end);
+    if (it->second.empty() || *end != '\0' || !std::isfinite(seconds) || seconds < 0 || seconds > 86400) return -1.0;
+    return seconds;
 }
 
 }  // namespace lovaris::cli

@@ -1,9 +1,11 @@
 #pragma once
 // What the commands share: opening and saving projects, writing outputs, and
 // reporting failures on stderr with the exit status that goes with them.
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "CliCommand.h"
 #include "core/data/ProjectDocument.h"
 
 namespace lovaris::cli {
@@ -18,5 +20,8 @@ int WriteTextFile(const std::string& path, std::string_view text);
 // kExitFailure when stdout does not take the text (a closed pipe, a full disk).
 int WriteStdout(std::string_view text);
 int ReportFailure(std::string_view message, int exitCode);
+// The value of an option giving seconds, a decimal fraction allowed: none when the
+// option is absent, -1 when its value is no number from 0 to 86400.
+std::optional<double> SecondsOption(const CliArguments& args, std::string_view name);
 
 }  // namespace lovaris::cli

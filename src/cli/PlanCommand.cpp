@@ -2,7 +2,6 @@
 // build it with the week variant search, the optimisation and room assignment.
 #include <array>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -76,15 +75,10 @@ std::string Report(const WeekPlanResult& result, const std::string& output) {
 }
 
 int runPlan(const CliArguments& args) {
-    std::chrono::steady_clock::duration limit =
-        std::chrono::duration_cast<std::chrono::steady_clock::duration>(std::chrono::duration<double>(kDefaultSeconds));
-    if (const auto it = args.options.find("--seconds"); it != args.options.end()) {
-        char* end = nullptr;
-        const double seconds = std::strtod(it->second.c_str(), &end);
-        if (it->second.empty() || *end != '\0' || !std::isfinite(seconds) || seconds <= 0 || seconds > 86400)
-            return ReportFailure("lovaris-cli: --seconds takes a number of seconds above 0", kExitFailure);
-        limit = std::chrono::duration_cast<std::chrono::steady_clock::duration>(std::chrono::duration<double>(seconds));
-    }
+    const double seconds = SecondsOption(args, "--seconds").value_or(kDefaultSeconds);
+    if (seconds <= 0) return ReportFailure("lovaris-cli: --seconds takes a number of seconds above 0", kExitFailure);
+    const auto limit =
+        std::chrono::duration_cast<std::chrono::steady_clock::duration>(std::chrono::duration<double>(seconds));
     const std::string* out = args.output();
     const std::string output = out ? *out : DefaultOutput(args.plain[0]);
 

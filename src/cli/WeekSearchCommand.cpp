@@ -80,8 +80,9 @@ void PrintRow(const TRTITeachersCollection& teachers, const WeekSearchRow& row) 
 int runWeekSearch(const CliArguments& args) {
     const auto group = NumberOption(args, "--group", 0, 1 << 20);
     if (group && *group < 0) return ReportFailure("lovaris-cli: --group takes a group number from 0", kExitFailure);
-    const auto seconds = NumberOption(args, "--seconds", 0, 1 << 20);
-    if (seconds && *seconds < 0) return ReportFailure("lovaris-cli: --seconds takes a number from 0", kExitFailure);
+    const auto seconds = SecondsOption(args, "--seconds");
+    if (seconds && *seconds < 0)
+        return ReportFailure("lovaris-cli: --seconds takes a number of seconds from 0", kExitFailure);
     const auto maxVariants = NumberOption(args, "--max-variants", 0, 1LL << 60);
     if (maxVariants && *maxVariants < 0)
         return ReportFailure("lovaris-cli: --max-variants takes a number from 0", kExitFailure);
@@ -121,7 +122,7 @@ int runWeekSearch(const CliArguments& args) {
         state.selectedGroup = g;
         std::printf("Group %d\n", g);
         WeekVariantSearch search(session, planning);
-        BoundedPass control(search, seconds ? static_cast<double>(*seconds) : 5.0, maxVariants ? *maxVariants : 0);
+        BoundedPass control(search, seconds.value_or(5.0), maxVariants ? *maxVariants : 0);
         for (WeekSearchEvent event = search.next(control); event == WeekSearchEvent::TeacherDone;
              event = search.next(control))
             PrintRow(session.teachers(), search.rows()[static_cast<std::size_t>(search.position() - 1)]);

@@ -77,6 +77,7 @@ TEST_F(WeekSearchCli, BadUsageAndRefusedInputWriteNothing) {
         {{"weeksearch", kSchool, empty}, 1},                                   // no output named
         {{"weeksearch", kSchool, empty, "--group", "x", "-o", out}, 1},        // not a number
         {{"weeksearch", kSchool, empty, "--max-variants", "-3", "-o", out}, 1},
+        {{"weeksearch", kSchool, empty, "--seconds", "-0.5", "-o", out}, 1},
         {{"weeksearch", kSchool, empty, "--group", "100000", "-o", out}, 2},   // no such group
         {{"weeksearch", empty, empty, "-o", out}, 2},                          // not a project
         {{"weeksearch", kSchool, kSchool, "-o", out}, 2},                      // not a variant
@@ -113,7 +114,7 @@ TEST_F(WeekSearchCli, AGroupGoesIntoTheDraftAndASecondRunFindsNothingToPlace) {
 TEST_F(WeekSearchCli, EveryGroupIntoTheCleanCopy) {
     const std::string out = path("clean.rsp");
     const Outcome outcome = run({"weeksearch", kSchool, path("empty.rsp"), "--clean", "--parallels", "--attached-rooms",
-                                 "--separated-hours", "--max-variants", "500", "-o", out});
+                                 "--separated-hours", "--max-variants", "500", "--seconds", "0.5", "-o", out});
     ASSERT_EQ(outcome.exitCode, 0) << outcome.err;
     EXPECT_NE(outcome.out.find("Group 1\n"), std::string::npos) << outcome.out;
     const LayerHours placed = hoursOf(out);
