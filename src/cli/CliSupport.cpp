@@ -1,5 +1,6 @@
 #include "CliSupport.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -36,6 +37,17 @@ int WriteTextFile(const std::string& path, std::string_view text) {
 int WriteStdout(std::string_view text) {
     const bool ok = std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
     return ok ? kExitOk : ReportFailure("lovaris-cli: cannot write to the standard output", kExitFailure);
+}
+
+std::optional<long long> NumberOption(const CliArguments& args, std::string_view name, long long least,
+                                      long long most) {
+    const auto it = args.options.find(name);
+    if (it == args.options.end()) return std::nullopt;
+    long long value = 0;
+    const std::string& text = it->second;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < least || value > most) return least - 1;
+    return value;
 }
 
 std::optional<double> SecondsOption(const CliArguments& args, std::string_view name) {

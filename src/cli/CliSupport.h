@@ -20,6 +20,10 @@ int WriteTextFile(const std::string& path, std::string_view text);
 // kExitFailure when stdout does not take the text (a closed pipe, a full disk).
 int WriteStdout(std::string_view text);
 int ReportFailure(std::string_view message, int exitCode);
+// The option's whole-number value within least..most: none when the option is absent,
+// least - 1 when its value is no such number.
+std::optional<long long> NumberOption(const CliArguments& args, std::string_view name, long long least,
+                                      long long most);
 // The value of an option giving seconds, a decimal fraction allowed: none when the
 // option is absent, -1 when its value is no number from 0 to 86400.
 std::optional<double> SecondsOption(const CliArguments& args, std::string_view name);

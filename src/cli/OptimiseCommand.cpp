@@ -2,7 +2,6 @@
 // window runs it, with every question answered "Нет" and "Продолжить" pressed
 // until enough complete variants were found.
 #include <array>
-#include <charconv>
 #include <optional>
 
 #include "CliCommand.h"
@@ -18,28 +17,18 @@ constexpr std::array<CliOption, 8> kOptions = {
     CliOption{"--attached-rooms", false}, CliOption{"--separated-hours", false}, CliOption{"--max-variants", true},
     CliOption{"-o", true},              CliOption{"--output", true}};
 
-std::optional<int> NumberOption(const CliArguments& args, std::string_view name, int least, int most) {
-    const auto it = args.options.find(name);
-    if (it == args.options.end()) return std::nullopt;
-    int value = 0;
-    const std::string& text = it->second;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value < least || value > most) return least - 1;
-    return value;
-}
-
 int runOptimise(const CliArguments& args) {
     OptimiseRequest request;
     const auto day = NumberOption(args, "--day", 1, 6);
     if (!day || *day < 1) return ReportFailure("lovaris-cli: --day takes a day 1..6 (Monday..Saturday)", kExitFailure);
-    request.day = *day;
+    request.day = static_cast<int>(*day);
     if (const auto group = NumberOption(args, "--group", 0, 1 << 20)) {
         if (*group < 0) return ReportFailure("lovaris-cli: --group takes a group number from 0", kExitFailure);
-        request.group = *group;
+        request.group = static_cast<int>(*group);
     }
     if (const auto most = NumberOption(args, "--max-variants", 1, 1 << 20)) {
         if (*most < 1) return ReportFailure("lovaris-cli: --max-variants takes a number from 1", kExitFailure);
-        request.maxVariants = *most;
+        request.maxVariants = static_cast<int>(*most);
     }
     const std::string* out = args.output();
     if (!out) return ReportFailure("lovaris-cli: -o OUT.rsp is needed", kExitFailure);

@@ -3,7 +3,6 @@
 // viewed variants is used up.
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <optional>
@@ -24,18 +23,6 @@ constexpr std::array<CliOption, 9> kOptions = {
     CliOption{"--group", true},         CliOption{"--clean", false},          CliOption{"--parallels", false},
     CliOption{"--attached-rooms", false}, CliOption{"--separated-hours", false}, CliOption{"--seconds", true},
     CliOption{"--max-variants", true},  CliOption{"-o", true},                CliOption{"--output", true}};
-
-// The option's value within least..most; least - 1 when it is not such a number.
-std::optional<long long> NumberOption(const CliArguments& args, std::string_view name, long long least,
-                                      long long most) {
-    const auto it = args.options.find(name);
-    if (it == args.options.end()) return std::nullopt;
-    long long value = 0;
-    const std::string& text = it->second;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value < least || value > most) return least - 1;
-    return value;
-}
 
 // Presses "Дальше" when the member's pass has run out of time or variants.
 class BoundedPass : public RunControl {
