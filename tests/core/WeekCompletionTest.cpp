@@ -363,6 +363,21 @@ TEST(WeekCompletion, HoursOnNoDayArePlacedOnSeparateDays) {
     (void)l1;
 }
 
+// More hours than the week holds: the week fills up, gapless, and the rest stays out.
+TEST(WeekCompletion, AWeekWithMoreHoursThanRoomFillsUpAndEnds) {
+    CompletionSchool s(2);
+    const int a = s.klass("5А");
+    for (int l = 0; l < 8; ++l) s.lesson(a, s.teacher("Учитель " + std::to_string(l)), {1, 1, 1});
+    s.start();
+
+    s.complete();
+
+    int placed = 0;
+    for (int l = 0; l < 8; ++l) placed += static_cast<int>(s.hoursOf(0, l).size());
+    EXPECT_EQ(placed, 12);
+    EXPECT_EQ(s.draftHours(), 0);
+}
+
 // Two classes taught PE together: the hour goes in at one number in both, though
 // only 10Б's day arranged afresh makes a common number.
 TEST(WeekCompletion, LessonsTaughtTogetherGoInTogether) {

@@ -2,6 +2,7 @@
 // The best way to put some blocks into one day of the clean copy: a depth-first
 // search over which block goes where next, keeping the arrangement that places the
 // most hours and, among those, leaves the blocks' teachers the fewest windows.
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <unordered_set>
@@ -22,6 +23,8 @@ public:
     // at most `nodeLimit` arrangements; it ends early once every block stands and the
     // teachers have no more windows than `enoughWindows` (by default, than before).
     std::vector<std::optional<UnitPlacement>> Search(int nodeLimit, std::optional<int> enoughWindows = {});
+    // Arrangements the search visited.
+    int nodesVisited() const { return std::min(nodes_, nodeLimit_); }
 
 private:
     void Visit(int placedHours);

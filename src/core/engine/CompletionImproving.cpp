@@ -11,6 +11,7 @@
 namespace lovaris {
 
 void CompletionWork::ImproveDays(bool acrossDays) {
+    budget_.improving = true;
     bool improved = true;
     for (int round = 0; round < kImprovementRounds && improved; ++round) {
         improved = false;
@@ -19,6 +20,7 @@ void CompletionWork::ImproveDays(bool acrossDays) {
                 improved = ImproveDay(k, day) || FillGap(k, day) || (acrossDays && MoveForWindows(k, day)) ||
                            improved;
     }
+    budget_.improving = false;
 }
 
 bool CompletionWork::ImproveDay(int klass, int day) {
@@ -40,8 +42,8 @@ bool CompletionWork::ImproveDay(int klass, int day) {
         Displace(unit, day, at);
         units.push_back(&unit);
     }
-    const auto placements = BlockArrangement(grid_, day, units, static_cast<int>(units.size()))
-                                .Search(kImprovementNodes, gaps > 0 ? windows : windows - 1);
+    const auto placements =
+        Arrange(day, units, static_cast<int>(units.size()), kImprovementNodes, gaps > 0 ? windows : windows - 1);
     const bool stands = std::all_of(placements.begin(), placements.end(), [](const auto& p) { return p.has_value(); });
     if (stands) {
         for (std::size_t u = 0; u < units.size(); ++u) Commit(*units[u], day, *placements[u]);
@@ -120,7 +122,7 @@ bool CompletionWork::MoveForWindows(int klass, int day) {
             CompletionUnit moving = unit;
             moving.sourceDay = 0;
             if (grid_.klassGaps(klass, day) <= gaps && grid_.klassStartsRight(klass, day))
-                if (const auto placement = BlockArrangement(grid_, to, {&moving}).Search(kArrangementNodes).front()) {
+                if (const auto placement = Arrange(to, {&moving}).front()) {
                     Commit(moving, to, *placement);
                     if (TeacherWindows(alone, day) + TeacherWindows(alone, to) < before) return true;
                 }

@@ -15,11 +15,19 @@ bool CompletionWork::PlaceWhatIsLeft(WeekCompletion& result) {
         for (CompletionUnit& unit : DraftUnits(day)) left.push_back(std::move(unit));
     std::stable_sort(left.begin(), left.end(),
                      [](const CompletionUnit& a, const CompletionUnit& b) { return Difficulty(a) > Difficulty(b); });
-    for (const CompletionUnit& unit : left) {
+    bool placedAny = false;
+    for (std::size_t i = 0; i < left.size(); ++i) {
+        const CompletionUnit& unit = left[i];
         if (unit.sourceDay != 0 ? !InDraft(unit) : !Unplaced(unit)) continue;
-        if (PlaceAnywhere(unit, result) != 0 && unit.sourceDay == 0) result.unplacedHoursPlaced += HoursOf(unit);
+        // A block that fits nowhere leaves the blocks after it their share of the searches.
+        const long long share = budget_.placingLeft / static_cast<long long>(left.size() - i);
+        budget_.unit = std::clamp(share, kLeastUnitNodes, kMostUnitNodes);
+        const bool placed = PlaceAnywhere(unit, result) != 0;
+        placedAny = placedAny || placed;
+        if (placed && unit.sourceDay == 0) result.unplacedHoursPlaced += HoursOf(unit);
     }
-    return !left.empty();
+    budget_.unit = kNoLimit;
+    return placedAny;
 }
 
 std::tuple<std::size_t, std::size_t, int> CompletionWork::Difficulty(const CompletionUnit& unit) {
@@ -54,7 +62,7 @@ void CompletionWork::PlaceOnTheirDay(int day) {
                 }
         }
         if (mine.empty()) continue;
-        const auto placements = BlockArrangement(grid_, day, mine).Search(kArrangementNodes);
+        const auto placements = Arrange(day, mine);
         for (std::size_t i = 0; i < mine.size(); ++i) {
             if (!placements[i]) continue;
             Commit(*mine[i], day, *placements[i]);
@@ -64,7 +72,7 @@ void CompletionWork::PlaceOnTheirDay(int day) {
 }
 
 bool CompletionWork::PlaceOnDay(const CompletionUnit& unit, int day) {
-    if (const auto placement = BlockArrangement(grid_, day, {&unit}).Search(kArrangementNodes).front()) {
+    if (const auto placement = Arrange(day, {&unit}).front()) {
         Commit(unit, day, *placement);
         return true;
     }
@@ -99,7 +107,7 @@ bool CompletionWork::RepackDay(const CompletionUnit& waiting, int day) {
     const std::vector<CompletionUnit> others = DraftUnitsBeside(waiting, day);
     for (const CompletionUnit& unit : others) units.push_back(&unit);
     const auto placements =
-        BlockArrangement(grid_, day, units, static_cast<int>(blocks.size())).Search(kArrangementNodes);
+        Arrange(day, units, static_cast<int>(blocks.size()));
     for (auto& [unit, at] : blocks) grid_.put(unit, day, at);
     if (!std::all_of(placements.begin(), placements.begin() + static_cast<long>(blocks.size() + 1),
                      [](const auto& p) { return p.has_value(); }))
@@ -226,10 +234,22 @@ bool CompletionWork::CloseGaps(int klass, int day, int gaps) {
         Displace(unit, day, at);
         units.push_back(&unit);
     }
-    const auto placements = BlockArrangement(grid_, day, units, static_cast<int>(units.size())).Search(kArrangementNodes);
+    const auto placements = Arrange(day, units, static_cast<int>(units.size()));
     if (!std::all_of(placements.begin(), placements.end(), [](const auto& p) { return p.has_value(); })) return false;
     for (std::size_t u = 0; u < units.size(); ++u) Commit(*units[u], day, *placements[u]);
     return grid_.klassGaps(klass, day) <= gaps;
+}
+
+std::vector<std::optional<UnitPlacement>> CompletionWork::Arrange(int day, std::vector<const CompletionUnit*> units,
+                                                                 int required, int nodeLimit,
+                                                                 std::optional<int> enoughWindows) {
+    BlockArrangement arrangement(grid_, day, std::move(units), required);
+    long long& stage = budget_.improving ? budget_.improvingLeft : budget_.placingLeft;
+    const long long allowed = std::max(0LL, std::min(stage, budget_.unit));
+    auto placements = arrangement.Search(static_cast<int>(std::min<long long>(nodeLimit, allowed)), enoughWindows);
+    stage -= arrangement.nodesVisited();
+    budget_.unit -= arrangement.nodesVisited();
+    return placements;
 }
 
 }  // namespace lovaris

@@ -38,6 +38,15 @@ private:
     static constexpr int kRounds = 4;
     // Blocks that may make way for one block at a time.
     static constexpr std::size_t kMostEjected = 4;
+    // Arrangements an attempt may visit placing blocks, and improving days; a sample
+    // school's attempt visits some 400,000 in all.
+    static constexpr long long kPlacingNodes = 2'000'000;
+    static constexpr long long kImprovingNodes = 2'000'000;
+    // ... and placing one of the blocks left after the days' own drafts: its share of
+    // what is left, within these bounds.
+    static constexpr long long kLeastUnitNodes = 20'000;
+    static constexpr long long kMostUnitNodes = 400'000;
+    static constexpr long long kNoLimit = 1LL << 62;
 
     int classCount() const { return static_cast<int>(dayLimit_.size()); }
 
@@ -101,7 +110,7 @@ private:
     // Every class's draft of the day, class by class: the arrangement placing the most
     // hours.
     // What is left, the hardest to place first; a block may have gone in beside
-    // another one by the time its turn comes. False when nothing is left.
+    // another one by the time its turn comes. False when no block went in.
     bool PlaceWhatIsLeft(WeekCompletion& result);
     // Lessons taught together, then those of more teachers, then longer blocks.
     static std::tuple<std::size_t, std::size_t, int> Difficulty(const CompletionUnit& unit);
@@ -140,6 +149,12 @@ private:
     // The class's day arranged afresh with no more than `gaps` gaps.
     bool CloseGaps(int klass, int day, int gaps);
 
+    // Every arrangement searched draws on the budget (CompletionPlacing.cpp): a week
+    // with more hours than room ends in good time, the searches then finding nothing.
+    std::vector<std::optional<UnitPlacement>> Arrange(int day, std::vector<const CompletionUnit*> units,
+                                                      int required = 0, int nodeLimit = kArrangementNodes,
+                                                      std::optional<int> enoughWindows = {});
+
     // Better days once the blocks are in (CompletionImproving.cpp).
 
     // A day arranged better may let another one be arranged better too.
@@ -164,6 +179,12 @@ private:
     std::vector<int> dayLimit_;  // by class, as DayLimit found it before the completion
     std::vector<int> klassOrder_;
     std::vector<int> dayOrder_;
+    struct Budget {
+        long long placingLeft = kPlacingNodes;
+        long long improvingLeft = kImprovingNodes;
+        long long unit = kNoLimit;  // what the block being placed may still use
+        bool improving = false;     // the days are being improved
+    } budget_;
 };
 
 }  // namespace lovaris
