@@ -10,11 +10,9 @@
 #include <memory>
 #include <numeric>
 #include <optional>
-#include <stdexcept>
 #include <string>
 
-#include "core/common/FileIO.h"
-#include "core/data/ProjectFile.h"
+#include "BenchSchools.h"
 #include "core/engine/DayDraftFill.h"
 #include "core/engine/DayVariants.h"
 #include "core/engine/Optimisation.h"
@@ -62,12 +60,6 @@ Project GeneratedSchool() {
     }
     p.refreshSectionHeaders();
     return p;
-}
-
-Project SampleSchool() {
-    const auto bytes = ReadWholeFile(LOVARIS_SAMPLE_SCHOOL);
-    if (!bytes) throw std::runtime_error("the sample school is missing: build the target sample_school");
-    return *ParseProject(*bytes);
 }
 
 // A school with its day's draft filled, ready for a group's run.
@@ -133,7 +125,7 @@ struct Day {
 };
 
 Day& SampleDay() {
-    static Day day(SampleSchool());
+    static Day day(bench::SampleSchool());
     return day;
 }
 Day& GeneratedDay() {

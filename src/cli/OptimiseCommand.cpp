@@ -37,9 +37,9 @@ int runOptimise(const CliArguments& args) {
     request.separatedHours = args.has("--separated-hours");
 
     PlanningProject project;
-    if (const int status = OpenPlanningProject(args.plain[0], project); status != kExitOk) return status;
     LoadedVariant loaded;
-    if (const int status = OpenVariant(args.plain[1], project.catalog, loaded); status != kExitOk) return status;
+    if (const int status = OpenPlanningVariant(args.plain[0], args.plain[1], project, loaded); status != kExitOk)
+        return status;
     return RunOptimise(*project.session, loaded, request, *out);
 }
 

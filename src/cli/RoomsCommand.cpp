@@ -50,9 +50,9 @@ int runRooms(const CliArguments& args) {
     if (out == args.options.end() || out->second.empty()) return usageFailure("-o OUT.rsp is required");
 
     PlanningProject project;
-    if (const int status = OpenPlanningProject(args.plain[0], project); status != kExitOk) return status;
     LoadedVariant loaded;
-    if (const int status = OpenVariant(args.plain[1], project.catalog, loaded); status != kExitOk) return status;
+    if (const int status = OpenPlanningVariant(args.plain[0], args.plain[1], project, loaded); status != kExitOk)
+        return status;
 
     PlanningSession& session = *project.session;
     const int firstDay = day != args.options.end() ? day->second[0] - '0' : 1;

@@ -13,8 +13,10 @@ int OpenPlanningProject(const std::string& path, PlanningProject& project) {
     return kExitOk;
 }
 
-int OpenVariant(const std::string& path, const VariantCatalog& catalog, LoadedVariant& variant) {
-    const FileOutcome outcome = OpenVariantFile(path, catalog, variant);
+int OpenPlanningVariant(const std::string& projectPath, const std::string& variantPath, PlanningProject& project,
+                        LoadedVariant& variant) {
+    if (const int status = OpenPlanningProject(projectPath, project); status != kExitOk) return status;
+    const FileOutcome outcome = OpenVariantFile(variantPath, project.catalog, variant);
     return outcome.ok ? kExitOk : ReportFailure(outcome.message, kExitRefused);
 }
 

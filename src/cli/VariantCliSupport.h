@@ -19,8 +19,10 @@ struct PlanningProject {
 
 // kExitRefused with the system's message when the project file is refused.
 int OpenPlanningProject(const std::string& path, PlanningProject& project);
-// kExitRefused with the system's message when the variant file is refused or unreadable.
-int OpenVariant(const std::string& path, const VariantCatalog& catalog, LoadedVariant& variant);
+// The project opened for planning, then its variant: the first failure's status
+// (kExitRefused with the system's message when the variant file is refused or unreadable).
+int OpenPlanningVariant(const std::string& projectPath, const std::string& variantPath, PlanningProject& project,
+                        LoadedVariant& variant);
 // Saves with the day the variant was shown on; kExitFailure when it cannot be written.
 int SaveVariant(const std::string& path, const LoadedVariant& variant);
 

@@ -6,9 +6,9 @@ namespace {
 
 int runVariantResave(const std::vector<std::string>& args) {
     PlanningProject project;
-    if (const int status = OpenPlanningProject(args[0], project); status != kExitOk) return status;
     LoadedVariant variant;
-    if (const int status = OpenVariant(args[1], project.catalog, variant); status != kExitOk) return status;
+    if (const int status = OpenPlanningVariant(args[0], args[1], project, variant); status != kExitOk)
+        return status;
     return SaveVariant(args[2], variant);
 }
 

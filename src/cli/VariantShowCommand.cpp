@@ -106,9 +106,9 @@ int runVariantShow(const CliArguments& args) {
         firstDay = lastDay = day->second[0] - '0';
     }
     PlanningProject project;
-    if (const int status = OpenPlanningProject(args.plain[0], project); status != kExitOk) return status;
     LoadedVariant loaded;
-    if (const int status = OpenVariant(args.plain[1], project.catalog, loaded); status != kExitOk) return status;
+    if (const int status = OpenPlanningVariant(args.plain[0], args.plain[1], project, loaded); status != kExitOk)
+        return status;
 
     const TTableVarItem& v = loaded.variant;
     const SlotNames names(*project.session);

@@ -77,9 +77,9 @@ int runWeekSearch(const CliArguments& args) {
     if (!out) return ReportFailure("lovaris-cli: -o OUT.rsp is needed", kExitFailure);
 
     PlanningProject project;
-    if (const int status = OpenPlanningProject(args.plain[0], project); status != kExitOk) return status;
     LoadedVariant loaded;
-    if (const int status = OpenVariant(args.plain[1], project.catalog, loaded); status != kExitOk) return status;
+    if (const int status = OpenPlanningVariant(args.plain[0], args.plain[1], project, loaded); status != kExitOk)
+        return status;
 
     PlanningSession& session = *project.session;
     PlanningState& state = session.state();

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
-#include <random>
 
+#include "ByteDamage.h"
 #include "EngineVariantSample.h"
 #include "core/common/FileIO.h"
 #include "core/engine/VariantFile.h"
@@ -14,7 +14,8 @@
 namespace lovaris {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using test::Bytes;
+using test::PutI32;
 
 constexpr std::size_t kMagicLength = 0;
 constexpr std::size_t kMagic = 1;
@@ -24,10 +25,6 @@ constexpr std::size_t kClassCount = 124;
 constexpr std::size_t kLessonsPerDay = 128;
 constexpr std::size_t kGrid = 3 * 6 * 7 * LessonSlot::kRecordSize;
 
-void putI32(Bytes& b, std::size_t at, std::uint32_t v) {
-    for (std::size_t i = 0; i < 4; ++i) b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
-}
-
 Bytes SampleFile() { return SerializeVariant(test::MakeSampleVariant(), VariantOptions::Defaults(3, 7), 1); }
 
 struct MalformedCase {
@@ -36,7 +33,7 @@ struct MalformedCase {
 };
 
 std::vector<MalformedCase> malformedCases() {
-    const auto put = [](std::size_t at, std::uint32_t v) { return [=](Bytes& b) { putI32(b, at, v); }; };
+    const auto put = [](std::size_t at, std::uint32_t v) { return [=](Bytes& b) { PutI32(b, at, v); }; };
     const auto cut = [](std::size_t size) { return [=](Bytes& b) { b.resize(size); }; };
     return {
         {"empty", cut(0)},
@@ -94,12 +91,12 @@ TEST(EngineVariantFileMalformed, OpeningADamagedFileNamesItAndKeepsTheOpenVarian
 TEST(EngineVariantFileMalformed, OlderVersionsSmallerDimensionsAndTrailingBytesAreRead) {
     const auto catalog = test::MakeSampleCatalog();
     Bytes older = SampleFile();
-    putI32(older, kVersionMajor, 0);
-    putI32(older, kVersionMinor, 9);
+    PutI32(older, kVersionMajor, 0);
+    PutI32(older, kVersionMinor, 9);
     Bytes longer = SampleFile();
     longer.resize(longer.size() + 100, 0xAB);
     Bytes noClasses = SampleFile();
-    putI32(noClasses, kClassCount, 0);
+    PutI32(noClasses, kClassCount, 0);
     noClasses.resize(kVariantHeaderSize);
     for (const Bytes* file : {&older, &longer}) {
         const auto loaded = ParseVariant(*file, catalog);
@@ -137,27 +134,27 @@ TEST(EngineVariantFileRegressions, StoredInputsAreHandled) {
 // Random damage to a valid file, deterministic by its seed.
 class Mutator {
 public:
-    explicit Mutator(std::uint32_t seed) : rng_(seed) {}
+    explicit Mutator(std::uint32_t seed) : damage_(seed) {}
 
     void mutate(Bytes& b) {
-        const int changes = 1 + pick(4);
+        const int changes = 1 + damage_.pick(4);
         for (int i = 0; i < changes; ++i) {
-            switch (pick(5)) {
+            switch (damage_.pick(5)) {
                 case 0:
-                    if (!b.empty()) b[pickIndex(b.size())] ^= static_cast<std::uint8_t>(1 + pick(255));
+                    damage_.flipByte(b);
                     break;
                 case 1:
-                    b.resize(pickIndex(b.size() + 1));
+                    damage_.truncate(b);
                     break;
                 case 2:
-                    overwrite(b, kClassCount + 4 * pickIndex(2));
+                    overwrite(b, kClassCount + 4 * damage_.pickIndex(2));
                     break;
                 case 3:  // a lesson slot's fields: tag and position, prevPosition, lesson, rooms
-                    overwrite(b, kVariantHeaderSize + LessonSlot::kRecordSize * pickIndex(2 * kGrid / 24) +
-                                     4 * pickIndex(5));
+                    overwrite(b, kVariantHeaderSize + LessonSlot::kRecordSize * damage_.pickIndex(2 * kGrid / 24) +
+                                     4 * damage_.pickIndex(5));
                     break;
                 default:
-                    overwrite(b, 4 * pickIndex(b.size() / 4));
+                    overwrite(b, 4 * damage_.pickIndex(b.size() / 4));
                     break;
             }
         }
@@ -167,12 +164,10 @@ private:
     void overwrite(Bytes& b, std::size_t at) {
         static constexpr std::uint32_t kInteresting[] = {0xFFFFFFFF, 0, 1, 2, 3, 6, 7, 8, 11, 21, 31, 0x10000,
                                                          0x7FFFFFFF, 0x80000000, 0xFFFF, 1000002, 0x00650064};
-        if (at + 4 <= b.size()) putI32(b, at, kInteresting[pickIndex(std::size(kInteresting))]);
+        damage_.overwrite(b, at, kInteresting);
     }
-    int pick(int n) { return static_cast<int>(rng_() % static_cast<std::uint32_t>(n)); }
-    std::size_t pickIndex(std::size_t n) { return n == 0 ? 0 : rng_() % n; }
 
-    std::mt19937 rng_;
+    test::ByteDamage damage_;
 };
 
 TEST(EngineVariantFileMalformed, RandomlyDamagedFilesAreRefusedOrStable) {

@@ -6,10 +6,10 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
-#include <random>
 #include <string>
 #include <vector>
 
+#include "ByteDamage.h"
 #include "TestProjects.h"
 #include "core/common/FileIO.h"
 #include "core/common/FileSignature.h"
@@ -19,7 +19,8 @@
 namespace lovaris {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using test::Bytes;
+using test::PutI32;
 
 // Header fields: signature, then the parameters at offset 20.
 constexpr std::size_t kMagicLength = 0;
@@ -33,9 +34,6 @@ constexpr std::size_t kLessonsByteSize = kSections + 4 * 8 + 8;
 
 std::size_t sectionCount(int kind) { return kSections + 8 * static_cast<std::size_t>(kind); }
 
-void putI32(Bytes& b, std::size_t at, std::uint32_t v) {
-    for (std::size_t i = 0; i < 4; ++i) b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
-}
 void putU16(Bytes& b, std::size_t at, std::uint16_t v) {
     b[at] = static_cast<std::uint8_t>(v);
     b[at + 1] = static_cast<std::uint8_t>(v >> 8);
@@ -84,11 +82,11 @@ struct MalformedCase {
 
 std::vector<MalformedCase> malformedCases() {
     const auto count = [](int kind, std::uint32_t v) {
-        return [=](Bytes& b, const Layout&) { putI32(b, sectionCount(kind), v); };
+        return [=](Bytes& b, const Layout&) { PutI32(b, sectionCount(kind), v); };
     };
     const auto byteSize = [](std::int64_t delta) {
         return [=](Bytes& b, const Layout&) {
-            putI32(b, kLessonsByteSize, static_cast<std::uint32_t>(getI32(b, kLessonsByteSize) + delta));
+            PutI32(b, kLessonsByteSize, static_cast<std::uint32_t>(getI32(b, kLessonsByteSize) + delta));
         };
     };
     return {
@@ -105,10 +103,10 @@ std::vector<MalformedCase> malformedCases() {
         {"magic misspelt", [](Bytes& b, const Layout&) { b[kMagic + 9] = 'X'; }},
         {"magic length 9", [](Bytes& b, const Layout&) { b[kMagicLength] = 9; }},
         {"magic length 11", [](Bytes& b, const Layout&) { b[kMagicLength] = 11; }},
-        {"version 1.4", [](Bytes& b, const Layout&) { putI32(b, kVersionMinor, 4); }},
+        {"version 1.4", [](Bytes& b, const Layout&) { PutI32(b, kVersionMinor, 4); }},
         {"version 2.0", [](Bytes& b, const Layout&) {
-             putI32(b, kVersionMajor, 2);
-             putI32(b, kVersionMinor, 0);
+             PutI32(b, kVersionMajor, 2);
+             PutI32(b, kVersionMinor, 0);
          }},
         {"negative rooms count", count(0, 0xFFFFFFFF)},
         {"negative subjects count", count(1, 0xFFFFFFFF)},
@@ -125,8 +123,8 @@ std::vector<MalformedCase> malformedCases() {
         {"lessons byte size a subgroup too big", byteSize(TLessonSubItem::kRecordSize)},
         {"lessons byte size a subgroup too small", byteSize(-static_cast<std::int64_t>(TLessonSubItem::kRecordSize))},
         {"lessons byte size one too small", byteSize(-1)},
-        {"lessons byte size negative", [](Bytes& b, const Layout&) { putI32(b, kLessonsByteSize, 0xFFFFFFFF); }},
-        {"lessons byte size most negative", [](Bytes& b, const Layout&) { putI32(b, kLessonsByteSize, 0x80000000); }},
+        {"lessons byte size negative", [](Bytes& b, const Layout&) { PutI32(b, kLessonsByteSize, 0xFFFFFFFF); }},
+        {"lessons byte size most negative", [](Bytes& b, const Layout&) { PutI32(b, kLessonsByteSize, 0x80000000); }},
         {"no subgroup", [](Bytes& b, const Layout& l) { putU16(b, l.lessons + 4, 0); }},
         {"six subgroups", [](Bytes& b, const Layout& l) { putU16(b, l.lastLesson + 4, 6); }},
         {"room name without NUL", [](Bytes& b, const Layout& l) { fillText(b, l.rooms + 4, 32); }},
@@ -138,10 +136,10 @@ std::vector<MalformedCase> malformedCases() {
         {"no lessons per day", [](Bytes& b, const Layout&) { putU16(b, kLessonsPerDay, 0); }},
         {"25 lessons per day", [](Bytes& b, const Layout&) { putU16(b, kLessonsPerDay, 25); }},
         // No ID could be handed out after this one.
-        {"room ID at the top of the range", [](Bytes& b, const Layout& l) { putI32(b, l.rooms, 0x7FFFFFFF); }},
-        {"lesson ID at the top of the range", [](Bytes& b, const Layout& l) { putI32(b, l.lastLesson, 0x7FFFFFFF); }},
+        {"room ID at the top of the range", [](Bytes& b, const Layout& l) { PutI32(b, l.rooms, 0x7FFFFFFF); }},
+        {"lesson ID at the top of the range", [](Bytes& b, const Layout& l) { PutI32(b, l.lastLesson, 0x7FFFFFFF); }},
         {"subjects' next ID at the top of the range",
-         [](Bytes& b, const Layout&) { putI32(b, FileSignature::kSize + 172 + 4, 0x7FFFFFFF); }},
+         [](Bytes& b, const Layout&) { PutI32(b, FileSignature::kSize + 172 + 4, 0x7FFFFFFF); }},
     };
 }
 
@@ -233,34 +231,34 @@ TEST(ProjectFileRegressions, StoredInputsAreHandled) {
 // refused or loads a project that a save and a reload keep unchanged.
 class Mutator {
 public:
-    explicit Mutator(std::uint32_t seed) : rng_(seed) {}
+    explicit Mutator(std::uint32_t seed) : damage_(seed) {}
 
     void mutate(Bytes& b) {
-        const int changes = 1 + pick(4);
+        const int changes = 1 + damage_.pick(4);
         for (int i = 0; i < changes; ++i) {
-            switch (pick(6)) {
+            switch (damage_.pick(6)) {
                 case 0:
-                    if (!b.empty()) b[pickIndex(b.size())] ^= static_cast<std::uint8_t>(1 + pick(255));
+                    damage_.flipByte(b);
                     break;
                 case 1:
-                    b.resize(pickIndex(b.size() + 1));
+                    damage_.truncate(b);
                     break;
                 case 2: {
-                    const std::size_t pos = pickIndex(b.size() + 1);
-                    const std::size_t n = 1 + pickIndex(TLessonSubItem::kRecordSize);
+                    const std::size_t pos = damage_.pickIndex(b.size() + 1);
+                    const std::size_t n = 1 + damage_.pickIndex(TLessonSubItem::kRecordSize);
                     Bytes extra(n);
-                    for (auto& x : extra) x = static_cast<std::uint8_t>(pick(256));
+                    for (auto& x : extra) x = static_cast<std::uint8_t>(damage_.pick(256));
                     b.insert(b.begin() + static_cast<long>(pos), extra.begin(), extra.end());
                     break;
                 }
                 case 3:
-                    overwrite(b, kSections + 4 * pickIndex(11));
+                    overwrite(b, kSections + 4 * damage_.pickIndex(11));
                     break;
                 case 4:
-                    overwrite(b, kVersionMajor + 4 * pickIndex(2));
+                    overwrite(b, kVersionMajor + 4 * damage_.pickIndex(2));
                     break;
                 default:
-                    overwrite(b, kProjectDataOffset + 4 * pickIndex(b.size() / 4));
+                    overwrite(b, kProjectDataOffset + 4 * damage_.pickIndex(b.size() / 4));
                     break;
             }
         }
@@ -269,12 +267,10 @@ public:
 private:
     void overwrite(Bytes& b, std::size_t at) {
         static constexpr std::uint32_t kInteresting[] = {0xFFFFFFFF, 0, 1, 2, 5, 6, 0x7FFFFFFF, 0x80000000, 0xFFFF, 84, 204};
-        if (at + 4 <= b.size()) putI32(b, at, kInteresting[pickIndex(std::size(kInteresting))]);
+        damage_.overwrite(b, at, kInteresting);
     }
-    int pick(int n) { return static_cast<int>(rng_() % static_cast<std::uint32_t>(n)); }
-    std::size_t pickIndex(std::size_t n) { return n == 0 ? 0 : rng_() % n; }
 
-    std::mt19937 rng_;
+    test::ByteDamage damage_;
 };
 
 TEST_F(ProjectFileMalformed, RandomlyDamagedFilesAreRefusedOrStable) {

@@ -1,5 +1,6 @@
 #include "TestProjects.h"
 
+#include "ByteDamage.h"
 #include "core/common/ByteReader.h"
 #include "core/common/FileSignature.h"
 #include "core/data/ProjectFile.h"
@@ -12,10 +13,6 @@ constexpr std::size_t kMinorVersionOffset = 16;
 constexpr std::size_t kSectionsOffset = FileSignature::kSize + 164;
 constexpr std::size_t kLessonsByteSizeOffset = kSectionsOffset + 4 * 8 + 8;
 
-void putI32(std::vector<std::uint8_t>& bytes, std::size_t at, std::int32_t value) {
-    const auto v = static_cast<std::uint32_t>(value);
-    for (std::size_t i = 0; i < 4; ++i) bytes[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
-}
 
 }  // namespace
 
@@ -165,8 +162,8 @@ std::vector<std::uint8_t> DowngradeProjectFile(std::span<const std::uint8_t> cur
         copyRecord(subgroups * TLessonSubItem::kRecordSize, 0);
     }
     if (r.failed()) return {};
-    putI32(out, kLessonsByteSizeOffset, static_cast<std::int32_t>(out.size() - lessonsStart));
-    putI32(out, kMinorVersionOffset, minorVersion);
+    PutI32(out, kLessonsByteSizeOffset, static_cast<std::uint32_t>(out.size() - lessonsStart));
+    PutI32(out, kMinorVersionOffset, static_cast<std::uint32_t>(minorVersion));
     return out;
 }
 

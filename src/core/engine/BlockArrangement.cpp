@@ -52,8 +52,8 @@ int BlockArrangement::Windows() const {
 std::vector<UnitPlacement> BlockArrangement::Placements(int unit) const {
     const CompletionUnit& block = *units_[static_cast<std::size_t>(unit)];
     const NumberMask taken = grid_.klassDay(block.klassLessons.front().owner, day_);
-    const int first = taken ? std::countr_zero(taken) : 0;
-    const int last = taken ? 31 - std::countl_zero(taken) : 0;
+    const int first = taken ? FirstNumber(taken) : 0;
+    const int last = taken ? LastNumber(taken) : 0;
     std::vector<UnitPlacement> inside, after, before;
     for (int start = 1; start + block.hours - 1 <= grid_.lessonsPerDay(); ++start) {
         std::optional<UnitPlacement> placement = grid_.place(block, day_, start);

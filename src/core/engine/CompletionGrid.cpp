@@ -8,13 +8,10 @@
 namespace lovaris {
 namespace {
 
-int Lowest(NumberMask mask) { return std::countr_zero(mask); }
-int Highest(NumberMask mask) { return 31 - std::countl_zero(mask); }
-
 NumberMask Span(NumberMask mask) {
     if (mask == 0) return 0;
-    const int low = Lowest(mask);
-    const int high = Highest(mask);
+    const int low = FirstNumber(mask);
+    const int high = LastNumber(mask);
     const NumberMask upTo = high >= 31 ? ~NumberMask{0} : (NumberMask{1} << (high + 1)) - 1;
     return upTo & ~((NumberMask{1} << low) - 1);
 }
@@ -86,7 +83,7 @@ int CompletionGrid::gapsOf(int klass, int day, NumberMask taken) const {
 
 bool CompletionGrid::klassStartsRight(int klass, int day) const {
     const NumberMask taken = klassDay(klass, day);
-    return taken == 0 || IsStartingLesson(session_->klasses().at(klass), Lowest(taken));
+    return taken == 0 || IsStartingLesson(session_->klasses().at(klass), FirstNumber(taken));
 }
 
 int CompletionGrid::teacherWindows(int teacher, int day) const {
@@ -118,7 +115,7 @@ bool CompletionGrid::klassAccepts(int klass, int lesson, int day, int start, Num
     const auto& item = session_->klasses().at(klass);
     // A class's day begins at one of its starting lessons and never gains a gap.
     if (taken == 0) return IsStartingLesson(item, start);
-    if (start < Lowest(taken) && start < FirstStartingLesson(item)) return false;
+    if (start < FirstNumber(taken) && start < FirstStartingLesson(item)) return false;
     return gapsOf(klass, day, taken | block) <= gapsOf(klass, day, taken);
 }
 

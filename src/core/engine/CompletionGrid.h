@@ -3,6 +3,7 @@
 // room and every day the lesson numbers taken, as bit masks; where a block of a
 // lesson may still go without a class day gaining a gap, and the rooms it gets there.
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -15,6 +16,10 @@
 namespace lovaris {
 
 using NumberMask = std::uint32_t;  // bit n: lesson number n (1..24)
+
+// The first and the last number of a mask that is not empty.
+inline int FirstNumber(NumberMask mask) { return std::countr_zero(mask); }
+inline int LastNumber(NumberMask mask) { return 31 - std::countl_zero(mask); }
 
 // One block of a lesson on its way into the clean copy: the lesson in every class of
 // its link set (taught together, so at the same numbers) and the set's teachers.

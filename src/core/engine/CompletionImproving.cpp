@@ -3,10 +3,7 @@
 #include "CompletionWork.h"
 
 #include <algorithm>
-#include <bit>
 #include <numeric>
-
-#include "BlockArrangement.h"
 
 namespace lovaris {
 
@@ -35,18 +32,8 @@ bool CompletionWork::ImproveDay(int klass, int day) {
     const int gaps = std::accumulate(gapsBefore.begin(), gapsBefore.end(), 0);
     const int windows = TeacherWindows(blocks, day);
     if (blocks.size() < 2 || (gaps == 0 && windows == 0)) return false;
-    const CompletionGrid grid = grid_;
-    const TTableVarItem variant = variant_;
-    std::vector<const CompletionUnit*> units;
-    for (auto& [unit, at] : blocks) {
-        Displace(unit, day, at);
-        units.push_back(&unit);
-    }
-    const auto placements =
-        Arrange(day, units, static_cast<int>(units.size()), kImprovementNodes, gaps > 0 ? windows : windows - 1);
-    const bool stands = std::all_of(placements.begin(), placements.end(), [](const auto& p) { return p.has_value(); });
-    if (stands) {
-        for (std::size_t u = 0; u < units.size(); ++u) Commit(*units[u], day, *placements[u]);
+    const Saved saved = Save();
+    if (Rearrange(blocks, day, gaps > 0 ? windows : windows - 1)) {
         // No class's day gains a gap, even where another one loses more.
         const std::vector<int> after = gapsOf();
         const int gapsNow = std::accumulate(after.begin(), after.end(), 0);
@@ -54,8 +41,7 @@ bool CompletionWork::ImproveDay(int klass, int day) {
         for (std::size_t i = 0; i < after.size(); ++i) noneWorse = noneWorse && after[i] <= gapsBefore[i];
         if (noneWorse && (gapsNow < gaps || (gapsNow == gaps && TeacherWindows(blocks, day) < windows))) return true;
     }
-    grid_ = grid;
-    variant_.Assign(variant);
+    Restore(saved);
     return false;
 }
 
@@ -63,21 +49,19 @@ bool CompletionWork::FillGap(int klass, int day) {
     const int gaps = grid_.klassGaps(klass, day);
     const NumberMask taken = grid_.klassDay(klass, day);
     if (gaps == 0) return false;
-    const int first = std::countr_zero(taken);
-    const int last = 31 - std::countl_zero(taken);
+    const int first = FirstNumber(taken);
+    const int last = LastNumber(taken);
     for (int from = 1; from <= kVariantDays; ++from) {
         if (from == day) continue;
         const NumberMask edges = grid_.klassDay(klass, from);
         auto blocks = CleanBlocks(klass, from);
         if (blocks.size() < 2) continue;
         for (auto& [edge, at] : blocks) {
-            const bool atEdge = at.start == std::countr_zero(edges) ||
-                                at.start + edge.hours - 1 == 31 - std::countl_zero(edges);
+            const bool atEdge = at.start == FirstNumber(edges) || at.start + edge.hours - 1 == LastNumber(edges);
             CompletionUnit moving = edge;
             moving.sourceDay = from;
             if (!atEdge || !DayTakesUnit(moving, day)) continue;
-            const CompletionGrid grid = grid_;
-            const TTableVarItem variant = variant_;
+            const Saved saved = Save();
             const int gapsThere = grid_.klassGaps(klass, from);
             Displace(edge, from, at);
             moving.sourceDay = 0;
@@ -91,8 +75,7 @@ bool CompletionWork::FillGap(int klass, int day) {
                     WeekCompletion ignored;
                     if (EjectAt(moving, day, start, ignored)) return true;
                 }
-            grid_ = grid;
-            variant_.Assign(variant);
+            Restore(saved);
         }
     }
     return false;
@@ -101,8 +84,8 @@ bool CompletionWork::FillGap(int klass, int day) {
 bool CompletionWork::MoveForWindows(int klass, int day) {
     const NumberMask taken = grid_.klassDay(klass, day);
     if (taken == 0) return false;
-    const int first = std::countr_zero(taken);
-    const int last = 31 - std::countl_zero(taken);
+    const int first = FirstNumber(taken);
+    const int last = LastNumber(taken);
     for (PlacedBlock& block : CleanBlocks(klass, day)) {
         auto& [unit, at] = block;
         if (at.start != first && at.start + unit.hours - 1 != last) continue;
@@ -116,8 +99,7 @@ bool CompletionWork::MoveForWindows(int klass, int day) {
         for (int to : days) {
             if (to == day) continue;
             const int before = windowsHere + TeacherWindows(alone, to);
-            const CompletionGrid grid = grid_;
-            const TTableVarItem variant = variant_;
+            const Saved saved = Save();
             Displace(unit, day, at);
             CompletionUnit moving = unit;
             moving.sourceDay = 0;
@@ -126,8 +108,7 @@ bool CompletionWork::MoveForWindows(int klass, int day) {
                     Commit(moving, to, *placement);
                     if (TeacherWindows(alone, day) + TeacherWindows(alone, to) < before) return true;
                 }
-            grid_ = grid;
-            variant_.Assign(variant);
+            Restore(saved);
         }
     }
     return false;

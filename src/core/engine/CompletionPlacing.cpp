@@ -106,8 +106,7 @@ bool CompletionWork::RepackDay(const CompletionUnit& waiting, int day) {
     units.push_back(&waiting);
     const std::vector<CompletionUnit> others = DraftUnitsBeside(waiting, day);
     for (const CompletionUnit& unit : others) units.push_back(&unit);
-    const auto placements =
-        Arrange(day, units, static_cast<int>(blocks.size()));
+    const auto placements = Arrange(day, units, static_cast<int>(blocks.size()));
     for (auto& [unit, at] : blocks) grid_.put(unit, day, at);
     if (!std::all_of(placements.begin(), placements.begin() + static_cast<long>(blocks.size() + 1),
                      [](const auto& p) { return p.has_value(); }))
@@ -128,8 +127,7 @@ bool CompletionWork::PlaceByDisplacing(const CompletionUnit& unit, int day, Week
     // chosen[i]: index in choices[i], or -1 when class i gives nothing up.
     std::vector<int> chosen(choices.size(), -1);
     while (NextCombination(chosen, choices)) {
-        const CompletionGrid grid = grid_;
-        const TTableVarItem variant = variant_;
+        const Saved saved = Save();
         std::vector<int> gaps;
         std::vector<CompletionUnit> leaving;
         for (std::size_t i = 0; i < chosen.size(); ++i) {
@@ -148,8 +146,7 @@ bool CompletionWork::PlaceByDisplacing(const CompletionUnit& unit, int day, Week
             for (const CompletionUnit& other : leaving) result.displacedHours += HoursOf(other);
             return true;
         }
-        grid_ = grid;
-        variant_.Assign(variant);
+        Restore(saved);
     }
     return false;
 }
@@ -189,8 +186,7 @@ bool CompletionWork::PlaceByEjecting(const CompletionUnit& unit, int day, WeekCo
 bool CompletionWork::EjectAt(const CompletionUnit& unit, int day, int start, WeekCompletion& result) {
     std::vector<PlacedBlock> blockers;
     if (!grid_.open(unit, day, start) || !BlockersAt(unit, day, start, blockers) || blockers.empty()) return false;
-    const CompletionGrid grid = grid_;
-    const TTableVarItem variant = variant_;
+    const Saved saved = Save();
     std::vector<std::pair<int, int>> gaps;  // (class, gaps before) of every class touched
     const auto touch = [&](int klass) {
         if (std::none_of(gaps.begin(), gaps.end(), [klass](const auto& g) { return g.first == klass; }))
@@ -214,8 +210,7 @@ bool CompletionWork::EjectAt(const CompletionUnit& unit, int day, int start, Wee
         for (const auto& [other, at] : blockers) result.displacedHours += HoursOf(other);
         return true;
     }
-    grid_ = grid;
-    variant_.Assign(variant);
+    Restore(saved);
     return false;
 }
 
@@ -229,15 +224,20 @@ bool CompletionWork::PlaceAgain(const CompletionUnit& block, int day, int gaps) 
 
 bool CompletionWork::CloseGaps(int klass, int day, int gaps) {
     auto blocks = CleanBlocks(klass, day);
+    return Rearrange(blocks, day) && grid_.klassGaps(klass, day) <= gaps;
+}
+
+bool CompletionWork::Rearrange(std::vector<PlacedBlock>& blocks, int day, std::optional<int> enoughWindows) {
     std::vector<const CompletionUnit*> units;
     for (auto& [unit, at] : blocks) {
         Displace(unit, day, at);
         units.push_back(&unit);
     }
-    const auto placements = Arrange(day, units, static_cast<int>(units.size()));
+    const auto placements =
+        Arrange(day, units, static_cast<int>(units.size()), kArrangementNodes, enoughWindows);
     if (!std::all_of(placements.begin(), placements.end(), [](const auto& p) { return p.has_value(); })) return false;
     for (std::size_t u = 0; u < units.size(); ++u) Commit(*units[u], day, *placements[u]);
-    return grid_.klassGaps(klass, day) <= gaps;
+    return true;
 }
 
 std::vector<std::optional<UnitPlacement>> CompletionWork::Arrange(int day, std::vector<const CompletionUnit*> units,

@@ -31,8 +31,6 @@ public:
 private:
     // Enough for every order of the eight or so blocks of a class's day.
     static constexpr int kArrangementNodes = 20000;
-    // Arranging a day afresh only to close gaps or windows is worth less.
-    static constexpr int kImprovementNodes = 20000;
     static constexpr int kImprovementRounds = 5;
     // Rounds of placing what is left, each followed by days arranged afresh.
     static constexpr int kRounds = 4;
@@ -148,6 +146,20 @@ private:
     bool PlaceAgain(const CompletionUnit& block, int day, int gaps);
     // The class's day arranged afresh with no more than `gaps` gaps.
     bool CloseGaps(int klass, int day, int gaps);
+
+    // What a move that may not pay off changes, kept to give back.
+    struct Saved {
+        CompletionGrid grid;
+        TTableVarItem variant;
+    };
+    Saved Save() const { return {grid_, variant_}; }
+    void Restore(const Saved& saved) {
+        grid_ = saved.grid;
+        variant_.Assign(saved.variant);
+    }
+    // The blocks taken out of the day and put back all as a search arranges them; false,
+    // with the blocks still out, when some block finds no place.
+    bool Rearrange(std::vector<PlacedBlock>& blocks, int day, std::optional<int> enoughWindows = {});
 
     // Every arrangement searched draws on the budget (CompletionPlacing.cpp): a week
     // with more hours than room ends in good time, the searches then finding nothing.

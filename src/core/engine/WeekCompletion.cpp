@@ -56,15 +56,18 @@ WeekCompletion CompleteWeek(const PlanningSession& session, TTableVarItem& varia
     const TTableVarItem before = variant;
     TTableVarItem best;
     WeekCompletion bestResult;
+    std::tuple<int, int, int> bestScore;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         TTableVarItem trial = before;
         WeekCompletion result;
         CompletionWork(session, trial, attempt).Run(result);
-        if (attempt == 0 || Score(session, trial) < Score(session, best)) {
+        const auto score = Score(session, trial);
+        if (attempt == 0 || score < bestScore) {
             best = std::move(trial);
             bestResult = result;
+            bestScore = score;
         }
-        if (Score(session, best) == std::tuple(0, 0, 0)) break;
+        if (bestScore == std::tuple(0, 0, 0)) break;
     }
     variant.Assign(best);
     return bestResult;
