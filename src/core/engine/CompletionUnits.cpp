@@ -100,10 +100,7 @@ std::vector<CompletionUnit> CompletionWork::UnplacedUnits() const {
         const auto& klass = session_.klasses().at(k);
         for (int l = 0; l < klass.lessonCount(); ++l) {
             const CompletionUnit set = UnitOf(k, l, 1, 0);
-            const LessonRef& key = *std::min_element(
-                set.klassLessons.begin(), set.klassLessons.end(), [](const LessonRef& a, const LessonRef& b) {
-                    return std::pair(a.owner, a.lesson) < std::pair(b.owner, b.lesson);
-                });
+            const LessonRef& key = set.klassLessons.front();  // the set's first lesson answers for it
             if (key.owner != k || key.lesson != l || !WithinVariant(set)) continue;
             std::vector<int> open = klass.lesson(l).spread;
             int found = 0;
