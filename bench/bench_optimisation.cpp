@@ -17,7 +17,7 @@
 #include "core/engine/DayVariants.h"
 #include "core/engine/Optimisation.h"
 #include "core/engine/PlanningSession.h"
-#include "core/engine/TTableVarItem.h"
+#include "core/variant/TTableVarItem.h"
 #include "core/engine/VariantPlanning.h"
 
 namespace {

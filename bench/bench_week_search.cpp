@@ -9,7 +9,7 @@
 
 #include "BenchSchools.h"
 #include "core/engine/PlanningSession.h"
-#include "core/engine/TTableVarItem.h"
+#include "core/variant/TTableVarItem.h"
 #include "core/engine/VariantPlanning.h"
 #include "core/engine/VariantSessionCatalog.h"
 #include "core/weekvars/WeekVariantSearch.h"

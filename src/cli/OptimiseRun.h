@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/engine/PlanningSession.h"
-#include "core/engine/VariantFile.h"
+#include "core/variant/VariantFile.h"
 
 namespace lovaris::cli {
 

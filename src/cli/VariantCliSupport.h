@@ -6,7 +6,7 @@
 
 #include "core/data/ProjectDocument.h"
 #include "core/engine/PlanningSession.h"
-#include "core/engine/VariantFile.h"
+#include "core/variant/VariantFile.h"
 
 namespace lovaris::cli {
 

@@ -18,7 +18,7 @@
 #include "core/engine/PlanningSession.h"
 #include "core/engine/RoomAssignment.h"
 #include "core/engine/RoomAssignmentSubgroups.h"
-#include "core/engine/VariantFile.h"
+#include "core/variant/VariantFile.h"
 #include "core/engine/VariantPlanning.h"
 #include "core/engine/VariantSessionCatalog.h"
 

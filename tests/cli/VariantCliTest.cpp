@@ -13,7 +13,7 @@
 #include "core/common/FileIO.h"
 #include "core/data/ProjectFile.h"
 #include "core/engine/PlanningSession.h"
-#include "core/engine/VariantFile.h"
+#include "core/variant/VariantFile.h"
 #include "core/engine/VariantSessionCatalog.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // Building the planning copies: separated lessons, links, parallels, cross references.
 #include <gtest/gtest.h>
 
-#include "EngineTestSchool.h"
+#include "support/EngineTestSchool.h"
 #include "core/engine/PlanningSession.h"
 
 namespace lovaris {

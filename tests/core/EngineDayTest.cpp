@@ -2,7 +2,7 @@
 // read back from the timetable, teacher groups.
 #include <gtest/gtest.h>
 
-#include "EngineTestSchool.h"
+#include "support/EngineTestSchool.h"
 #include "core/engine/DayTargetMath.h"
 #include "core/engine/PlanningSession.h"
 

@@ -3,11 +3,11 @@
 // the preparation's windows.
 #include <gtest/gtest.h>
 
-#include "EngineTestSchool.h"
+#include "support/EngineTestSchool.h"
 #include "core/common/RunTexts.h"
 #include "core/engine/OptimisationDayChecks.h"
 #include "core/engine/PlanningSession.h"
-#include "core/engine/TTableVarItem.h"
+#include "core/variant/TTableVarItem.h"
 #include "core/engine/VariantPlanning.h"
 #include "core/engine/VariantSessionCatalog.h"
 

@@ -7,11 +7,11 @@
 #include <algorithm>
 #include <random>
 
-#include "EngineTestSchool.h"
+#include "support/EngineTestSchool.h"
 #include "core/engine/DayDraftFill.h"
 #include "core/engine/Optimisation.h"
 #include "core/engine/PlanningSession.h"
-#include "core/engine/TTableVarItem.h"
+#include "core/variant/TTableVarItem.h"
 #include "core/engine/VariantPlanning.h"
 
 namespace lovaris {

@@ -1,7 +1,7 @@
 // Day variants of a class and the optimisation of a day.
 #include <gtest/gtest.h>
 
-#include "EngineTestSchool.h"
+#include "support/EngineTestSchool.h"
 #include "core/engine/DayVariants.h"
 #include "core/engine/Optimisation.h"
 #include "core/engine/PlanningSession.h"

@@ -2,7 +2,7 @@
 // moving blocks, the teacher and group queries, day loads and room choice.
 #include <gtest/gtest.h>
 
-#include "EngineTestSchool.h"
+#include "support/EngineTestSchool.h"
 #include "core/engine/PlanningSession.h"
 #include "core/engine/VariantPlanning.h"
 #include "core/engine/VariantSessionCatalog.h"

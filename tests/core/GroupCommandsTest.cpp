@@ -2,7 +2,7 @@
 // the draft, taking them off the day, the draft space checks, the week form.
 #include <gtest/gtest.h>
 
-#include "EngineTestSchool.h"
+#include "support/EngineTestSchool.h"
 #include "core/engine/GroupCommands.h"
 #include "core/engine/PlanningSession.h"
 #include "core/engine/VariantPlanning.h"

@@ -6,7 +6,7 @@
 #include <memory>
 #include <optional>
 
-#include "EngineTestSchool.h"
+#include "support/EngineTestSchool.h"
 #include "core/engine/PlanningSession.h"
 #include "core/engine/RoomAssignment.h"
 #include "core/engine/RoomChoice.h"

@@ -2,7 +2,7 @@
 // attaching, adding, reloading the default grouping and what reaches the teachers.
 #include <gtest/gtest.h>
 
-#include "EngineTestSchool.h"
+#include "support/EngineTestSchool.h"
 #include "core/engine/PlanningSession.h"
 #include "core/engine/TeacherGroupTable.h"
 

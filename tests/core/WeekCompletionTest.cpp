@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "EngineTestSchool.h"
+#include "support/EngineTestSchool.h"
 #include "core/engine/PlanningSession.h"
 #include "core/engine/VariantSessionCatalog.h"
 #include "core/engine/WeekCompletion.h"

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/engine/PlanningSession.h"
-#include "core/engine/TTableVarItem.h"
+#include "core/variant/TTableVarItem.h"
 #include "core/engine/WeekPlan.h"
 
 namespace lovaris::test {

@@ -3,7 +3,7 @@
 // gapless class days, and the summary's hours add up to the curriculum.
 #include <gtest/gtest.h>
 
-#include "EngineTestSchool.h"
+#include "support/EngineTestSchool.h"
 #include "WeekPlanChecks.h"
 #include "core/engine/PlanningSession.h"
 #include "core/engine/WeekPlan.h"

@@ -3,7 +3,7 @@
 // draft.
 #include <gtest/gtest.h>
 
-#include "EngineTestSchool.h"
+#include "support/EngineTestSchool.h"
 #include "core/engine/PlanningSession.h"
 #include "core/engine/WeekPlan.h"
 

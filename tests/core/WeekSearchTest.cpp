@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "EngineTestSchool.h"
+#include "support/EngineTestSchool.h"
 #include "core/engine/PlanningSession.h"
 #include "core/engine/VariantPlanning.h"
 #include "core/engine/VariantSessionCatalog.h"

@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <span>
 
-#include "core/EngineVariantSample.h"
-#include "core/engine/VariantFile.h"
+#include "core/variant/EngineVariantSample.h"
+#include "core/variant/VariantFile.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <string>
 
-#include "core/EngineVariantSample.h"
+#include "core/variant/EngineVariantSample.h"
 #include "core/common/FileIO.h"
-#include "core/engine/VariantFile.h"
+#include "core/variant/VariantFile.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

@@ -11,7 +11,7 @@
 #include "../data/TSubjectItem.h"
 #include "PlanningLesson.h"
 #include "PlanningSession.h"
-#include "TTableVarItem.h"
+#include "../variant/TTableVarItem.h"
 
 namespace lovaris {
 

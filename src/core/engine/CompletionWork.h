@@ -11,7 +11,7 @@
 
 #include "CompletionGrid.h"
 #include "PlanningSession.h"
-#include "TTableVarItem.h"
+#include "../variant/TTableVarItem.h"
 #include "WeekCompletion.h"
 
 namespace lovaris {

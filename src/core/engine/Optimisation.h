@@ -10,7 +10,7 @@
 
 #include "../common/StringTable.h"
 #include "DayVariants.h"
-#include "OptimisationVariant.h"
+#include "../variant/OptimisationVariant.h"
 #include "RunControl.h"
 #include "TRTIKlassesCollection.h"
 

@@ -2,8 +2,8 @@
 #include <algorithm>
 
 #include "PlanningSession.h"
-#include "TTableVarItem.h"
-#include "VariantOptions.h"
+#include "../variant/TTableVarItem.h"
+#include "../variant/VariantOptions.h"
 #include "VariantPlanning.h"
 #include "VariantSessionCatalog.h"
 

@@ -6,7 +6,7 @@
 
 #include "PlanningSession.h"
 #include "RoomAssignmentQuestion.h"
-#include "TTableVarItem.h"
+#include "../variant/TTableVarItem.h"
 
 namespace lovaris {
 

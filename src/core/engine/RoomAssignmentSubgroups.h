@@ -8,7 +8,7 @@
 #include "../data/TSubjectItem.h"
 #include "PlanningLesson.h"
 #include "TRTIKlassesCollection.h"
-#include "TTableVarItem.h"
+#include "../variant/TTableVarItem.h"
 
 namespace lovaris {
 

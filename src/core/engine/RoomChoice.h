@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "PlanningSession.h"
-#include "TTableVarItem.h"
+#include "../variant/TTableVarItem.h"
 
 namespace lovaris {
 

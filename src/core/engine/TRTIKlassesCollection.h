@@ -14,7 +14,7 @@
 #include "PlanningState.h"
 #include "PlanningSubjects.h"
 #include "TRTIKlassItem.h"
-#include "VariantDayReader.h"
+#include "../variant/VariantDayReader.h"
 
 namespace lovaris {
 

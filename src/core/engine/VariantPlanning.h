@@ -3,9 +3,9 @@
 // read and written through the planning copies of a session (lesson lists, link
 // sets, teachers, rooms, subjects) and its planning state, whose currentDay is the
 // selected day.
-#include "OptimisationVariant.h"
+#include "../variant/OptimisationVariant.h"
 #include "PlanningSession.h"
-#include "TTableVarItem.h"
+#include "../variant/TTableVarItem.h"
 
 namespace lovaris {
 

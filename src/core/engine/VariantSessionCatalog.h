@@ -1,7 +1,7 @@
 #pragma once
 // The catalog of a planning session: its classes' lesson copies and its room copy.
 #include "PlanningSession.h"
-#include "VariantCatalog.h"
+#include "../variant/VariantCatalog.h"
 
 namespace lovaris {
 

@@ -18,7 +18,7 @@
 // a free room that suits it (unless no room of the school could serve it), and its
 // classes' days gain no gap; lessons taught together go in together.
 #include "PlanningSession.h"
-#include "TTableVarItem.h"
+#include "../variant/TTableVarItem.h"
 
 namespace lovaris {
 

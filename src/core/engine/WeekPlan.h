@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "PlanningSession.h"
-#include "TTableVarItem.h"
-#include "VariantOptions.h"
+#include "../variant/TTableVarItem.h"
+#include "../variant/VariantOptions.h"
 #include "WeekCompletion.h"
 #include "WeekPlanSummary.h"
 

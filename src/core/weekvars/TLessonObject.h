@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "../engine/LessonSlot.h"
+#include "../variant/LessonSlot.h"
 #include "../engine/PlanningLesson.h"
 #include "BlockPlace.h"
 #include "TGrpObject.h"

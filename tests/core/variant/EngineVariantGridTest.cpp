@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "EngineVariantSample.h"
-#include "core/engine/TTableVarItem.h"
+#include "core/variant/TTableVarItem.h"
 
 namespace lovaris {
 namespace {

@@ -2,8 +2,8 @@
 // A small variant shared by the variant tests, the variant fuzz target and its seeds:
 // three classes, seven lessons a day, four rooms, hours in the clean copy and the
 // draft with rooms and critical marks.
-#include "core/engine/TTableVarItem.h"
-#include "core/engine/VariantCatalog.h"
+#include "core/variant/TTableVarItem.h"
+#include "core/variant/VariantCatalog.h"
 
 namespace lovaris::test {
 

@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <functional>
 
-#include "ByteDamage.h"
+#include "../support/ByteDamage.h"
 #include "EngineVariantSample.h"
 #include "core/common/FileIO.h"
-#include "core/engine/VariantFile.h"
+#include "core/variant/VariantFile.h"
 
 namespace lovaris {
 namespace {

@@ -9,7 +9,7 @@
 #include "EngineVariantSample.h"
 #include "core/common/ByteReader.h"
 #include "core/common/FileIO.h"
-#include "core/engine/VariantFile.h"
+#include "core/variant/VariantFile.h"
 
 namespace lovaris {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "core/data/Project.h"
 #include "core/engine/TRTIKlassesCollection.h"
-#include "core/engine/OptimisationVariant.h"
+#include "core/variant/OptimisationVariant.h"
 #include "core/engine/TRTITeachersCollection.h"
 
 namespace lovaris::test {
