@@ -8,7 +8,7 @@
 #include <string>
 
 #include "BenchSchools.h"
-#include "core/engine/PlanningSession.h"
+#include "core/planning/PlanningSession.h"
 #include "core/engine/WeekPlan.h"
 
 namespace {

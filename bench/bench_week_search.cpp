@@ -8,10 +8,10 @@
 #include <string>
 
 #include "BenchSchools.h"
-#include "core/engine/PlanningSession.h"
+#include "core/planning/PlanningSession.h"
 #include "core/variant/TTableVarItem.h"
-#include "core/engine/VariantPlanning.h"
-#include "core/engine/VariantSessionCatalog.h"
+#include "core/planning/VariantPlanning.h"
+#include "core/planning/VariantSessionCatalog.h"
 #include "core/weekvars/WeekVariantSearch.h"
 
 namespace {

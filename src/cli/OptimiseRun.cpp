@@ -10,7 +10,7 @@
 #include "core/common/MessageFormat.h"
 #include "core/engine/Optimisation.h"
 #include "core/engine/OptimisationDayChecks.h"
-#include "core/engine/VariantPlanning.h"
+#include "core/planning/VariantPlanning.h"
 
 namespace lovaris::cli {
 namespace {

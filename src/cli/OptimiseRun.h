@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "core/engine/PlanningSession.h"
+#include "core/planning/PlanningSession.h"
 #include "core/variant/VariantFile.h"
 
 namespace lovaris::cli {

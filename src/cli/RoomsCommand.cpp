@@ -7,7 +7,7 @@
 #include "core/common/StringTable.h"
 #include "core/engine/RoomAssignment.h"
 #include "core/engine/RoomAssignmentSubgroups.h"
-#include "core/engine/VariantPlanning.h"
+#include "core/planning/VariantPlanning.h"
 
 namespace lovaris::cli {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "CliCommand.h"
 #include "CliSupport.h"
-#include "core/engine/VariantSessionCatalog.h"
+#include "core/planning/VariantSessionCatalog.h"
 
 namespace lovaris::cli {
 

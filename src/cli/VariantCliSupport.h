@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/data/ProjectDocument.h"
-#include "core/engine/PlanningSession.h"
+#include "core/planning/PlanningSession.h"
 #include "core/variant/VariantFile.h"
 
 namespace lovaris::cli {

@@ -5,8 +5,8 @@
 #include "CliCommand.h"
 #include "CliSupport.h"
 #include "VariantCliSupport.h"
-#include "core/engine/DayDraftFill.h"
-#include "core/engine/VariantPlanning.h"
+#include "core/planning/DayDraftFill.h"
+#include "core/planning/VariantPlanning.h"
 
 namespace lovaris::cli {
 namespace {

@@ -11,7 +11,7 @@
 #include "CliCommand.h"
 #include "CliSupport.h"
 #include "VariantCliSupport.h"
-#include "core/engine/VariantPlanning.h"
+#include "core/planning/VariantPlanning.h"
 #include "core/weekvars/WeekVariantSearch.h"
 
 namespace lovaris::cli {

@@ -12,10 +12,10 @@
 #include "CliProcess.h"
 #include "core/common/FileIO.h"
 #include "core/data/ProjectFile.h"
-#include "core/engine/PlanningSession.h"
+#include "core/planning/PlanningSession.h"
 #include "core/variant/VariantFile.h"
-#include "core/engine/VariantPlanning.h"
-#include "core/engine/VariantSessionCatalog.h"
+#include "core/planning/VariantPlanning.h"
+#include "core/planning/VariantSessionCatalog.h"
 
 namespace {
 

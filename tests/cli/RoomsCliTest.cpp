@@ -15,12 +15,12 @@
 #include "CliProcess.h"
 #include "core/common/FileIO.h"
 #include "core/data/ProjectFile.h"
-#include "core/engine/PlanningSession.h"
+#include "core/planning/PlanningSession.h"
 #include "core/engine/RoomAssignment.h"
 #include "core/engine/RoomAssignmentSubgroups.h"
 #include "core/variant/VariantFile.h"
-#include "core/engine/VariantPlanning.h"
-#include "core/engine/VariantSessionCatalog.h"
+#include "core/planning/VariantPlanning.h"
+#include "core/planning/VariantSessionCatalog.h"
 
 namespace {
 

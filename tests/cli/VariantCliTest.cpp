@@ -12,9 +12,9 @@
 #include "CliProcess.h"
 #include "core/common/FileIO.h"
 #include "core/data/ProjectFile.h"
-#include "core/engine/PlanningSession.h"
+#include "core/planning/PlanningSession.h"
 #include "core/variant/VariantFile.h"
-#include "core/engine/VariantSessionCatalog.h"
+#include "core/planning/VariantSessionCatalog.h"
 
 namespace {
 

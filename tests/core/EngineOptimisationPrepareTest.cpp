@@ -6,10 +6,10 @@
 #include "support/EngineTestSchool.h"
 #include "core/common/RunTexts.h"
 #include "core/engine/OptimisationDayChecks.h"
-#include "core/engine/PlanningSession.h"
+#include "core/planning/PlanningSession.h"
 #include "core/variant/TTableVarItem.h"
-#include "core/engine/VariantPlanning.h"
-#include "core/engine/VariantSessionCatalog.h"
+#include "core/planning/VariantPlanning.h"
+#include "core/planning/VariantSessionCatalog.h"
 
 namespace lovaris {
 namespace {

@@ -8,11 +8,11 @@
 #include <random>
 
 #include "support/EngineTestSchool.h"
-#include "core/engine/DayDraftFill.h"
+#include "core/planning/DayDraftFill.h"
 #include "core/engine/Optimisation.h"
-#include "core/engine/PlanningSession.h"
+#include "core/planning/PlanningSession.h"
 #include "core/variant/TTableVarItem.h"
-#include "core/engine/VariantPlanning.h"
+#include "core/planning/VariantPlanning.h"
 
 namespace lovaris {
 namespace {

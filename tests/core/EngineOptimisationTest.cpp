@@ -4,7 +4,7 @@
 #include "support/EngineTestSchool.h"
 #include "core/engine/DayVariants.h"
 #include "core/engine/Optimisation.h"
-#include "core/engine/PlanningSession.h"
+#include "core/planning/PlanningSession.h"
 
 namespace lovaris {
 namespace {

@@ -7,11 +7,11 @@
 #include <optional>
 
 #include "support/EngineTestSchool.h"
-#include "core/engine/PlanningSession.h"
+#include "core/planning/PlanningSession.h"
 #include "core/engine/RoomAssignment.h"
 #include "core/engine/RoomChoice.h"
-#include "core/engine/VariantPlanning.h"
-#include "core/engine/VariantSessionCatalog.h"
+#include "core/planning/VariantPlanning.h"
+#include "core/planning/VariantSessionCatalog.h"
 
 namespace lovaris {
 namespace {

@@ -8,8 +8,8 @@
 #include <memory>
 
 #include "support/EngineTestSchool.h"
-#include "core/engine/PlanningSession.h"
-#include "core/engine/VariantSessionCatalog.h"
+#include "core/planning/PlanningSession.h"
+#include "core/planning/VariantSessionCatalog.h"
 #include "core/engine/WeekCompletion.h"
 
 namespace lovaris {

@@ -2,7 +2,7 @@
 // What every planned week must satisfy, for the tests of the week plan.
 #include <string>
 
-#include "core/engine/PlanningSession.h"
+#include "core/planning/PlanningSession.h"
 #include "core/variant/TTableVarItem.h"
 #include "core/engine/WeekPlan.h"
 

@@ -5,7 +5,7 @@
 
 #include "support/EngineTestSchool.h"
 #include "WeekPlanChecks.h"
-#include "core/engine/PlanningSession.h"
+#include "core/planning/PlanningSession.h"
 #include "core/engine/WeekPlan.h"
 
 namespace lovaris {

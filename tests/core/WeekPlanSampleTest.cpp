@@ -8,7 +8,7 @@
 
 #include "WeekPlanChecks.h"
 #include "core/data/ProjectJson.h"
-#include "core/engine/PlanningSession.h"
+#include "core/planning/PlanningSession.h"
 #include "core/engine/WeekPlan.h"
 
 namespace lovaris {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "support/EngineTestSchool.h"
-#include "core/engine/PlanningSession.h"
+#include "core/planning/PlanningSession.h"
 #include "core/engine/WeekPlan.h"
 
 namespace lovaris {

@@ -8,9 +8,9 @@
 #include <memory>
 
 #include "support/EngineTestSchool.h"
-#include "core/engine/PlanningSession.h"
-#include "core/engine/VariantPlanning.h"
-#include "core/engine/VariantSessionCatalog.h"
+#include "core/planning/PlanningSession.h"
+#include "core/planning/VariantPlanning.h"
+#include "core/planning/VariantSessionCatalog.h"
 #include "core/weekvars/WeekVariantSearch.h"
 
 namespace lovaris {

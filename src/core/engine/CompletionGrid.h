@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "../data/TSubjectItem.h"
-#include "PlanningLesson.h"
-#include "PlanningSession.h"
+#include "../planning/PlanningLesson.h"
+#include "../planning/PlanningSession.h"
 #include "../variant/TTableVarItem.h"
 
 namespace lovaris {

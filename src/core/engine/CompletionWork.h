@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "CompletionGrid.h"
-#include "PlanningSession.h"
+#include "../planning/PlanningSession.h"
 #include "../variant/TTableVarItem.h"
 #include "WeekCompletion.h"
 

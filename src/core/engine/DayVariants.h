@@ -7,9 +7,9 @@
 #include <span>
 #include <vector>
 
-#include "RunControl.h"
-#include "TRTIKlassesCollection.h"
-#include "TRTITeachersCollection.h"
+#include "../planning/RunControl.h"
+#include "../planning/TRTIKlassesCollection.h"
+#include "../planning/TRTITeachersCollection.h"
 
 namespace lovaris {
 

@@ -3,7 +3,7 @@
 #include <numeric>
 
 #include "SlotBitRows.h"
-#include "TRTITeachersCollection.h"
+#include "../planning/TRTITeachersCollection.h"
 
 namespace lovaris {
 

@@ -11,8 +11,8 @@
 #include "../common/StringTable.h"
 #include "DayVariants.h"
 #include "../variant/OptimisationVariant.h"
-#include "RunControl.h"
-#include "TRTIKlassesCollection.h"
+#include "../planning/RunControl.h"
+#include "../planning/TRTIKlassesCollection.h"
 
 namespace lovaris {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "PlanningSession.h"
-#include "VariantPlanning.h"
+#include "../planning/PlanningSession.h"
+#include "../planning/VariantPlanning.h"
 
 namespace lovaris {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "RoomAssignmentSubgroups.h"
-#include "VariantPlanning.h"
+#include "../planning/VariantPlanning.h"
 
 namespace lovaris {
 namespace {

@@ -4,7 +4,7 @@
 // subjects' specialisations, then any room that hosts the subject.
 #include <optional>
 
-#include "PlanningSession.h"
+#include "../planning/PlanningSession.h"
 #include "RoomAssignmentQuestion.h"
 #include "../variant/TTableVarItem.h"
 

@@ -6,8 +6,8 @@
 
 #include "../data/TRoomItem.h"
 #include "../data/TSubjectItem.h"
-#include "PlanningLesson.h"
-#include "TRTIKlassesCollection.h"
+#include "../planning/PlanningLesson.h"
+#include "../planning/TRTIKlassesCollection.h"
 #include "../variant/TTableVarItem.h"
 
 namespace lovaris {

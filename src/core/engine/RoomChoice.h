@@ -3,7 +3,7 @@
 // room choice popup offers it: the list of rooms to choose from and the choice.
 #include <vector>
 
-#include "PlanningSession.h"
+#include "../planning/PlanningSession.h"
 #include "../variant/TTableVarItem.h"
 
 namespace lovaris {

@@ -17,7 +17,7 @@
 // A block goes only where its teachers are free and open, each of its subgroups gets
 // a free room that suits it (unless no room of the school could serve it), and its
 // classes' days gain no gap; lessons taught together go in together.
-#include "PlanningSession.h"
+#include "../planning/PlanningSession.h"
 #include "../variant/TTableVarItem.h"
 
 namespace lovaris {

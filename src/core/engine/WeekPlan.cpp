@@ -6,8 +6,8 @@
 #include "Optimisation.h"
 #include "OptimisationDayChecks.h"
 #include "RoomAssignment.h"
-#include "TeacherGroupTable.h"
-#include "VariantPlanning.h"
+#include "../planning/TeacherGroupTable.h"
+#include "../planning/VariantPlanning.h"
 
 namespace lovaris {
 namespace {

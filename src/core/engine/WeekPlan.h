@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "PlanningSession.h"
+#include "../planning/PlanningSession.h"
 #include "../variant/TTableVarItem.h"
 #include "../variant/VariantOptions.h"
 #include "WeekCompletion.h"

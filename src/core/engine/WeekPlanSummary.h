@@ -4,7 +4,7 @@
 // subgroups still without a room.
 #include <array>
 
-#include "PlanningSession.h"
+#include "../planning/PlanningSession.h"
 #include "../variant/TTableVarItem.h"
 
 namespace lovaris {

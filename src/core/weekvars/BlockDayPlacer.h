@@ -3,7 +3,7 @@
 // lesson has no block there yet, the searched teacher's day maximum, every teacher's
 // lessons per day and shared attached room, every class's day maximum and days at
 // the maximum) and the counts the block adds to its teachers' and classes' drafts.
-#include "../engine/TRTITeachersCollection.h"
+#include "../planning/TRTITeachersCollection.h"
 #include "WeekCounters.h"
 
 namespace lovaris {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "../variant/LessonSlot.h"
-#include "../engine/PlanningLesson.h"
+#include "../planning/PlanningLesson.h"
 #include "BlockPlace.h"
 #include "TGrpObject.h"
 #include "WeekSearchContext.h"

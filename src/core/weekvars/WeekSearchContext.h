@@ -2,10 +2,10 @@
 // What the week variant search reads and writes: the planning copies of classes and
 // teachers, the variant as planning works on it and the planning state whose group
 // settings the search follows.
-#include "../engine/PlanningState.h"
-#include "../engine/TRTIKlassesCollection.h"
-#include "../engine/TRTITeachersCollection.h"
-#include "../engine/VariantPlanning.h"
+#include "../planning/PlanningState.h"
+#include "../planning/TRTIKlassesCollection.h"
+#include "../planning/TRTITeachersCollection.h"
+#include "../planning/VariantPlanning.h"
 
 namespace lovaris {
 

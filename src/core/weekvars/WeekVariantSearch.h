@@ -8,8 +8,8 @@
 #include <memory>
 #include <vector>
 
-#include "../engine/PlanningSession.h"
-#include "../engine/RunControl.h"
+#include "../planning/PlanningSession.h"
+#include "../planning/RunControl.h"
 #include "TeacherWeekSearch.h"
 #include "WeekCounters.h"
 

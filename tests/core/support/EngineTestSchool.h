@@ -5,9 +5,9 @@
 #include <tuple>
 
 #include "core/data/Project.h"
-#include "core/engine/TRTIKlassesCollection.h"
+#include "core/planning/TRTIKlassesCollection.h"
 #include "core/variant/OptimisationVariant.h"
-#include "core/engine/TRTITeachersCollection.h"
+#include "core/planning/TRTITeachersCollection.h"
 
 namespace lovaris::test {
 

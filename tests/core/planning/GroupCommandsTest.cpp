@@ -2,11 +2,11 @@
 // the draft, taking them off the day, the draft space checks, the week form.
 #include <gtest/gtest.h>
 
-#include "support/EngineTestSchool.h"
-#include "core/engine/GroupCommands.h"
-#include "core/engine/PlanningSession.h"
-#include "core/engine/VariantPlanning.h"
-#include "core/engine/VariantSessionCatalog.h"
+#include "../support/EngineTestSchool.h"
+#include "core/planning/GroupCommands.h"
+#include "core/planning/PlanningSession.h"
+#include "core/planning/VariantPlanning.h"
+#include "core/planning/VariantSessionCatalog.h"
 
 namespace lovaris {
 namespace {

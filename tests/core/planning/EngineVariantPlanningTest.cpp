@@ -2,10 +2,10 @@
 // moving blocks, the teacher and group queries, day loads and room choice.
 #include <gtest/gtest.h>
 
-#include "support/EngineTestSchool.h"
-#include "core/engine/PlanningSession.h"
-#include "core/engine/VariantPlanning.h"
-#include "core/engine/VariantSessionCatalog.h"
+#include "../support/EngineTestSchool.h"
+#include "core/planning/PlanningSession.h"
+#include "core/planning/VariantPlanning.h"
+#include "core/planning/VariantSessionCatalog.h"
 
 namespace lovaris {
 namespace {

@@ -2,9 +2,9 @@
 // attaching, adding, reloading the default grouping and what reaches the teachers.
 #include <gtest/gtest.h>
 
-#include "support/EngineTestSchool.h"
-#include "core/engine/PlanningSession.h"
-#include "core/engine/TeacherGroupTable.h"
+#include "../support/EngineTestSchool.h"
+#include "core/planning/PlanningSession.h"
+#include "core/planning/TeacherGroupTable.h"
 
 namespace lovaris {
 namespace {

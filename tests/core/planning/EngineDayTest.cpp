@@ -2,9 +2,9 @@
 // read back from the timetable, teacher groups.
 #include <gtest/gtest.h>
 
-#include "support/EngineTestSchool.h"
-#include "core/engine/DayTargetMath.h"
-#include "core/engine/PlanningSession.h"
+#include "../support/EngineTestSchool.h"
+#include "core/planning/DayTargetMath.h"
+#include "core/planning/PlanningSession.h"
 
 namespace lovaris {
 namespace {

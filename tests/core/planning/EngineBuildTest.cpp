@@ -1,8 +1,8 @@
 // Building the planning copies: separated lessons, links, parallels, cross references.
 #include <gtest/gtest.h>
 
-#include "support/EngineTestSchool.h"
-#include "core/engine/PlanningSession.h"
+#include "../support/EngineTestSchool.h"
+#include "core/planning/PlanningSession.h"
 
 namespace lovaris {
 namespace {
