@@ -14,8 +14,8 @@
 
 #include "BenchSchools.h"
 #include "core/planning/DayDraftFill.h"
-#include "core/engine/DayVariants.h"
-#include "core/engine/Optimisation.h"
+#include "core/optimisation/DayVariants.h"
+#include "core/optimisation/Optimisation.h"
 #include "core/planning/PlanningSession.h"
 #include "core/variant/TTableVarItem.h"
 #include "core/planning/VariantPlanning.h"

@@ -8,8 +8,8 @@
 #include "CliSupport.h"
 #include "VariantCliSupport.h"
 #include "core/common/MessageFormat.h"
-#include "core/engine/Optimisation.h"
-#include "core/engine/OptimisationDayChecks.h"
+#include "core/optimisation/Optimisation.h"
+#include "core/optimisation/OptimisationDayChecks.h"
 #include "core/planning/VariantPlanning.h"
 
 namespace lovaris::cli {

@@ -3,8 +3,8 @@
 #include <span>
 
 #include "../weekvars/WeekVariantSearch.h"
-#include "Optimisation.h"
-#include "OptimisationDayChecks.h"
+#include "../optimisation/Optimisation.h"
+#include "../optimisation/OptimisationDayChecks.h"
 #include "RoomAssignment.h"
 #include "../planning/TeacherGroupTable.h"
 #include "../planning/VariantPlanning.h"

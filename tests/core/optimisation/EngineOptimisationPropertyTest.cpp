@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <random>
 
-#include "support/EngineTestSchool.h"
+#include "../support/EngineTestSchool.h"
 #include "core/planning/DayDraftFill.h"
-#include "core/engine/Optimisation.h"
+#include "core/optimisation/Optimisation.h"
 #include "core/planning/PlanningSession.h"
 #include "core/variant/TTableVarItem.h"
 #include "core/planning/VariantPlanning.h"

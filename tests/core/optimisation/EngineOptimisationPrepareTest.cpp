@@ -3,9 +3,9 @@
 // the preparation's windows.
 #include <gtest/gtest.h>
 
-#include "support/EngineTestSchool.h"
+#include "../support/EngineTestSchool.h"
 #include "core/common/RunTexts.h"
-#include "core/engine/OptimisationDayChecks.h"
+#include "core/optimisation/OptimisationDayChecks.h"
 #include "core/planning/PlanningSession.h"
 #include "core/variant/TTableVarItem.h"
 #include "core/planning/VariantPlanning.h"

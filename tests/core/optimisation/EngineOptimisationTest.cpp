@@ -1,9 +1,9 @@
 // Day variants of a class and the optimisation of a day.
 #include <gtest/gtest.h>
 
-#include "support/EngineTestSchool.h"
-#include "core/engine/DayVariants.h"
-#include "core/engine/Optimisation.h"
+#include "../support/EngineTestSchool.h"
+#include "core/optimisation/DayVariants.h"
+#include "core/optimisation/Optimisation.h"
 #include "core/planning/PlanningSession.h"
 
 namespace lovaris {
