@@ -5,8 +5,8 @@
 #include "CliSupport.h"
 #include "VariantCliSupport.h"
 #include "core/common/StringTable.h"
-#include "core/engine/RoomAssignment.h"
-#include "core/engine/RoomAssignmentSubgroups.h"
+#include "core/rooms/RoomAssignment.h"
+#include "core/rooms/RoomAssignmentSubgroups.h"
 #include "core/planning/VariantPlanning.h"
 
 namespace lovaris::cli {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <bit>
 
-#include "RoomAssignmentSubgroups.h"
+#include "../rooms/RoomAssignmentSubgroups.h"
 
 namespace lovaris {
 namespace {

@@ -6,7 +6,7 @@
 #include <numeric>
 #include <set>
 
-#include "RoomAssignmentSubgroups.h"
+#include "../rooms/RoomAssignmentSubgroups.h"
 
 namespace lovaris {
 

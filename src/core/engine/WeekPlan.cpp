@@ -5,7 +5,7 @@
 #include "../weekvars/WeekVariantSearch.h"
 #include "../optimisation/Optimisation.h"
 #include "../optimisation/OptimisationDayChecks.h"
-#include "RoomAssignment.h"
+#include "../rooms/RoomAssignment.h"
 #include "../planning/TeacherGroupTable.h"
 #include "../planning/VariantPlanning.h"
 

@@ -6,10 +6,10 @@
 #include <memory>
 #include <optional>
 
-#include "support/EngineTestSchool.h"
+#include "../support/EngineTestSchool.h"
 #include "core/planning/PlanningSession.h"
-#include "core/engine/RoomAssignment.h"
-#include "core/engine/RoomChoice.h"
+#include "core/rooms/RoomAssignment.h"
+#include "core/rooms/RoomChoice.h"
 #include "core/planning/VariantPlanning.h"
 #include "core/planning/VariantSessionCatalog.h"
 
