@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "support/EngineTestSchool.h"
+#include "../support/EngineTestSchool.h"
 #include "core/planning/PlanningSession.h"
 #include "core/planning/VariantPlanning.h"
 #include "core/planning/VariantSessionCatalog.h"
