@@ -9,7 +9,7 @@
 
 #include "BenchSchools.h"
 #include "core/planning/PlanningSession.h"
-#include "core/engine/WeekPlan.h"
+#include "core/weekplan/WeekPlan.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "CliCommand.h"
 #include "CliSupport.h"
 #include "VariantCliSupport.h"
-#include "core/engine/WeekPlan.h"
+#include "core/weekplan/WeekPlan.h"
 
 namespace lovaris::cli {
 namespace {

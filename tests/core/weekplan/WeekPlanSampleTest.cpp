@@ -9,7 +9,7 @@
 #include "WeekPlanChecks.h"
 #include "core/data/ProjectJson.h"
 #include "core/planning/PlanningSession.h"
-#include "core/engine/WeekPlan.h"
+#include "core/weekplan/WeekPlan.h"
 
 namespace lovaris {
 namespace {

@@ -3,10 +3,10 @@
 // gapless class days, and the summary's hours add up to the curriculum.
 #include <gtest/gtest.h>
 
-#include "support/EngineTestSchool.h"
+#include "../support/EngineTestSchool.h"
 #include "WeekPlanChecks.h"
 #include "core/planning/PlanningSession.h"
-#include "core/engine/WeekPlan.h"
+#include "core/weekplan/WeekPlan.h"
 
 namespace lovaris {
 namespace {

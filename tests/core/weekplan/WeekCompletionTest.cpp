@@ -7,10 +7,10 @@
 
 #include <memory>
 
-#include "support/EngineTestSchool.h"
+#include "../support/EngineTestSchool.h"
 #include "core/planning/PlanningSession.h"
 #include "core/planning/VariantSessionCatalog.h"
-#include "core/engine/WeekCompletion.h"
+#include "core/weekplan/WeekCompletion.h"
 
 namespace lovaris {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "core/planning/PlanningSession.h"
 #include "core/variant/TTableVarItem.h"
-#include "core/engine/WeekPlan.h"
+#include "core/weekplan/WeekPlan.h"
 
 namespace lovaris::test {
 

@@ -3,9 +3,9 @@
 // draft.
 #include <gtest/gtest.h>
 
-#include "support/EngineTestSchool.h"
+#include "../support/EngineTestSchool.h"
 #include "core/planning/PlanningSession.h"
-#include "core/engine/WeekPlan.h"
+#include "core/weekplan/WeekPlan.h"
 
 namespace lovaris {
 namespace {
