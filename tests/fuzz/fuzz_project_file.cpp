@@ -5,7 +5,7 @@
 #include <span>
 
 #include "core/data/ProjectFile.h"
-#include "core/TestProjects.h"
+#include "core/data/TestProjects.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto loaded = lovaris::ParseProject(std::span(data, size));

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "core/TestProjects.h"
+#include "core/data/TestProjects.h"
 #include "core/common/FileIO.h"
 #include "core/data/ProjectFile.h"
 

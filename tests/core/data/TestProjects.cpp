@@ -1,6 +1,6 @@
 #include "TestProjects.h"
 
-#include "support/ByteDamage.h"
+#include "../support/ByteDamage.h"
 #include "core/common/ByteReader.h"
 #include "core/common/FileSignature.h"
 #include "core/data/ProjectFile.h"

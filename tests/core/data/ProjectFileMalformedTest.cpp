@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "support/ByteDamage.h"
+#include "../support/ByteDamage.h"
 #include "TestProjects.h"
 #include "core/common/FileIO.h"
 #include "core/common/FileSignature.h"
