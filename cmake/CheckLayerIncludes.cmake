@@ -1,0 +1,55 @@
+# Refuses an include that reaches a folder its layer may not use.
+# Run as: cmake -DCONFIG=<layer settings> -DSTAMP=<file to touch on success> -P CheckLayerIncludes.cmake
+# The settings file sets LAYER_NAME, LAYER_ROOT (the folder includes are written from),
+# LAYER_FILES, LAYER_ALLOWED and LAYER_GUARDED (folders relative to LAYER_ROOT).
+# An include resolving under a guarded folder must lie under an allowed one;
+# with LAYER_NO_QT set, a Qt header is refused too.
+include(${CONFIG})
+
+function(_lovaris_under path prefixes out)
+  set(${out} FALSE PARENT_SCOPE)
+  foreach(prefix IN LISTS prefixes)
+    if(path STREQUAL prefix OR path MATCHES "^${prefix}/")
+      set(${out} TRUE PARENT_SCOPE)
+      return()
+    endif()
+  endforeach()
+endfunction()
+
+set(_faults "")
+foreach(file IN LISTS LAYER_FILES)
+  file(STRINGS ${file} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]")
+  get_filename_component(dir ${file} DIRECTORY)
+  foreach(line IN LISTS lines)
+    if(LAYER_NO_QT AND line MATCHES "<(Q[A-Za-z]+)(/[^>]*)?>")
+      list(APPEND _faults "${file}: ${line} (Qt in the core)")
+      continue()
+    endif()
+    if(NOT line MATCHES "\"([^\"]+)\"")
+      continue()
+    endif()
+    set(name ${CMAKE_MATCH_1})
+    # As the compiler looks: beside the file first, then from the root.
+    get_filename_component(target "${dir}/${name}" ABSOLUTE)
+    if(NOT EXISTS ${target})
+      get_filename_component(target "${LAYER_ROOT}/${name}" ABSOLUTE)
+      if(NOT EXISTS ${target})
+        continue()
+      endif()
+    endif()
+    file(RELATIVE_PATH relative ${LAYER_ROOT} ${target})
+    _lovaris_under("${relative}" "${LAYER_GUARDED}" guarded)
+    _lovaris_under("${relative}" "${LAYER_ALLOWED}" allowed)
+    if(guarded AND NOT allowed)
+      list(APPEND _faults "${file}: ${line} (${relative} is not below ${LAYER_NAME})")
+    endif()
+  endforeach()
+endforeach()
+
+if(_faults)
+  list(JOIN _faults "\n  " text)
+  message(FATAL_ERROR "Includes that run against the layer order of ${LAYER_NAME}:\n  ${text}")
+endif()
+if(STAMP)
+  file(TOUCH ${STAMP})
+endif()
