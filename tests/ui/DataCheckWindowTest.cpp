@@ -7,7 +7,7 @@
 #include <QtTest>
 
 #include "core/data/Project.h"
-#include "ui/app/HelpViewer.h"
+#include "ui/common/HelpViewer.h"
 #include "ui/data/TTestDataDlg.h"
 
 using namespace lovaris;

@@ -2,7 +2,7 @@
 #include <QtTest>
 
 #include "support/DialogAnswers.h"
-#include "ui/app/TErrorBox.h"
+#include "ui/common/TErrorBox.h"
 #include "ui/controls/NumberEdit.h"
 #include "ui/controls/ReferenceList.h"
 

@@ -12,7 +12,7 @@
 #include <memory>
 
 #include "support/DialogAnswers.h"
-#include "ui/app/HelpViewer.h"
+#include "ui/common/HelpViewer.h"
 
 using namespace lovaris::ui;
 

@@ -9,7 +9,7 @@
 #include "LessonTestProject.h"
 #include "core/common/LessonTexts.h"
 #include "support/DialogAnswers.h"
-#include "ui/app/TErrorBox.h"
+#include "ui/common/TErrorBox.h"
 #include "ui/data/TLessonsManager.h"
 
 using namespace lovaris;

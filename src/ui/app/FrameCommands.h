@@ -1,6 +1,6 @@
 #pragma once
 // The main window's menus and toolbars as data: one row per item or button.
-#include "AppIcons.h"
+#include "../common/AppIcons.h"
 #include "TPrgMdiFrame.h"
 #include "core/common/ShellTexts.h"
 

@@ -6,8 +6,8 @@
 #include <QMdiSubWindow>
 
 #include "EditorFactory.h"
-#include "HelpViewer.h"
-#include "TErrorBox.h"
+#include "../common/HelpViewer.h"
+#include "../common/TErrorBox.h"
 #include "TProjParams.h"
 #include "core/common/MessageFormat.h"
 #include "ui/data/EditorWindow.h"

@@ -16,10 +16,10 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "AppIcons.h"
+#include "../common/AppIcons.h"
 #include "FrameCommands.h"
-#include "HelpViewer.h"
-#include "TErrorBox.h"
+#include "../common/HelpViewer.h"
+#include "../common/TErrorBox.h"
 #include "TMdiTable.h"
 #include "TTblAboutDlg.h"
 #include "core/common/MessageFormat.h"

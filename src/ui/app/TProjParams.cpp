@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "HelpViewer.h"
-#include "TErrorBox.h"
+#include "../common/HelpViewer.h"
+#include "../common/TErrorBox.h"
 #include "core/common/ShellTexts.h"
 #include "core/data/ParamsCheck.h"
 

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "AppIcons.h"
-#include "TErrorBox.h"
+#include "../common/AppIcons.h"
+#include "../common/TErrorBox.h"
 #include "core/common/ShellTexts.h"
 
 namespace lovaris::ui {

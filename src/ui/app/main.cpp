@@ -3,9 +3,9 @@
 #include <QScreen>
 #include <QStringList>
 
-#include "AppIcons.h"
-#include "HelpViewer.h"
-#include "TErrorBox.h"
+#include "../common/AppIcons.h"
+#include "../common/HelpViewer.h"
+#include "../common/TErrorBox.h"
 #include "TPrgMdiFrame.h"
 #include "core/common/ShellTexts.h"
 

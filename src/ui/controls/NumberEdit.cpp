@@ -3,7 +3,7 @@
 #include <QSignalBlocker>
 
 #include "core/common/NumberText.h"
-#include "ui/app/TErrorBox.h"
+#include "ui/common/TErrorBox.h"
 
 namespace lovaris::ui {
 

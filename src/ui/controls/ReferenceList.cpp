@@ -3,7 +3,7 @@
 #include <QSignalBlocker>
 
 #include "core/common/StringTable.h"
-#include "ui/app/TErrorBox.h"
+#include "ui/common/TErrorBox.h"
 
 namespace lovaris::ui {
 

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "ui/app/TErrorBox.h"
+#include "ui/common/TErrorBox.h"
 #include "core/common/EditorTexts.h"
 #include "core/data/BusyCellState.h"
 #include "ui/data/TMoveRecDlg.h"

@@ -4,7 +4,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "ui/app/TErrorBox.h"
+#include "ui/common/TErrorBox.h"
 
 namespace lovaris::ui {
 

@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/app/HelpViewer.h"
-#include "ui/app/TErrorBox.h"
+#include "ui/common/HelpViewer.h"
+#include "ui/common/TErrorBox.h"
 
 namespace lovaris::ui {
 

@@ -10,7 +10,7 @@
 #include "EditorWindow.h"
 #include "core/data/BusyCellState.h"
 #include "core/data/Project.h"
-#include "ui/app/TErrorBox.h"
+#include "ui/common/TErrorBox.h"
 #include "ui/controls/NameList.h"
 #include "ui/controls/ReferenceList.h"
 #include "ui/controls/TWeeking.h"

@@ -7,8 +7,8 @@
 
 #include "LessonDialogButtons.h"
 #include "LessonRowsModel.h"
-#include "ui/app/HelpViewer.h"
-#include "ui/app/TErrorBox.h"
+#include "ui/common/HelpViewer.h"
+#include "ui/common/TErrorBox.h"
 
 namespace lovaris::ui {
 

@@ -20,7 +20,7 @@
 #include "core/data/EditorParsers.h"
 #include "core/data/LessonOperations.h"
 #include "core/data/LessonSubgroupCount.h"
-#include "ui/app/TErrorBox.h"
+#include "ui/common/TErrorBox.h"
 #include "ui/controls/NumberEdit.h"
 #include "ui/controls/ReferenceList.h"
 #include "ui/controls/TWeeking.h"

@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/app/TErrorBox.h"
+#include "ui/common/TErrorBox.h"
 
 namespace lovaris::ui {
 

@@ -14,8 +14,8 @@
 #include "core/common/CheckTexts.h"
 #include "core/common/EditorTexts.h"
 #include "core/data/DataCheck.h"
-#include "ui/app/HelpViewer.h"
-#include "ui/app/TErrorBox.h"
+#include "ui/common/HelpViewer.h"
+#include "ui/common/TErrorBox.h"
 
 namespace lovaris::ui {
 namespace {

@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 #include "core/common/CheckTexts.h"
-#include "ui/app/TErrorBox.h"
+#include "ui/common/TErrorBox.h"
 
 namespace lovaris::ui {
 namespace {
