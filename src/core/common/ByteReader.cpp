@@ -73,12 +73,9 @@ std::span<const std::uint8_t> ByteReader::bytes(std::size_t n) {
 std::string ByteReader::cstring(std::size_t size) {
     auto field = bytes(size);
     if (failed_) return {};
+    const std::size_t longest = size == 0 ? 0 : size - 1;
     std::size_t len = 0;
-    while (len < field.size() && field[len] != 0) ++len;
-    if (len == field.size()) {
-        failed_ = true;
-        return {};
-    }
+    while (len < longest && field[len] != 0) ++len;
     return cp1251ToUtf8(std::string_view(reinterpret_cast<const char*>(field.data()), len));
 }
 

@@ -29,7 +29,8 @@ public:
     // Raw bytes of a fixed-size field.
     std::span<const std::uint8_t> bytes(std::size_t n);
     // A NUL-terminated Windows-1251 text in a field of `size` bytes, returned as UTF-8.
-    // A field without a NUL marks the reader failed.
+    // A text that fills the whole field with no NUL is cut to size - 1 characters, the
+    // most the field holds with its NUL; only a field past the end fails the reader.
     std::string cstring(std::size_t size);
     // A sub-reader over the next n bytes (fails like any short read).
     ByteReader sub(std::size_t n);

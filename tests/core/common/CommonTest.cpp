@@ -114,9 +114,29 @@ TEST(ByteReader, ShortReadsFailInsteadOfReadingPast) {
     EXPECT_EQ(r.u32(), 0u);
     EXPECT_TRUE(r.failed());
     EXPECT_EQ(r.remaining(), 0u);
-    ByteReader noNul(bytes);
-    EXPECT_EQ(noNul.cstring(3), "");
-    EXPECT_TRUE(noNul.failed()) << "a name without its NUL is refused";
+    ByteReader shortText(bytes);
+    EXPECT_EQ(shortText.cstring(4), "");
+    EXPECT_TRUE(shortText.failed()) << "a text field longer than what is left";
+}
+
+TEST(ByteReader, TextFillingItsWholeFieldIsCutToTheFieldLessOne) {
+    const std::vector<std::uint8_t> bytes{'1', '0', '1', 0xCA, 0, 'x', 'y'};
+    struct Case {
+        std::size_t field;
+        const char* read;
+    };
+    const Case cases[] = {
+        {5, "101К"},  // NUL in the last byte
+        {4, "101"},   // no NUL: the field's last character is cut
+        {2, "1"},
+        {1, ""},
+    };
+    for (const auto& c : cases) {
+        ByteReader r(bytes);
+        EXPECT_EQ(r.cstring(c.field), c.read) << c.field;
+        EXPECT_FALSE(r.failed()) << c.field;
+        EXPECT_EQ(r.position(), c.field) << "the whole field is read";
+    }
 }
 
 TEST(MessageFormat, PlaceholderAndFileNames) {

@@ -127,12 +127,11 @@ std::vector<MalformedCase> malformedCases() {
         {"lessons byte size most negative", [](Bytes& b, const Layout&) { PutI32(b, kLessonsByteSize, 0x80000000); }},
         {"no subgroup", [](Bytes& b, const Layout& l) { putU16(b, l.lessons + 4, 0); }},
         {"six subgroups", [](Bytes& b, const Layout& l) { putU16(b, l.lastLesson + 4, 6); }},
-        {"room name without NUL", [](Bytes& b, const Layout& l) { fillText(b, l.rooms + 4, 32); }},
-        {"subject name without NUL", [](Bytes& b, const Layout& l) { fillText(b, l.subjects + 4, 64); }},
-        {"class name without NUL", [](Bytes& b, const Layout& l) { fillText(b, l.classes + 4, 32); }},
-        {"teacher name without NUL", [](Bytes& b, const Layout& l) { fillText(b, l.teachers + 4, 128); }},
-        {"subgroup room without NUL", [](Bytes& b, const Layout& l) { fillText(b, l.firstSubgroup + 52, 32); }},
-        {"description without NUL", [](Bytes& b, const Layout&) { fillText(b, kDescription, 82); }},
+        // A full-width name is read cut (below), but not one the file ends inside.
+        {"cut inside a full-width room name", [](Bytes& b, const Layout& l) {
+             fillText(b, l.rooms + 4, 32);
+             truncateTo(b, l.rooms + 20);
+         }},
         {"no lessons per day", [](Bytes& b, const Layout&) { putU16(b, kLessonsPerDay, 0); }},
         {"25 lessons per day", [](Bytes& b, const Layout&) { putU16(b, kLessonsPerDay, 25); }},
         // No ID could be handed out after this one.
@@ -141,6 +140,48 @@ std::vector<MalformedCase> malformedCases() {
         {"subjects' next ID at the top of the range",
          [](Bytes& b, const Layout&) { PutI32(b, FileSignature::kSize + 172 + 4, 0x7FFFFFFF); }},
     };
+}
+
+// A text that fills its whole field with no NUL: the file loads, the text cut to the
+// field's width less one, as a save writes it back.
+struct FullWidthCase {
+    const char* what;
+    std::size_t Layout::*record;  // nullptr: the header
+    std::size_t offset;           // of the text in its record, or in the file
+    std::size_t width;
+    std::function<std::string&(Project&)> text;
+};
+
+std::vector<FullWidthCase> fullWidthCases() {
+    return {
+        {"room name", &Layout::rooms, 4, 32, [](Project& p) -> std::string& { return p.rooms.at(0).name; }},
+        {"subject name", &Layout::subjects, 4, 64, [](Project& p) -> std::string& { return p.subjects.at(0).name; }},
+        {"class name", &Layout::classes, 4, 32, [](Project& p) -> std::string& { return p.klasses.at(0).name; }},
+        {"teacher name", &Layout::teachers, 4, 128, [](Project& p) -> std::string& { return p.teachers.at(0).name; }},
+        {"subgroup room", &Layout::firstSubgroup, 52, 32,
+         [](Project& p) -> std::string& { return p.lessons.at(0).subgroups.at(0).fictiveRoom; }},
+        {"description", nullptr, kDescription, 82, [](Project& p) -> std::string& { return p.params.description; }},
+    };
+}
+
+TEST_F(ProjectFileMalformed, FullWidthTextsAreLoadedCut) {
+    for (const auto& c : fullWidthCases()) {
+        for (const bool cyrillic : {false, true}) {
+            Bytes bytes = valid;
+            const std::size_t field = (c.record ? at.*c.record : 0) + c.offset;
+            std::fill_n(bytes.begin() + static_cast<long>(field), c.width, cyrillic ? 0xC6 : 'A');  // 0xC6: Ж
+            auto loaded = ParseProject(bytes);
+            ASSERT_TRUE(loaded) << c.what;
+
+            std::string cut;
+            for (std::size_t i = 0; i + 1 < c.width; ++i) cut += cyrillic ? "Ж" : "A";
+            EXPECT_EQ(c.text(*loaded), cut) << c.what;
+            Project expected = project;
+            c.text(expected) = cut;
+            EXPECT_TRUE(*loaded == expected) << c.what << ": nothing else changes";
+            EXPECT_TRUE(test::SurvivesSaveAndReload(*loaded)) << c.what;
+        }
+    }
 }
 
 TEST(ProjectFileNextId, NegativeNextIdIsRaisedSoNoRecordGetsANoneId) {
