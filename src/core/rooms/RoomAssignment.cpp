@@ -60,8 +60,8 @@ private:
     int roomCount() const { return std::min(session_.rooms().count(), variant_.roomCount()); }
 
     // Subgroups taught by a teacher with an attached room get that room when it
-    // suits the subject, holds the pupils and is free. A linked lesson is handled
-    // in the last of its classes.
+    // suits the subject, holds the pupils, is open at the hour and is free. A linked
+    // lesson is handled in the last of its classes.
     bool assignAttachedRooms() {
         const auto& klasses = session_.klasses();
         for (int n = 1; n <= variant_.lessonsPerDay(); ++n)
@@ -74,6 +74,9 @@ private:
                     const int room = session_.teachers().at(sub->teacher).attachedRoom;
                     if (room < 0 || room >= roomCount()) continue;
                     if (!attachedRoomSuits(*sub, c, slot.lessonIndex, s, room)) continue;
+                    // Closed at the hour, it is passed over as one too small is: no
+                    // question, the later passes choose an open room.
+                    if (session_.rooms().at(room).busy.at(day_, n) != 0) continue;
                     // A room already given at this hour, to another subgroup of this very
                     // lesson too, is taken: two groups of pupils never share a room.
                     if (variant_.GetRoomSlot(room, day_, n).isFree())

@@ -322,6 +322,50 @@ TEST(RoomAssignment, SubgroupsOfOneLessonNeverShareAnAttachedRoom) {
     EXPECT_EQ(s.roomSlot(1, 2).subgroupIndex, 1);
 }
 
+// An attached room closed at the lesson's hour is passed over without a question,
+// as one too small would be, and the later passes give the room that is open; closed
+// at another hour only, it is given.
+TEST(RoomAssignment, AttachedRoomClosedAtTheHourIsPassedOver) {
+    constexpr int k101 = 0, k102 = 1;
+    struct Case {
+        const char* what;
+        bool teacherAttached;
+        bool klassAttached;
+        std::vector<int> closed;  // lesson numbers at which 101 is not available
+        int expected;
+    };
+    const Case cases[] = {
+        {"teacher's, closed all day", true, false, {1, 2, 3, 4}, k102},
+        {"teacher's, closed at the hour", true, false, {2}, k102},
+        {"teacher's, closed at another hour", true, false, {1, 3}, k101},
+        {"class's, closed at the hour", false, true, {2}, k102},
+        {"both, closed at the hour", true, true, {2}, k102},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        RoomSchool s;
+        const int general = s.school.subject("Чтение");
+        const int room101 = s.room("101");
+        s.room("102");
+        for (int n : c.closed) s.roomRecord(room101).busy.set(kDay, n, 1);
+        const int a = s.school.klass("7А");
+        if (c.klassAttached) s.school.project.klasses.findById(a)->attachedRoom = room101;
+        const int t = s.school.teacher("Орлова", c.teacherAttached ? room101 : -1);
+        s.lesson(a, {{general, t}});
+        s.start();
+        s.put(0, 0, 2);
+
+        ScriptedQuestions questions;
+        const auto outcome = s.assign(questions);
+
+        EXPECT_EQ(outcome.end, RoomAssignmentEnd::Finished);
+        EXPECT_TRUE(questions.asked.empty());
+        EXPECT_EQ(s.roomOf(0, 2), c.expected);
+        EXPECT_EQ(s.roomSlot(c.expected, 2).classIndex, 0);
+        EXPECT_TRUE(s.roomSlot(c.expected == k101 ? k102 : k101, 2).isFree());
+    }
+}
+
 // 6А holds 101 and 6Б holds 102 at lesson 1; 103 is closed then, 104 too small and
 // 105 free.
 class RoomChoiceTest : public ::testing::Test {
