@@ -63,8 +63,7 @@ private:
             if (classHours(ref.owner) + hours > lessonsPerDay_) return false;
         for (const LessonRef& ref : links.teacherCopies)
             if (teacherHours(ref.owner) + hours > lessonsPerDay_) return false;
-        variant_.PlaceLinkedLesson(klass, lesson, true, day_, 0, hours);
-        return true;
+        return variant_.PlaceLinkedLesson(klass, lesson, true, day_, 0, hours);
     }
 
     VariantPlanning& variant_;

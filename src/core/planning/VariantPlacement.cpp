@@ -55,12 +55,22 @@ void VariantPlanning::PlaceDayFromPositions(int day) {
     }
 }
 
-void VariantPlanning::PlaceLinkedLesson(int klass, int lessonIndex, bool toDraft, int day, int start, int hours) {
-    for (const LessonRef& ref : klasses_.BuildLinkSet(klass, lessonIndex).klassLessons) {
+bool VariantPlanning::PlaceLinkedLesson(int klass, int lessonIndex, bool toDraft, int day, int start, int hours) {
+    // Lessons taught together go in together or not at all: a set placed in some of
+    // its classes only would no longer be taught at one time. Each class enters a
+    // link set once, so each block is judged on its own class's draft.
+    const LinkSet links = klasses_.BuildLinkSet(klass, lessonIndex);
+    std::vector<int> starts;
+    for (const LessonRef& ref : links.klassLessons) {
         const int from = toDraft ? variant_.FirstEmptyDraftNumber(ref.owner, day) : start;
-        if (from == 0) continue;  // the class's draft of the day is full
-        WriteBlock(variant_, ref.owner, day, ref.lesson, from, hours, toDraft, 0);
+        if (hours < 1 || !BlockFits(variant_, from, hours)) return false;  // 0: the draft is full
+        starts.push_back(from);
     }
+    for (std::size_t i = 0; i < links.klassLessons.size(); ++i) {
+        const LessonRef& ref = links.klassLessons[i];
+        WriteBlock(variant_, ref.owner, day, ref.lesson, starts[i], hours, toDraft, 0);
+    }
+    return !links.empty();
 }
 
 bool VariantPlanning::MoveLessonBlock(int klass, int lessonIndex, bool toDraft, int toDay, int fromDay, int start) {

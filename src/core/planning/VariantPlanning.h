@@ -48,7 +48,10 @@ public:
     // Placing and moving lessons.
     void ClearDay(int day) override { variant_.ClearDay(day); }
     void PlaceDayFromPositions(int day) override;
-    void PlaceLinkedLesson(int klass, int lessonIndex, bool toDraft, int day, int start, int hours);
+    // Writes a block of `hours` for the lesson and every lesson linked to it: into the
+    // clean copy from `start`, or at the end of each class's draft. False, with nothing
+    // written, when the block does not fit the day or the draft of one of the classes.
+    bool PlaceLinkedLesson(int klass, int lessonIndex, bool toDraft, int day, int start, int hours);
     // Moves the hours of the lesson and of every lesson linked to it from `fromDay`
     // to `toDay` (0: removes them). False, with nothing changed, when a block would
     // not fit the target day.

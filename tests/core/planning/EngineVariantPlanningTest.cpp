@@ -150,6 +150,48 @@ TEST_F(EngineVariantPlanning, PlaceLinkedLessonWritesEveryLessonOfTheLinkSet) {
     EXPECT_EQ(planning.CountTeacherCleanLessons(kPetrov, 4), 1);  // one lesson in two classes
 }
 
+// PE is taught to 5А and 5Б together: placed in both classes or in neither, never
+// split between them by a draft or a day too full for the block in one class.
+TEST_F(EngineVariantPlanning, PlaceLinkedLessonPlacesTheWholeLinkSetOrNothing) {
+    struct Case {
+        const char* what;
+        int fullerClass;  // its draft of the day holds `draftHours` Russian hours
+        int draftHours;
+        int from;         // PE is placed from this class's side
+        bool toDraft;
+        int start;
+        int hours;
+        bool placed;
+    };
+    const Case cases[] = {
+        {"the linked class's draft is full", kB, 8, kA, true, 0, 1, false},
+        {"the class's own draft is full", kA, 8, kB, true, 0, 1, false},
+        {"a double with one draft hour left", kB, 7, kA, true, 0, 2, false},
+        {"a single with one draft hour left", kB, 7, kA, true, 0, 1, true},
+        {"a clean double from the last lesson", kB, 0, kA, false, 8, 2, false},
+        {"a clean double up to the last lesson", kB, 7, kA, false, 7, 2, true},
+    };
+    constexpr int kDay = 3;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        variant.ClearDay(kDay);
+        const int russian = c.fullerClass == kA ? kRussianA : kRussianB;
+        if (c.draftHours > 0) put(c.fullerClass, kDay, russian, 1, c.draftHours, true);
+        const TTableVarItem before = variant;
+
+        const int lesson = c.from == kA ? kPeA : kPeB;
+        EXPECT_EQ(planning.PlaceLinkedLesson(c.from, lesson, c.toDraft, kDay, c.start, c.hours), c.placed);
+
+        if (!c.placed) {
+            EXPECT_TRUE(variant.sameGrids(before));
+            continue;
+        }
+        EXPECT_EQ(variant.CountLessonHoursOnDay(kA, kPeA, kDay), c.hours);
+        EXPECT_EQ(variant.CountLessonHoursOnDay(kB, kPeB, kDay), c.hours);
+        EXPECT_EQ(variant.CountLessonHoursOnDay(c.fullerClass, russian, kDay), c.draftHours);
+    }
+}
+
 TEST_F(EngineVariantPlanning, MoveLessonBlockTakesTheLinkSetAlongAndClosesTheDraftGaps) {
     // Monday's drafts: 5А Russian, PE, maths (double); 5Б PE, Russian.
     put(kA, 1, kRussianA, 1, 1, true);
