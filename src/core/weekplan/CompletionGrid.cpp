@@ -197,10 +197,11 @@ std::optional<UnitPlacement> CompletionGrid::place(const CompletionUnit& unit, i
 
 void CompletionGrid::mark(const CompletionUnit& unit, int day, const UnitPlacement& placement, bool taken) {
     const NumberMask block = blockMask(placement.start, unit.hours);
-    auto apply = [&](NumberMask& mask) { mask = taken ? (mask | block) : (mask & ~block); };
-    for (int t : unit.teachers) apply(teachers_[index(t, day)]);
-    for (const LessonRef& ref : unit.klassLessons) apply(klasses_[index(ref.owner, day)]);
-    for (const UnitRoom& room : placement.rooms) apply(rooms_[index(room.room, day)]);
+    auto apply = [&](NumberMask& mask, NumberMask bits) { mask = taken ? (mask | bits) : (mask & ~bits); };
+    for (int t : unit.teachers) apply(teachers_[index(t, day)], block);
+    for (const LessonRef& ref : unit.klassLessons) apply(klasses_[index(ref.owner, day)], block);
+    for (const UnitRoom& room : placement.rooms)
+        apply(rooms_[index(room.room, day)], room.number == 0 ? block : blockMask(room.number, 1));
 }
 
 }  // namespace lovaris

@@ -30,12 +30,15 @@ struct CompletionUnit {
     int sourceDay = 0;  // the day whose draft holds the block; 0 for hours placed nowhere
 };
 
-// The room of one subgroup of a unit; linked subgroups share it.
+// The room of one subgroup of a unit; linked subgroups share it. Room assignment
+// gives rooms hour by hour, so a block found in the clean copy may hold other rooms
+// at different hours: such a room names the one hour it holds.
 struct UnitRoom {
     int klass = -1;
     int lesson = -1;
     int subgroup = -1;
     int room = -1;
+    int number = 0;  // the lesson number the room is held at; 0 for every hour of the block
 };
 
 // A unit's block at a start, with the rooms its subgroups get there.

@@ -137,16 +137,18 @@ std::vector<PlacedBlock> CompletionWork::CleanBlocks(int klass, int day, bool li
             ++hours;
         CompletionUnit unit = UnitOf(klass, slot.lessonIndex, hours, 0);
         if (unit.klassLessons.size() != 1 && !(linked && StandsAlike(unit, day, n))) continue;
+        // The rooms hour by hour: a later hour may stand in other rooms than the first.
         UnitPlacement placement{n, {}};
-        for (const LessonRef& ref : unit.klassLessons) {
-            const LessonSlot at = variant_.GetCleanSlot(ref.owner, day, n);
-            for (int s = 0; s < kSlotRooms; ++s) {
-                const std::uint16_t room = at.rooms[static_cast<std::size_t>(s)];
-                const bool known = std::any_of(placement.rooms.begin(), placement.rooms.end(),
-                                               [room](const UnitRoom& r) { return r.room == room; });
-                if (room != kNoRoom && !known) placement.rooms.push_back({ref.owner, ref.lesson, s, room});
+        for (int h = n; h < n + hours; ++h)
+            for (const LessonRef& ref : unit.klassLessons) {
+                const LessonSlot at = variant_.GetCleanSlot(ref.owner, day, h);
+                for (int s = 0; s < kSlotRooms; ++s) {
+                    const std::uint16_t room = at.rooms[static_cast<std::size_t>(s)];
+                    const bool known = std::any_of(placement.rooms.begin(), placement.rooms.end(),
+                                                   [&](const UnitRoom& r) { return r.room == room && r.number == h; });
+                    if (room != kNoRoom && !known) placement.rooms.push_back({ref.owner, ref.lesson, s, room, h});
+                }
             }
-        }
         blocks.emplace_back(std::move(unit), std::move(placement));
     }
     if (blocks.size() > 2) std::swap(blocks[1], blocks.back());
@@ -296,8 +298,9 @@ void CompletionWork::Commit(const CompletionUnit& unit, int day, const UnitPlace
     }
     for (const UnitRoom& room : placement.rooms)
         for (int n = start; n < start + unit.hours; ++n)
-            SetSubgroupRoom(variant_, session_.klasses(), room.klass, day, n, room.subgroup,
-                            static_cast<std::uint16_t>(room.room));
+            if (room.number == 0 || room.number == n)
+                SetSubgroupRoom(variant_, session_.klasses(), room.klass, day, n, room.subgroup,
+                                static_cast<std::uint16_t>(room.room));
 }
 
 }  // namespace lovaris

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "../support/EngineTestSchool.h"
+#include "WeekPlanChecks.h"
 #include "core/planning/PlanningSession.h"
 #include "core/planning/VariantSessionCatalog.h"
 #include "core/weekplan/WeekCompletion.h"
@@ -232,6 +233,36 @@ TEST(WeekCompletion, AStrictlySpecialisedSubjectWaitsForItsOwnRoom) {
 
     EXPECT_EQ(s.hoursOf(0, aPhysics), (std::vector<std::pair<int, int>>{{2, 2}}));
     EXPECT_EQ(s.variant.GetCleanSlot(0, 2, 2).rooms[0], labIndex);
+}
+
+// Room assignment gives rooms hour by hour: 5А's double lesson stands in 5А's room at
+// 1 and in 5Б's at 2, where 5Б learns in 5А's room. 5А's draft hour fits only at 1, so
+// the day is arranged afresh; 5А's room stays 5Б's at 2 all along, and no room is
+// used twice.
+TEST(WeekCompletion, ABlockInAnotherRoomEachHourLeavesTheRoomsOfOthersAlone) {
+    CompletionSchool s;
+    const int a = s.klass("5А");
+    const int b = s.klass("5Б");
+    const int early = s.teacher("Ранняя");
+    const int aDouble = s.lesson(a, s.teacher("Первова"), {2});
+    const int aEarly = s.lesson(a, early);
+    const int b0 = s.lesson(b, s.teacher("Вторый"));
+    const int b1 = s.lesson(b, s.teacher("Третьякова"));
+    s.onlyOn(early, 1);
+    for (int n = 2; n <= 4; ++n) s.busy(early, 1, n);
+    s.start();
+    s.clean(0, 1, 1, aDouble, 0);
+    s.clean(0, 1, 2, aDouble, 1);
+    s.clean(1, 1, 1, b0, 1);
+    s.clean(1, 1, 2, b1, 0);
+    s.draft(0, 1, aEarly);
+
+    s.complete();
+
+    EXPECT_EQ(s.hoursOf(0, aEarly), (std::vector<std::pair<int, int>>{{1, 1}}));
+    EXPECT_EQ(s.hoursOf(1, b1), (std::vector<std::pair<int, int>>{{1, 2}}));
+    EXPECT_EQ(test::Collisions(*s.session, s.variant), "");
+    s.expectWeekComplete();
 }
 
 // The hour fits on Monday only where another block stands; that block moves to a

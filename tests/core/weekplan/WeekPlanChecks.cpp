@@ -41,4 +41,16 @@ std::string Collisions(const PlanningSession& session, const TTableVarItem& vari
     return found;
 }
 
+std::string ClosedRoomUses(const PlanningSession& session, const TTableVarItem& variant) {
+    std::string found;
+    for (int d = 1; d <= kVariantDays; ++d)
+        for (int n = 1; n <= variant.lessonsPerDay(); ++n)
+            for (int k = 0; k < variant.classCount(); ++k)
+                for (const std::uint16_t room : variant.GetCleanSlot(k, d, n).rooms)
+                    if (room != kNoRoom && session.rooms().at(room).busy.at(d, n) != 0)
+                        found += "room " + std::to_string(room) + " day " + std::to_string(d) + " lesson " +
+                                 std::to_string(n) + " class " + std::to_string(k) + "\n";
+    return found;
+}
+
 }  // namespace lovaris::test

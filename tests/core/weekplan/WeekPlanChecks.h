@@ -12,6 +12,9 @@ namespace lovaris::test {
 // copy; hours taught together across classes count once. Empty when there are none.
 std::string Collisions(const PlanningSession& session, const TTableVarItem& variant);
 
+// One line per room given to a lesson at an hour its busy table closes it.
+std::string ClosedRoomUses(const PlanningSession& session, const TTableVarItem& variant);
+
 // Fixed numbers of polls per search: the same result on every run.
 class PollBudget : public SearchBudget {
 public:
