@@ -60,8 +60,8 @@ private:
     int roomCount() const { return std::min(session_.rooms().count(), variant_.roomCount()); }
 
     // Subgroups taught by a teacher with an attached room get that room when it
-    // suits the subject, holds the pupils, is open at the hour and is free. A linked
-    // lesson is handled in the last of its classes.
+    // suits the subject, holds the pupils and is open and free. A linked lesson is
+    // handled in the last of its classes.
     bool assignAttachedRooms() {
         const auto& klasses = session_.klasses();
         for (int n = 1; n <= variant_.lessonsPerDay(); ++n)
@@ -73,10 +73,7 @@ private:
                     if (!sub || !NeedsRoom(*sub) || !hasKnownSubject(*sub)) continue;
                     const int room = session_.teachers().at(sub->teacher).attachedRoom;
                     if (room < 0 || room >= roomCount()) continue;
-                    if (!attachedRoomSuits(*sub, c, slot.lessonIndex, s, room)) continue;
-                    // Closed at the hour, it is passed over as one too small is: no
-                    // question, the later passes choose an open room.
-                    if (session_.rooms().at(room).busy.at(day_, n) != 0) continue;
+                    if (!attachedRoomSuits(*sub, c, slot.lessonIndex, s, room, n)) continue;
                     // A room already given at this hour, to another subgroup of this very
                     // lesson too, is taken: two groups of pupils never share a room.
                     if (variant_.GetRoomSlot(room, day_, n).isFree())
@@ -89,9 +86,13 @@ private:
         return true;
     }
 
-    bool attachedRoomSuits(const PlanningSubgroup& sub, int klass, int lessonIndex, int subgroup, int roomIndex) const {
+    bool attachedRoomSuits(const PlanningSubgroup& sub, int klass, int lessonIndex, int subgroup, int roomIndex,
+                           int number) const {
         const TSubjectItem& subject = session_.subjects().at(sub.subject).record;
         const TRoomItem& room = session_.rooms().at(roomIndex);
+        // A room its busy table closes at the hour takes no lesson then, attached or not:
+        // the passes find the subgroup another.
+        if (room.busy.at(day_, number) != 0) return false;
         if (IsStrictlySpecialized(subject) && room.specialization != subject.specialization) return false;
         if (IsStrictlySpecialized(room) && subject.specialization != room.specialization) return false;
         if (std::any_of(sub.links.begin(), sub.links.end(), [klass](const LessonRef& l) { return l.owner > klass; }))
