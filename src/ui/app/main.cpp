@@ -6,6 +6,7 @@
 #include "../common/AppIcons.h"
 #include "../common/HelpViewer.h"
 #include "../common/TErrorBox.h"
+#include "../common/Translations.h"
 #include "TPrgMdiFrame.h"
 #include "core/common/ShellTexts.h"
 
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(ui::Res(ShellText::ProgramName));
     QApplication::setWindowIcon(ui::LogoIcon());
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    ui::InstallQtRussianTranslation(app);
     ui::InstallContextHelpKey();
 
     ui::TPrgMdiFrame frame;
