@@ -206,6 +206,21 @@ private slots:
         QCOMPARE(int(school->lesson(0).busy.at(2, 3)), 0);
         QCOMPARE(modified->count(), 2);
     }
+
+    // Arrows stay inside the busy table; Tab leaves it, so the subgroup's fields are
+    // reached from the keyboard.
+    void tabLeavesTheBusyTable() {
+        school->addLesson(school->class5, school->maths, school->ivanova);
+        open();
+        editor->show();
+        QVERIFY(QTest::qWaitForWindowActive(editor.get()));
+        auto* busy = child<TWeeking>("busyTable");
+        busy->setFocus();
+        QTest::keyClick(busy, Qt::Key_Down);
+        QVERIFY(busy->hasFocus());
+        QTest::keyClick(busy, Qt::Key_Tab);
+        QVERIFY(!busy->hasFocus());
+    }
 };
 
 QTEST_MAIN(LessonsEditorTest)

@@ -62,6 +62,8 @@ TWeeking::TWeeking(QWidget* parent) : QTableView(parent), model_(new BusyTableMo
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setFocusPolicy(Qt::StrongFocus);
+    // Arrows move inside the table; Tab goes on to the next field of the form.
+    setTabKeyNavigation(false);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     verticalHeader()->setDefaultSectionSize(22);
     verticalHeader()->setMinimumSectionSize(22);
