@@ -54,9 +54,9 @@ TLessonsManager::TLessonsManager(Project& project, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(makeCommandBar(false));
-    layout->addWidget(makeLessonFields());
+    // The fields with the busy table take the height the window is given.
+    layout->addWidget(makeLessonFields(), 1);
     layout->addWidget(makeSubgroupPanel());
-    layout->addStretch(1);
     ResizeBusyTable();
     ShowRecord(project_.lessons.empty() ? -1 : 0);
 }
