@@ -87,6 +87,20 @@ private slots:
         dir_.reset();
     }
 
+    // Tiling and cascading arrange the editors inside the window as it stands: the
+    // window never grows for them, however large the editors' least sizes.
+    void tilingKeepsTheWindowsSize() {
+        openProject(makeProject(QStringLiteral("school.tbl")));
+        frame_->resize(900, 600);
+        QCoreApplication::processEvents();
+        const QSize before = frame_->size();
+        for (const char* command : {"tileItem", "cascadeItem", "tileItem"}) {
+            trigger(command);
+            QCoreApplication::processEvents();
+            QCOMPARE(frame_->size(), before);
+        }
+    }
+
     void newProjectsAreNumberedEvenWhenOneWasCancelled() {
         answers_ << QString();  // the first save dialog is cancelled
         trigger("newProjectItem");

@@ -40,7 +40,13 @@ public:
         setFrameShape(QFrame::Panel);
         setFrameShadow(QFrame::Sunken);
         setBackground(QColor(0x8a, 0x97, 0xa8));
+        // Editors that do not fit beside one another are reached by scrolling; the
+        // area never asks the main window to grow past the screen for them.
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     }
+
+    QSize minimumSizeHint() const override { return {200, 150}; }
 
 protected:
     void paintEvent(QPaintEvent* event) override {
