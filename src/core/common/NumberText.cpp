@@ -1,5 +1,9 @@
 #include "NumberText.h"
 
+#include <algorithm>
+#include <array>
+#include <charconv>
+
 namespace lovaris {
 namespace {
 
@@ -48,6 +52,14 @@ std::vector<int> ExtractNumbers(std::string_view text) {
     }
     if (current != 0) out.push_back(current);
     return out;
+}
+
+std::string OneDecimalText(double value) {
+    std::array<char, 320> buffer{};  // the largest double in full, with its sign and one decimal
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, 1);
+    std::string text(buffer.data(), result.ptr);
+    std::replace(text.begin(), text.end(), '.', ',');
+    return text;
 }
 
 }  // namespace lovaris
