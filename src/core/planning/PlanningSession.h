@@ -21,6 +21,9 @@ struct SelectedDetail {
     bool draft = false;
 };
 
+// The options' wishes mode. A file may carry any number there: the nearest mode is taken.
+WishesMode WishesModeOf(const VariantOptions& options);
+
 class PlanningSession {
 public:
     explicit PlanningSession(const Project& project);

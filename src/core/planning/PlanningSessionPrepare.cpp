@@ -36,11 +36,13 @@ bool PlanningSession::PlansVariant(const TTableVarItem& variant) const {
     return true;
 }
 
+WishesMode WishesModeOf(const VariantOptions& options) {
+    return static_cast<WishesMode>(std::clamp<int>(options.wishesMode, static_cast<int>(WishesMode::All),
+                                                   static_cast<int>(WishesMode::None)));
+}
+
 void PlanningSession::ApplyOptions(const VariantOptions& options) {
-    // A file may carry any number here; the nearest mode is taken.
-    const int mode = std::clamp<int>(options.wishesMode, static_cast<int>(WishesMode::All),
-                                     static_cast<int>(WishesMode::None));
-    teachers_.wishesMode = static_cast<WishesMode>(mode);
+    teachers_.wishesMode = WishesModeOf(options);
     state_.parallelWeight = options.parallelWeight / 100.0;
     state_.sanitaryWeight = options.sanitaryWeight / 100.0;
     state_.teacherBusyWeight = options.teacherBusyWeight / 100.0;

@@ -37,6 +37,7 @@ public:
                     const PlanningRooms& rooms, const PlanningSubjects& subjects, PlanningState& state);
 
     TTableVarItem& variant() { return variant_; }
+    const TTableVarItem& variant() const { return variant_; }
     int selectedDay() const { return state_.currentDay; }
 
     // What the planning states read.
@@ -83,7 +84,9 @@ private:
     // The subgroup of the lesson taught by the teacher, -1 none.
     int teacherSubgroup(int klass, int lessonIndex, int teacher) const;
     TeacherLessonAt findTeacherLessonOn(int teacher, int day, int lesson) const;
-    TeacherLessonAt findTeacherDraftLessonOn(int teacher, int day, int ordinal) const;
+    // `counted` receives the teacher's draft hours walked over: all of them when the
+    // ordinal is not reached.
+    TeacherLessonAt findTeacherDraftLessonOn(int teacher, int day, int ordinal, int* counted = nullptr) const;
     bool teacherHasHourOn(int teacher, int day) const;
 
     TTableVarItem& variant_;

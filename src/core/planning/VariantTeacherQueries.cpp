@@ -18,8 +18,10 @@ TeacherLessonAt VariantPlanning::findTeacherLessonOn(int teacher, int day, int l
 }
 
 // A linked lesson is counted once, in the first of its classes.
-TeacherLessonAt VariantPlanning::findTeacherDraftLessonOn(int teacher, int day, int ordinal) const {
-    int counted = 0;
+TeacherLessonAt VariantPlanning::findTeacherDraftLessonOn(int teacher, int day, int ordinal, int* countedOut) const {
+    int local = 0;
+    int& counted = countedOut ? *countedOut : local;
+    counted = 0;
     for (int c = 0; c < variant_.classCount(); ++c)
         for (int n = 1; n <= variant_.lessonsPerDay(); ++n) {
             const LessonSlot slot = variant_.GetDraftSlot(c, day, n);
@@ -47,11 +49,12 @@ int VariantPlanning::CountTeacherCleanLessons(int teacher, int day) const {
     return count;
 }
 
+// Ordinal n is found for n = 1..L exactly when the teacher has n draft hours: one walk
+// over the draft counts them all (the views ask for it per header cell).
 int VariantPlanning::CountTeacherDraftLessons(int teacher, int day) const {
-    int count = 0;
-    for (int n = 1; n <= variant_.lessonsPerDay(); ++n)
-        count += findTeacherDraftLessonOn(teacher, day, n).found() ? 1 : 0;
-    return count;
+    int counted = 0;
+    findTeacherDraftLessonOn(teacher, day, 0, &counted);
+    return std::min(counted, variant_.lessonsPerDay());
 }
 
 TeacherLessonCounts VariantPlanning::CountTeacherLessons(int teacher, int day) const {
