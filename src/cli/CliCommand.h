@@ -55,6 +55,7 @@ extern const CliCommand kImportJsonCommand;
 extern const CliCommand kVariantNewCommand;
 extern const CliCommand kVariantResaveCommand;
 extern const CliCommand kVariantShowCommand;
+extern const CliCommand kVariantViewCommand;
 extern const CliCommand kRoomsCommand;
 extern const CliCommand kVariantDraftCommand;
 extern const CliCommand kOptimiseCommand;

@@ -20,6 +20,15 @@ int OpenPlanningVariant(const std::string& projectPath, const std::string& varia
     return outcome.ok ? kExitOk : ReportFailure(outcome.message, kExitRefused);
 }
 
+int OpenVariantOnDay(const std::string& projectPath, const std::string& variantPath, int day,
+                     PlanningProject& project, LoadedVariant& variant) {
+    if (const int status = OpenPlanningVariant(projectPath, variantPath, project, variant); status != kExitOk)
+        return status;
+    project.session->ApplyOptions(variant.options);
+    project.session->state().currentDay = day;
+    return kExitOk;
+}
+
 int SaveVariant(const std::string& path, const LoadedVariant& variant) {
     const FileOutcome outcome = SaveVariantFile(path, variant.variant, variant.options, variant.options.startingDay());
     return outcome.ok ? kExitOk : ReportFailure(outcome.message, kExitFailure);

@@ -23,6 +23,9 @@ int OpenPlanningProject(const std::string& path, PlanningProject& project);
 // (kExitRefused with the system's message when the variant file is refused or unreadable).
 int OpenPlanningVariant(const std::string& projectPath, const std::string& variantPath, PlanningProject& project,
                         LoadedVariant& variant);
+// The same, readied for planning `day`: the variant's options applied and the day selected.
+int OpenVariantOnDay(const std::string& projectPath, const std::string& variantPath, int day,
+                     PlanningProject& project, LoadedVariant& variant);
 // Saves with the day the variant was shown on; kExitFailure when it cannot be written.
 int SaveVariant(const std::string& path, const LoadedVariant& variant);
 

@@ -23,11 +23,10 @@ int runVariantDraft(const CliArguments& args) {
 
     PlanningProject project;
     LoadedVariant loaded;
-    if (const int status = OpenPlanningVariant(args.plain[0], args.plain[1], project, loaded); status != kExitOk)
+    if (const int status = OpenVariantOnDay(args.plain[0], args.plain[1], day->second[0] - '0', project, loaded);
+        status != kExitOk)
         return status;
     PlanningSession& session = *project.session;
-    session.ApplyOptions(loaded.options);
-    session.state().currentDay = day->second[0] - '0';
     VariantPlanning planning(loaded.variant, session);
     const int blocks = FillDayDraft(session, planning, session.state().currentDay);
     loaded.options.selectedDay = static_cast<std::uint8_t>(session.state().currentDay);

@@ -12,10 +12,10 @@
 namespace lovaris::cli {
 namespace {
 
-constexpr std::array<const CliCommand*, 13> kCommands = {
+constexpr std::array<const CliCommand*, 14> kCommands = {
     &kNewCommand,         &kResaveCommand,        &kCheckCommand,        &kExportJsonCommand,
     &kImportJsonCommand,  &kVariantNewCommand,    &kVariantResaveCommand, &kVariantShowCommand,
-    &kVariantDraftCommand, &kOptimiseCommand, &kRoomsCommand,
+    &kVariantViewCommand, &kVariantDraftCommand, &kOptimiseCommand, &kRoomsCommand,
     &kWeekSearchCommand, &kPlanCommand};
 
 bool isHelp(std::string_view arg) { return arg == "--help" || arg == "-h"; }
