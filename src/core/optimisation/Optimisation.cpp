@@ -19,27 +19,40 @@ int Optimisation::Count(int position) const {
     return klasses_.at(order_[static_cast<std::size_t>(position)]).dayVariants.count();
 }
 
-bool Optimisation::Prepare() {
-    if (klasses_.count() == 0) return false;
-    if (Stopped()) return false;
-    auto& teachers = klasses_.teachers();
-    for (int t = 0; t < teachers.count(); ++t) teachers.ResetDay(t);
-    for (int k = 0; k < klasses_.count(); ++k) klasses_.ResetDay(k, true);
-    klasses_.MarkFixedLessonsOfDay(variant_, state_.currentDay, -1);
+bool Optimisation::SliceOver() {
+    if (resumed_) {
+        resumed_ = false;
+        return false;
+    }
+    return control_.sliceOver();
+}
 
+Optimisation::Prepared Optimisation::Prepare() {
     using Clock = std::chrono::steady_clock;
-    figures_.variantsPerClass.assign(static_cast<std::size_t>(klasses_.count()), 0);
-    const auto listing = Clock::now();
-    for (int k = 0; k < klasses_.count(); ++k) {
-        if (Stopped()) return false;
+    if (stage_ == Stage::ReadDay) {
+        if (klasses_.count() == 0) return Prepared::Stopped;
+        if (Stopped()) return Prepared::Stopped;
+        auto& teachers = klasses_.teachers();
+        for (int t = 0; t < teachers.count(); ++t) teachers.ResetDay(t);
+        for (int k = 0; k < klasses_.count(); ++k) klasses_.ResetDay(k, true);
+        klasses_.MarkFixedLessonsOfDay(variant_, state_.currentDay, -1);
+        figures_.variantsPerClass.assign(static_cast<std::size_t>(klasses_.count()), 0);
+        stage_ = Stage::Listing;
+        stageIndex_ = 0;
+    }
+    while (stage_ == Stage::Listing && stageIndex_ < klasses_.count()) {
+        if (SliceOver()) return Prepared::SliceOver;
+        if (Stopped()) return Prepared::Stopped;
+        const int k = stageIndex_++;
+        const auto listing = Clock::now();
         const int found = dayVariants_.EnumerateDayVariants(k);
         figures_.variantsPerClass[static_cast<std::size_t>(k)] = found;
-        figures_.enumeration = Clock::now() - listing;
-        if (state_.abortRequested) return false;
+        figures_.enumeration += Clock::now() - listing;
+        if (state_.abortRequested) return Prepared::Stopped;
         if (found == -1) {
             noVariantsForClass_ = true;
             outcome_ = OptimisationOutcome{TextId::NoVariantsForClass, klasses_.at(k).displayName()};
-            return false;
+            return Prepared::Stopped;
         }
         if (found == 0) continue;
         auto it = order_.begin();
@@ -47,14 +60,20 @@ bool Optimisation::Prepare() {
         order_.insert(it, k);
     }
     const int n = static_cast<int>(order_.size());
-    rowStart_.assign(static_cast<std::size_t>(n), 0);
-    for (int j = 2; j < n; ++j) rowStart_[static_cast<std::size_t>(j)] = rowStart_[static_cast<std::size_t>(j - 1)] + Count(j - 1);
-    const auto pairing = Clock::now();
-    for (int r = 0; r + 1 < n; ++r) {
-        const bool computed = dayVariants_.ComputeCompatibility(order_, rowStart_, r);
-        figures_.compatibility = Clock::now() - pairing;
-        if (!computed || Stopped()) return false;
+    if (stage_ == Stage::Listing) {
+        rowStart_.assign(static_cast<std::size_t>(n), 0);
+        for (int j = 2; j < n; ++j) rowStart_[static_cast<std::size_t>(j)] = rowStart_[static_cast<std::size_t>(j - 1)] + Count(j - 1);
+        stage_ = Stage::Pairing;
+        stageIndex_ = 0;
     }
+    while (stage_ == Stage::Pairing && stageIndex_ + 1 < n) {
+        if (SliceOver()) return Prepared::SliceOver;
+        const auto pairing = Clock::now();
+        const bool computed = dayVariants_.ComputeCompatibility(order_, rowStart_, stageIndex_++);
+        figures_.compatibility += Clock::now() - pairing;
+        if (!computed || Stopped()) return Prepared::Stopped;
+    }
+    stage_ = Stage::Tables;
     for (int p = 0; p < n; ++p) {
         auto& table = klasses_.at(order_[static_cast<std::size_t>(p)]).dayVariants;
         table.signatures.clear();
@@ -66,7 +85,7 @@ bool Optimisation::Prepare() {
     cur_.assign(static_cast<std::size_t>(n), 0);
     removed_.assign(static_cast<std::size_t>(n), 0);
     undo_.clear();
-    return true;
+    return Prepared::Ready;
 }
 
 bool Optimisation::BitSet(int position, int variant, int laterPosition, int candidate) const {
@@ -117,9 +136,11 @@ void Optimisation::End() {
 
 OptimisationEvent Optimisation::next() {
     if (phase_ == Phase::Ended) return OptimisationEvent::End;
+    resumed_ = true;
     if (phase_ == Phase::Preparing) {
-        const bool ready = Prepare();
-        if (!ready) {
+        const Prepared prepared = Prepare();
+        if (prepared == Prepared::SliceOver) return OptimisationEvent::SliceOver;
+        if (prepared == Prepared::Stopped) {
             // Stopped during the preparation or a class without variants: the day is untouched.
             phase_ = Phase::Ended;
             for (auto& klass : klasses_) klass.dayVariants.clear();
@@ -164,6 +185,7 @@ OptimisationEvent Optimisation::next() {
                 step_ = Step::Choice;
                 break;
             case Step::Choice: {
+                if (SliceOver()) return OptimisationEvent::SliceOver;
                 if (Stopped()) {
                     End();
                     return OptimisationEvent::End;

@@ -2,7 +2,9 @@
 // The optimisation of the selected day: every class's day variants are listed, then a
 // depth-first search over the classes (fewest variants first) combines variants that
 // can stand together. The search is resumable: next() runs until the next event and
-// returns it; calling it again continues ("Продолжить").
+// returns it; calling it again continues ("Продолжить"). When the run control asks
+// for the caller's turn, next() comes back with SliceOver and the next call goes on
+// from the same place.
 #include <chrono>
 #include <optional>
 #include <string>
@@ -20,6 +22,7 @@ enum class OptimisationEvent : int {
     End = 0,
     CompleteVariant = 0xB0D5,   // a complete variant has been written into the variant
     BetterIncomplete = 0xB0E1,  // a better incomplete arrangement has been written
+    SliceOver = 1,              // the caller's turn; nothing has happened
 };
 
 // The message the caller shows when the run has ended; none when a variant was handed over
@@ -55,9 +58,16 @@ public:
 private:
     enum class Phase { Preparing, Searching, Ended };
     enum class Step { StartPosition, AfterIncomplete, Choice, NextCandidate, Complete, AfterComplete };
+    // The preparation in its stages: the day read in, each class listed, each
+    // position's compatibility, the search tables.
+    enum class Stage { ReadDay, Listing, Pairing, Tables };
+    enum class Prepared { Ready, Stopped, SliceOver };
 
-    bool Prepare();
+    Prepared Prepare();
     bool Stopped();
+    // Asked before a poll; never at the first point a call reaches, so that every
+    // call moves the run on.
+    bool SliceOver();
     void End();
     int Count(int position) const;
     bool BitSet(int position, int variant, int laterPosition, int candidate) const;
@@ -71,7 +81,10 @@ private:
     DayVariants dayVariants_;
 
     Phase phase_ = Phase::Preparing;
+    Stage stage_ = Stage::ReadDay;
+    int stageIndex_ = 0;  // the class being listed, the position being paired
     Step step_ = Step::StartPosition;
+    bool resumed_ = false;
     OptimisationOutcome outcome_;
     OptimisationFigures figures_;
     bool noVariantsForClass_ = false;

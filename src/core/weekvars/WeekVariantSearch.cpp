@@ -20,6 +20,8 @@ WeekVariantSearch::WeekVariantSearch(PlanningSession& session, VariantPlanning& 
     : WeekVariantSearch(session.klasses(), session.teachers(), planning, session.state()) {}
 
 WeekSearchEvent WeekVariantSearch::next(RunControl& control) {
+    // Every call takes at least one step before it gives the caller its turn.
+    bool stepped = false;
     for (;;) {
         if (ended_) return WeekSearchEvent::Ended;
         if (!search_) {
@@ -29,6 +31,8 @@ WeekSearchEvent WeekVariantSearch::next(RunControl& control) {
             }
             startMember();
         }
+        if (stepped && control.sliceOver()) return WeekSearchEvent::SliceOver;
+        stepped = true;
         if (control.poll()) {
             search_->Stop();
             search_.reset();

@@ -4,7 +4,8 @@
 // order is optimised, and what one member gets is seen by the next. A member whose
 // attached room held it back gets a second pass without attached rooms. The search
 // is resumable: next() runs until a member is done, the run ends or the caller
-// aborts, and polls the run control before every step.
+// aborts, and polls the run control before every step; when the control asks for
+// the caller's turn it comes back with SliceOver and goes on at the next call.
 #include <memory>
 #include <vector>
 
@@ -19,6 +20,7 @@ enum class WeekSearchEvent {
     TeacherDone,  // a member's passes are over and its best distribution is in the variant
     Ended,        // every member is done
     Aborted,      // the run control asked to stop: the member in hand is left as it was
+    SliceOver,    // the caller's turn; the search goes on at the next call
 };
 
 // What the progress table shows of a member that has started.
