@@ -104,17 +104,28 @@ private:
 
 }  // namespace
 
-DayCheckOutcome CheckDayForOptimisation(const PlanningSession& session, VariantPlanning& variant, int group,
-                                        OptimisationQuestionSink& questions) {
+DayCheckOutcome CheckDayHasLessons(const TTableVarItem& variant, int day) {
+    if (variant.IsDayEmpty(day)) return Refused(LoadResText(RunText::DayEmpty));
+    return {};
+}
+
+DayCheckOutcome CheckGroupHasMembers(const TRTITeachersCollection& teachers, int group) {
+    if (teachers.groups.row(group).empty()) return Refused(LoadResText(RunText::GroupEmpty));
+    return {};
+}
+
+DayCheckOutcome CheckChosenGroup(const TRTITeachersCollection& teachers, int group) {
+    if (group < 0 || group >= teachers.count()) return {DayCheckOutcome::Kind::Stopped, {}};
+    return CheckGroupHasMembers(teachers, group);
+}
+
+DayCheckOutcome CheckDayRoomAndCleanCopy(const PlanningSession& session, VariantPlanning& variant, int group,
+                                         OptimisationQuestionSink& questions) {
     const TTableVarItem& grid = variant.variant();
     const int day = session.state().currentDay;
     const int lessonsPerDay = session.params().lessonsPerDay;
-    if (grid.IsDayEmpty(day)) return Refused(LoadResText(RunText::DayEmpty));
     const auto& teachers = session.teachers();
-    const auto members = teachers.groups.row(group);
-    if (members.empty()) return Refused(LoadResText(RunText::GroupEmpty));
-
-    for (int t : members) {
+    for (int t : teachers.groups.row(group)) {
         const int hours = variant.CountTeacherCleanLessons(t, day) + variant.CountTeacherDraftLessons(t, day) +
                           teachers.ClosedHoursOnDay(t, day);
         if (hours > lessonsPerDay) return Refused(NoSpace(RunText::TeacherNoSpaceBegin, teachers.at(t).displayName()));
@@ -129,6 +140,14 @@ DayCheckOutcome CheckDayForOptimisation(const PlanningSession& session, VariantP
             return {DayCheckOutcome::Kind::Abandoned, asked};
     }
     return {};
+}
+
+DayCheckOutcome CheckDayForOptimisation(const PlanningSession& session, VariantPlanning& variant, int group,
+                                        OptimisationQuestionSink& questions) {
+    for (const DayCheckOutcome& check : {CheckDayHasLessons(variant.variant(), session.state().currentDay),
+                                         CheckGroupHasMembers(session.teachers(), group)})
+        if (!check.ready()) return check;
+    return CheckDayRoomAndCleanCopy(session, variant, group, questions);
 }
 
 }  // namespace lovaris

@@ -30,15 +30,28 @@ public:
 };
 
 struct DayCheckOutcome {
-    enum class Kind { Ready, Refused, Abandoned };
+    // Stopped: the command ends without a word (no teacher group was chosen).
+    enum class Kind { Ready, Refused, Abandoned, Stopped };
     Kind kind = Kind::Ready;
     // Refused: the message to show. Abandoned: the question answered "Да".
     std::string message;
     bool ready() const { return kind == Kind::Ready; }
 };
 
-// The checks of the selected day for teacher group `group`, in the order the user
-// meets them; nothing is changed.
+// The checks in the order the user meets them; nothing is changed.
+// Before the group dialog: the selected day holds a lesson, clean copy or draft.
+DayCheckOutcome CheckDayHasLessons(const TTableVarItem& variant, int day);
+// The group must have members.
+DayCheckOutcome CheckGroupHasMembers(const TRTITeachersCollection& teachers, int group);
+// The group a dialog chose: none at all for an index beyond the teachers (the
+// command ends without a word), else it must have members.
+DayCheckOutcome CheckChosenGroup(const TRTITeachersCollection& teachers, int group);
+// After the preparation: every member and every class has room for its clean-copy
+// and draft lessons, and the clean copy's questions were answered "Нет".
+DayCheckOutcome CheckDayRoomAndCleanCopy(const PlanningSession& session, VariantPlanning& variant, int group,
+                                         OptimisationQuestionSink& questions);
+// The day, the group's members and the room, for teacher group `group` on the
+// selected day.
 DayCheckOutcome CheckDayForOptimisation(const PlanningSession& session, VariantPlanning& variant, int group,
                                         OptimisationQuestionSink& questions);
 
