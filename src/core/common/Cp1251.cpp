@@ -73,6 +73,38 @@ char32_t nextCodePoint(std::string_view s, std::size_t& i) {
     return cp;
 }
 
+char32_t lowerLetter(char32_t c) {
+    if (c >= U'A' && c <= U'Z') return c + 0x20;
+    if (c >= 0x0410 && c <= 0x042F) return c + 0x20;  // А..Я
+    if (c >= 0x0400 && c <= 0x040F) return c + 0x50;  // Ѐ..Џ, Ё among them
+    return c;
+}
+
+char32_t upperLetter(char32_t c) {
+    if (c >= U'a' && c <= U'z') return c - 0x20;
+    if (c >= 0x0430 && c <= 0x044F) return c - 0x20;
+    if (c >= 0x0450 && c <= 0x045F) return c - 0x50;
+    return c;
+}
+
+// Maps each character; one the map leaves alone keeps its own bytes.
+template <typename Map>
+std::string mapCharacters(std::string_view utf8, std::size_t count, Map map) {
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t i = 0;
+    for (std::size_t n = 0; i < utf8.size(); ++n) {
+        const std::size_t from = i;
+        const char32_t cp = nextCodePoint(utf8, i);
+        const char32_t mapped = n < count ? map(cp) : cp;
+        if (mapped == cp)
+            out.append(utf8.substr(from, i - from));
+        else
+            appendUtf8(out, mapped);
+    }
+    return out;
+}
+
 }  // namespace
 
 std::string cp1251ToUtf8(std::string_view cp1251) {
@@ -122,5 +154,9 @@ std::string utf8Left(std::string_view utf8, std::size_t maxChars) {
     for (std::size_t n = 0; n < maxChars && i < utf8.size(); ++n) nextCodePoint(utf8, i);
     return std::string(utf8.substr(0, i));
 }
+
+std::string utf8Lower(std::string_view utf8) { return mapCharacters(utf8, utf8.size(), lowerLetter); }
+
+std::string utf8CapitaliseFirst(std::string_view utf8) { return mapCharacters(utf8, 1, upperLetter); }
 
 }  // namespace lovaris

@@ -15,4 +15,10 @@ std::size_t utf8Length(std::string_view utf8);
 // The first `maxChars` characters of a UTF-8 text.
 std::string utf8Left(std::string_view utf8, std::size_t maxChars);
 
+// Latin and Cyrillic letters in lower case; every other character, and any byte
+// that is no character, as it was.
+std::string utf8Lower(std::string_view utf8);
+// The first character in upper case when it is a Latin or Cyrillic letter.
+std::string utf8CapitaliseFirst(std::string_view utf8);
+
 }  // namespace lovaris

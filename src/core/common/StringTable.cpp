@@ -51,6 +51,9 @@ constexpr Entry kMessages[] = {
      "Расстановка указанных уроков невозможна. Будет показан лучший промежуточный вариант расстановки."},
     {T::PlacementAbortedShowBest, "Расстановка прервана. Будет показан лучший промежуточный вариант расстановки."},
     {T::NoVariantsForClass, "Нет вариантов расстановки уроков для класса %hs."},
+    {T::OptionsMaxVariantsError,
+     "Ошибка при вводе максимального числа вариантов на день в режиме \"Автомат\"."},
+    {T::OptionsMaxWindowsError, "Ошибка при вводе максимального числа \"окон\" на учителя при оптимизации."},
 
     {T::RoomsTooFewOpen,
      "На %hs уроке свободно только %hs кабинетов вместо требующихся %hs. Произвести частичную расстановку?"},
@@ -177,7 +180,8 @@ std::string WeekdayLongName(int day) {
 }
 
 std::string LoadResText(int id) {
-    for (auto part : {MessageTexts(), ShellTexts(), EditorTexts(), LessonTexts(), CheckTexts(), RunTexts()}) {
+    for (auto part : {MessageTexts(), ShellTexts(), EditorTexts(), LessonTexts(), CheckTexts(), RunTexts(),
+                      WorkspaceTexts()}) {
         const auto it = std::find_if(part.begin(), part.end(), [id](const TextEntry& e) { return e.id == id; });
         if (it != part.end()) return utf8Left(it->text, 255);
     }

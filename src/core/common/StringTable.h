@@ -33,6 +33,10 @@ enum class TextId : int {
     PlacementAbortedShowBest = 10076,
     NoVariantsForClass = 10147,  // %hs: the class name
 
+    // Variant options dialog
+    OptionsMaxVariantsError = 10144,
+    OptionsMaxWindowsError = 10145,
+
     // Room assignment questions; "%hs" values in order
     RoomsTooFewOpen = 20400,  // lesson number, rooms open then, rooms needed
     RoomsAttachedRoomTaken,   // lesson number, teacher
@@ -155,5 +159,6 @@ std::span<const TextEntry> EditorTexts();   // data editors and their common dia
 std::span<const TextEntry> LessonTexts();   // lessons editor and its dialogs
 std::span<const TextEntry> CheckTexts();    // data check window
 std::span<const TextEntry> RunTexts();      // planning runs
+std::span<const TextEntry> WorkspaceTexts();  // the planning window: variant files, options
 
 }  // namespace lovaris
