@@ -56,6 +56,7 @@ extern const CliCommand kVariantNewCommand;
 extern const CliCommand kVariantResaveCommand;
 extern const CliCommand kVariantShowCommand;
 extern const CliCommand kVariantViewCommand;
+extern const CliCommand kVariantOptionsCommand;
 extern const CliCommand kRoomsCommand;
 extern const CliCommand kVariantDraftCommand;
 extern const CliCommand kOptimiseCommand;

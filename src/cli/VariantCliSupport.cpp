@@ -29,9 +29,29 @@ int OpenVariantOnDay(const std::string& projectPath, const std::string& variantP
     return kExitOk;
 }
 
-int SaveVariant(const std::string& path, const LoadedVariant& variant) {
-    const FileOutcome outcome = SaveVariantFile(path, variant.variant, variant.options, variant.options.startingDay());
+namespace {
+
+int SavedOrFailed(const std::string& path, const TTableVarItem& variant, const VariantOptions& options, int day) {
+    const FileOutcome outcome = SaveVariantFile(path, variant, options, day);
     return outcome.ok ? kExitOk : ReportFailure(outcome.message, kExitFailure);
+}
+
+}  // namespace
+
+int SaveVariant(const std::string& path, const LoadedVariant& variant) {
+    return SavedOrFailed(path, variant.variant, variant.options, variant.options.startingDay());
+}
+
+int OpenPlanningWorkspace(const std::string& projectPath, const std::string& variantPath,
+                          PlanningWorkspace& opened) {
+    if (const int status = OpenProject(projectPath, opened.document); status != kExitOk) return status;
+    const FileOutcome outcome =
+        VariantWorkspace::Open(opened.document.project(), variantPath, WorkspaceSetup{}, opened.workspace);
+    return outcome.ok ? kExitOk : ReportFailure(outcome.message, kExitRefused);
+}
+
+int SaveWorkspaceVariant(const std::string& path, const VariantWorkspace& workspace) {
+    return SavedOrFailed(path, workspace.variant(), workspace.options(), workspace.currentDay());
 }
 
 }  // namespace lovaris::cli

@@ -7,6 +7,7 @@
 #include "core/data/ProjectDocument.h"
 #include "core/planning/PlanningSession.h"
 #include "core/variant/VariantFile.h"
+#include "core/workspace/VariantWorkspace.h"
 
 namespace lovaris::cli {
 
@@ -28,5 +29,17 @@ int OpenVariantOnDay(const std::string& projectPath, const std::string& variantP
                      PlanningProject& project, LoadedVariant& variant);
 // Saves with the day the variant was shown on; kExitFailure when it cannot be written.
 int SaveVariant(const std::string& path, const LoadedVariant& variant);
+
+// A project and one of its variants opened as the planning window opens them.
+struct PlanningWorkspace {
+    ProjectDocument document;
+    std::unique_ptr<VariantWorkspace> workspace;
+};
+// The first failure's status, as OpenPlanningVariant.
+int OpenPlanningWorkspace(const std::string& projectPath, const std::string& variantPath,
+                          PlanningWorkspace& opened);
+// Saves the workspace's variant on its current day under `path`, leaving its own
+// file name as it is; kExitFailure when it cannot be written.
+int SaveWorkspaceVariant(const std::string& path, const VariantWorkspace& workspace);
 
 }  // namespace lovaris::cli

@@ -12,10 +12,10 @@
 namespace lovaris::cli {
 namespace {
 
-constexpr std::array<const CliCommand*, 14> kCommands = {
+constexpr std::array<const CliCommand*, 15> kCommands = {
     &kNewCommand,         &kResaveCommand,        &kCheckCommand,        &kExportJsonCommand,
     &kImportJsonCommand,  &kVariantNewCommand,    &kVariantResaveCommand, &kVariantShowCommand,
-    &kVariantViewCommand, &kVariantDraftCommand, &kOptimiseCommand, &kRoomsCommand,
+    &kVariantViewCommand, &kVariantDraftCommand, &kVariantOptionsCommand, &kOptimiseCommand, &kRoomsCommand,
     &kWeekSearchCommand, &kPlanCommand};
 
 bool isHelp(std::string_view arg) { return arg == "--help" || arg == "-h"; }

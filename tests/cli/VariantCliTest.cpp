@@ -94,7 +94,7 @@ protected:
     fs::path dir_;
 };
 
-const std::vector<std::string> kVariantCommands = {"variant-new", "variant-resave", "variant-show"};
+const std::vector<std::string> kVariantCommands = {"variant-new", "variant-resave", "variant-show", "variant-options"};
 
 TEST_F(VariantCli, HelpOnEveryVariantCommand) {
     const auto tool = run({"--help"});
@@ -263,6 +263,60 @@ TEST_F(VariantCli, ShowPrintsEveryHourWithItsNames) {
     for (const auto& k : oneDay["classes"]) {
         ASSERT_EQ(k["days"].size(), 1u);
         EXPECT_EQ(k["days"][0]["day"], 2);
+    }
+}
+
+TEST_F(VariantCli, OptionsFollowTheDialogsRules) {
+    const Placed placed = placeSomeLessons();
+    const std::string in = writeVariant("in.rsp", placed.variant, 2);
+    lovaris::PlanningSession session(project_);
+    const auto catalog = lovaris::MakeVariantCatalog(session);
+    struct Case {
+        const char* name;
+        std::vector<std::string> options;
+        int exitCode;
+        std::string err;
+        lovaris::VariantOptions expected;  // when written
+    };
+    lovaris::VariantOptions changed = placed.variant.options;
+    changed.setComment("Первое полугодие, 5-11 классы");
+    changed.maxVariantsPerDay = 0;
+    changed.maxTeacherWindows = 65535;
+    changed.wishesMode = 4;
+    changed.parallelWeight = 10;
+    changed.sanitaryWeight = 0;
+    changed.teacherBusyWeight = 100;
+    lovaris::VariantOptions windowsOnly = placed.variant.options;
+    windowsOnly.maxTeacherWindows = 3;
+    const Case cases[] = {
+        {"every field",
+         {"--comment", "Первое полугодие,\n5-11 классы", "--max-variants", "-3", "--max-windows", "70000",
+          "--wishes", "4", "--weights", "10,-5,150"},
+         0, "", changed},
+        {"one field", {"--max-windows", "3"}, 0, "", windowsOnly},
+        {"variants not a number", {"--max-variants", "abc", "--max-windows", "3"}, 2,
+         "Ошибка при вводе максимального числа вариантов на день в режиме \"Автомат\".\n", {}},
+        {"windows not a number", {"--max-variants", "5", "--max-windows", "3.5"}, 2,
+         "Ошибка при вводе максимального числа \"окон\" на учителя при оптимизации.\n", {}},
+        {"wishes beyond the list", {"--wishes", "5"}, 1, "lovaris-cli: --wishes takes a mode 1..4\n", {}},
+        {"two weights", {"--weights", "1,2"}, 1, "lovaris-cli: --weights takes three whole numbers A,B,C\n", {}},
+    };
+    for (const auto& c : cases) {
+        fs::remove(path("out.rsp"));
+        std::vector<std::string> args = {"variant-options", in, kSchool};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        args.insert(args.end(), {"-o", path("out.rsp")});
+        const auto result = run(args);
+        EXPECT_EQ(result.exitCode, c.exitCode) << c.name << ": " << result.err;
+        EXPECT_EQ(result.err, c.err) << c.name;
+        ASSERT_EQ(fs::exists(path("out.rsp")), c.exitCode == 0) << c.name;
+        if (c.exitCode != 0) continue;
+        const auto written = lovaris::ParseVariant(*lovaris::ReadWholeFile(path("out.rsp")), catalog);
+        ASSERT_TRUE(written) << c.name;
+        lovaris::VariantOptions expected = c.expected;
+        expected.selectedDay = 2;
+        EXPECT_EQ(written->options, expected) << c.name << "\n" << result.out;
+        EXPECT_TRUE(written->variant.sameGrids(placed.variant.variant)) << c.name;
     }
 }
 
