@@ -12,10 +12,10 @@
 namespace lovaris::cli {
 namespace {
 
-constexpr std::array<CliOption, 8> kOptions = {
+constexpr std::array<CliOption, 9> kOptions = {
     CliOption{"--day", true},           CliOption{"--group", true},          CliOption{"--find-best", false},
     CliOption{"--attached-rooms", false}, CliOption{"--separated-hours", false}, CliOption{"--max-variants", true},
-    CliOption{"-o", true},              CliOption{"--output", true}};
+    CliOption{"--autosave", false},     CliOption{"-o", true},               CliOption{"--output", true}};
 
 int runOptimise(const CliArguments& args) {
     OptimiseRequest request;
@@ -35,12 +35,17 @@ int runOptimise(const CliArguments& args) {
     request.findBest = args.has("--find-best");
     request.attachedRooms = args.has("--attached-rooms");
     request.separatedHours = args.has("--separated-hours");
+    request.autoSave = args.has("--autosave");
+    if (request.autoSave && !request.group)
+        return ReportFailure("lovaris-cli: --autosave takes one group: give --group N", kExitFailure);
+    if (request.autoSave && args.has("--max-variants"))
+        return ReportFailure("lovaris-cli: --autosave stops at the variant's own maximum; leave out --max-variants",
+                             kExitFailure);
 
-    PlanningProject project;
-    LoadedVariant loaded;
-    if (const int status = OpenPlanningVariant(args.plain[0], args.plain[1], project, loaded); status != kExitOk)
+    PlanningWorkspace opened;
+    if (const int status = OpenPlanningWorkspace(args.plain[0], args.plain[1], opened); status != kExitOk)
         return status;
-    return RunOptimise(*project.session, loaded, request, *out);
+    return RunOptimise(*opened.workspace, request, *out);
 }
 
 }  // namespace
@@ -48,7 +53,7 @@ int runOptimise(const CliArguments& args) {
 const CliCommand kOptimiseCommand{
     "optimise",
     "PROJECT.tbl VARIANT.rsp --day D [--group N] [--find-best] [--attached-rooms] [--separated-hours] "
-    "[--max-variants K] -o OUT.rsp",
+    "[--max-variants K | --autosave] -o OUT.rsp",
     "place a day's draft lessons into the clean copy",
     "Optimises day D of the variant VARIANT.rsp of the project PROJECT.tbl and writes\n"
     "the result to OUT.rsp (VARIANT.rsp is not changed). The draft lessons of the day's\n"
@@ -68,12 +73,18 @@ const CliCommand kOptimiseCommand{
     "  --separated-hours   a separated lesson never stands next to its parent\n"
     "  --max-variants K    go on after each complete variant until K were found\n"
     "                      (default 1); the last one (with --find-best the best) is written\n"
+    "  --autosave          with --group: save each complete variant as the planning\n"
+    "                      window does, beside OUT, named by the weekday, \"_Опт\", \"_\"\n"
+    "                      and its number (\"Понедельник_Опт_1.rsp\"; a file of that name\n"
+    "                      is replaced), and stop once the variant's \"maximum variants\n"
+    "                      per day\" option were saved (the first one when it is 0)\n"
     "  -o, --output OUT    the variant written, safely (a temporary file renamed over it)\n"
     "Printed: per group its teachers, the day variants of each class, the complete\n"
     "variants found, the windows of the group's teachers and the time of each stage.\n"
     "Exit status 3 when a check stops the run (its message on stderr, nothing written)\n"
     "or no complete variant exists: then the best incomplete arrangement is written\n"
-    "and the system's message is printed on stderr.\n",
+    "and the system's message is printed on stderr. Exit status 1 when a variant\n"
+    "cannot be saved (the system's message on stderr).\n",
     2, 2, nullptr, kOptions, runOptimise};
 
 }  // namespace lovaris::cli

@@ -8,9 +8,9 @@
 #include "CliSupport.h"
 #include "VariantCliSupport.h"
 #include "core/common/MessageFormat.h"
-#include "core/optimisation/Optimisation.h"
 #include "core/optimisation/OptimisationDayChecks.h"
 #include "core/planning/VariantPlanning.h"
+#include "core/workspace/OptimisationRun.h"
 
 namespace lovaris::cli {
 namespace {
@@ -23,39 +23,32 @@ std::string Milliseconds(Clock::duration d) {
     return text;
 }
 
-// One group's run: the events of the search, answered as the planning window answers
-// them with automatic continuing.
+// One group's run, driven as the planning window drives it: "Продолжить" until
+// enough complete variants were found, then "Прервать"; with automatic saving the
+// run goes on and stops by itself.
 struct GroupRun {
     bool complete = false;  // a complete variant is in the variant
-    std::string message;    // the system's message when none was found
+    bool saveFailed = false;
+    std::string message;    // the system's message when none was found or a save failed
     std::string report;
 };
 
-GroupRun RunGroup(PlanningSession& session, VariantPlanning& planning, const OptimiseRequest& request) {
-    auto& state = session.state();
-    const auto& klasses = session.klasses();
-    state.foundCount = 0;
-    state.abortRequested = false;
-    state.waitingForContinue = false;
-    state.pendingVariantFile.clear();
-    state.runInProgress = true;
-
-    UninterruptedRun control;
-    Optimisation optimisation(session.klasses(), planning, control);
-    std::optional<TTableVarItem> kept;  // the last complete variant handed over
-    int keptWindows = 0;
+GroupRun RunGroup(VariantWorkspace& workspace, const OptimiseRequest& request) {
+    auto& state = workspace.state();
+    const auto& klasses = workspace.session().klasses();
     const auto started = Clock::now();
-    for (OptimisationEvent event = optimisation.next(); event != OptimisationEvent::End; event = optimisation.next()) {
-        if (event != OptimisationEvent::CompleteVariant) continue;
-        kept = planning.variant();
-        keptWindows = planning.GroupWindowsTotal();
-        if (state.foundCount >= request.maxVariants) state.abortRequested = true;
+    OptimisationRun run(workspace, SliceLimit{});
+    for (RunProgress progress = run.Resume(); progress.state != RunState::Ended; progress = run.Resume()) {
+        if (progress.state != RunState::Waiting) continue;
+        if (state.foundCount >= request.maxVariants)
+            run.Abort();
+        else
+            run.Continue();
     }
     const auto total = Clock::now() - started;
-    state.runInProgress = false;
 
-    GroupRun run;
-    const OptimisationFigures& figures = optimisation.figures();
+    GroupRun result;
+    const OptimisationFigures& figures = run.search().figures();
     std::string listed;
     for (std::size_t k = 0; k < figures.variantsPerClass.size(); ++k) {
         const int count = figures.variantsPerClass[k];
@@ -63,25 +56,18 @@ GroupRun RunGroup(PlanningSession& session, VariantPlanning& planning, const Opt
         listed += (listed.empty() ? "" : ", ") + klasses.at(static_cast<int>(k)).displayName() + " " +
                   (count < 0 ? std::string("none") : std::to_string(count));
     }
-    run.report += "  day variants per class: " + (listed.empty() ? std::string("nothing to place") : listed) + "\n";
-    run.report += "  complete variants found: " + std::to_string(state.foundCount) + "\n";
-    if (kept) {
-        planning.variant() = *kept;
-        run.complete = true;
-        run.report += "  windows of the group's teachers: " + std::to_string(keptWindows) + "\n";
-    } else {
-        run.report += "  windows of the group's teachers: " + std::to_string(planning.GroupWindowsTotal()) +
-                      " (best incomplete arrangement)\n";
-        const OptimisationOutcome& outcome = optimisation.outcome();
-        if (outcome.message)
-            run.message = *outcome.message == TextId::NoVariantsForClass
-                              ? FormatMessage(*outcome.message, outcome.klassName)
-                              : LoadResText(*outcome.message);
-    }
+    result.report += "  day variants per class: " + (listed.empty() ? std::string("nothing to place") : listed) + "\n";
+    result.report += "  complete variants found: " + std::to_string(state.foundCount) + "\n";
+    for (const std::string& file : run.savedFiles()) result.report += "  saved: " + FileNameWithoutFolder(file) + "\n";
+    result.complete = state.foundCount > 0;
+    result.report += "  windows of the group's teachers: " + std::to_string(workspace.planning().GroupWindowsTotal()) +
+                     (result.complete ? "\n" : " (best incomplete arrangement)\n");
+    result.message = run.endMessage();
+    result.saveFailed = run.saveFailed();
     const auto search = total - figures.enumeration - figures.compatibility;
-    run.report += "  time: enumeration " + Milliseconds(figures.enumeration) + ", compatibility " +
-                  Milliseconds(figures.compatibility) + ", search " + Milliseconds(search) + "\n";
-    return run;
+    result.report += "  time: enumeration " + Milliseconds(figures.enumeration) + ", compatibility " +
+                     Milliseconds(figures.compatibility) + ", search " + Milliseconds(search) + "\n";
+    return result;
 }
 
 std::string GroupTitle(const PlanningSession& session, int group) {
@@ -93,20 +79,20 @@ std::string GroupTitle(const PlanningSession& session, int group) {
 
 }  // namespace
 
-int RunOptimise(PlanningSession& session, LoadedVariant& loaded, const OptimiseRequest& request,
-                const std::string& outPath) {
-    if (!session.PlansVariant(loaded.variant))
+int RunOptimise(VariantWorkspace& workspace, const OptimiseRequest& request, const std::string& outPath) {
+    PlanningSession& session = workspace.session();
+    if (!session.PlansVariant(workspace.variant()))
         return ReportFailure("lovaris-cli: the variant does not fit the project's classes and lessons", kExitRefused);
     auto& state = session.state();
     state.currentDay = request.day;
     state.findBestVariant = request.findBest;
     state.considerAttachedRooms = request.attachedRooms;
     state.considerSeparatedHours = request.separatedHours;
-    state.autoSaveVariants = false;
-    session.ApplyOptions(loaded.options);
-    loaded.options.selectedDay = static_cast<std::uint8_t>(request.day);
+    state.autoSaveVariants = request.autoSave;
+    // Variants saved during the run go beside the output.
+    workspace.AssignFileName(outPath);
 
-    VariantPlanning planning(loaded.variant, session);
+    VariantPlanning& planning = workspace.planning();
     session.SetupDay(planning);  // with the day's teacher groups
 
     std::vector<int> groups;
@@ -133,21 +119,25 @@ int RunOptimise(PlanningSession& session, LoadedVariant& loaded, const OptimiseR
     for (int g : groups) {
         state.selectedGroup = g;
         session.PrepareDayData(planning, true);
-        session.AcceptPreparation(planning, loaded.options.maxTeacherWindows);
+        session.AcceptPreparation(planning, workspace.options().maxTeacherWindows);
         AnswerEveryQuestionNo answers;
         CheckDayForOptimisation(session, planning, g, answers);
         report += GroupTitle(session, g);
         for (const auto& question : answers.asked) report += "  " + question + " Нет\n";
-        const GroupRun run = RunGroup(session, planning, request);
+        const GroupRun run = RunGroup(workspace, request);
         report += run.report;
+        if (run.saveFailed) {
+            if (const int status = WriteStdout(report); status != kExitOk) return status;
+            return ReportFailure(run.message, kExitFailure);
+        }
         if (!run.complete) {
             if (const int status = WriteStdout(report); status != kExitOk) return status;
-            if (const int status = SaveVariant(outPath, loaded); status != kExitOk) return status;
+            if (const int status = SaveWorkspaceVariant(outPath, workspace); status != kExitOk) return status;
             return ReportFailure(run.message, kExitNoResult);
         }
     }
     if (const int status = WriteStdout(report); status != kExitOk) return status;
-    return SaveVariant(outPath, loaded);
+    return SaveWorkspaceVariant(outPath, workspace);
 }
 
 }  // namespace lovaris::cli

@@ -3,8 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "core/planning/PlanningSession.h"
-#include "core/variant/VariantFile.h"
+#include "core/workspace/VariantWorkspace.h"
 
 namespace lovaris::cli {
 
@@ -15,10 +14,13 @@ struct OptimiseRequest {
     bool attachedRooms = false;
     bool separatedHours = false;
     int maxVariants = 1;
+    // Each complete variant saved beside the output as the planning window names it,
+    // until the variant's own maximum per day.
+    bool autoSave = false;
 };
 
-// Runs the request on the variant and writes the result to `outPath`; the exit status.
-int RunOptimise(PlanningSession& session, LoadedVariant& variant, const OptimiseRequest& request,
-                const std::string& outPath);
+// Runs the request on the workspace's variant and writes the result to `outPath`;
+// the exit status.
+int RunOptimise(VariantWorkspace& workspace, const OptimiseRequest& request, const std::string& outPath);
 
 }  // namespace lovaris::cli

@@ -3,6 +3,7 @@
 // statuses, the messages, and what the written variant holds.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -178,6 +179,63 @@ TEST_F(OptimiseCli, RefusedInputsWriteNothing) {
         EXPECT_NE(result.err.find("не известен или не поддерживается"), std::string::npos) << result.err;
         EXPECT_FALSE(fs::exists(path("refused.rsp"))) << command;
     }
+}
+
+TEST_F(OptimiseCli, AutosaveNamesTheVariantsAndStopsAtTheOptionsMaximum) {
+    struct Case {
+        const char* maxVariants;  // the variant's option
+        std::vector<std::string> saved;
+    };
+    const Case cases[] = {
+        {"0", {"Понедельник_Опт_1.rsp"}},
+        {"2", {"Понедельник_Опт_1.rsp", "Понедельник_Опт_2.rsp"}},
+    };
+    for (const auto& c : cases) {
+        const fs::path folder = fs::path(path(std::string("autosave-") + c.maxVariants));
+        fs::create_directories(folder);
+        const std::string variant = (folder / "in.rsp").string();
+        ASSERT_EQ(run({"variant-options", drafted(), kSchool, "--max-variants", c.maxVariants, "-o", variant}).exitCode,
+                  0);
+        const std::string out = (folder / "out.rsp").string();
+        const auto result = run({"optimise", kSchool, variant, "--day", "1", "--group", "0", "--autosave", "-o", out});
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        std::vector<std::string> files;
+        for (const auto& entry : fs::directory_iterator(folder)) files.push_back(entry.path().filename().string());
+        std::sort(files.begin(), files.end());
+        std::vector<std::string> expected = c.saved;
+        expected.insert(expected.end(), {"in.rsp", "out.rsp"});
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(files, expected) << c.maxVariants;
+        EXPECT_NE(result.out.find("complete variants found: " + std::to_string(c.saved.size())), std::string::npos)
+            << result.out;
+        for (const auto& name : c.saved) EXPECT_NE(result.out.find("saved: " + name), std::string::npos) << result.out;
+        // The output holds the last variant saved.
+        EXPECT_EQ(ReadText(out), ReadText(folder / c.saved.back())) << c.maxVariants;
+    }
+
+    const std::string variant = drafted();
+    struct Refused {
+        std::vector<std::string> options;
+        std::string err;
+    };
+    const Refused refused[] = {
+        {{"--autosave"}, "lovaris-cli: --autosave takes one group: give --group N\n"},
+        {{"--group", "0", "--autosave", "--max-variants", "2"},
+         "lovaris-cli: --autosave stops at the variant's own maximum; leave out --max-variants\n"},
+    };
+    for (const auto& r : refused) {
+        std::vector<std::string> args = {"optimise", kSchool, variant, "--day", "1"};
+        args.insert(args.end(), r.options.begin(), r.options.end());
+        args.insert(args.end(), {"-o", path("refused.rsp")});
+        const auto result = run(args);
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_EQ(result.err, r.err);
+        EXPECT_FALSE(fs::exists(path("refused.rsp")));
+    }
+    const auto unwritable = run({"optimise", kSchool, variant, "--day", "1", "--group", "0", "--autosave", "-o",
+                                 path("no-folder/out.rsp")});
+    EXPECT_EQ(unwritable.exitCode, 1);
+    EXPECT_EQ(unwritable.err, "Ошибка при записи файла Понедельник_Опт_1.rsp.\n");
 }
 
 }  // namespace
