@@ -30,7 +30,8 @@ class OptimisationRun {
 public:
     // The run's flags start afresh and the run is in progress.
     OptimisationRun(VariantWorkspace& workspace, SliceLimit limit);
-    // A run dropped before its end is aborted and taken to its end first.
+    // A run dropped before its end is aborted and taken to its end first. It works on
+    // the workspace: drop the run before the workspace.
     ~OptimisationRun();
     OptimisationRun(const OptimisationRun&) = delete;
     OptimisationRun& operator=(const OptimisationRun&) = delete;
