@@ -160,5 +160,6 @@ std::span<const TextEntry> LessonTexts();   // lessons editor and its dialogs
 std::span<const TextEntry> CheckTexts();    // data check window
 std::span<const TextEntry> RunTexts();      // planning runs
 std::span<const TextEntry> WorkspaceTexts();  // the planning window: variant files, options
+std::span<const TextEntry> ViewTexts();     // the planning window's views
 
 }  // namespace lovaris
