@@ -173,9 +173,10 @@ private slots:
         QTest::addColumn<QString>("answer");
         QTest::addColumn<int>("questions");
         QTest::addColumn<bool>("planning");
-        QTest::newRow("not modified asks nothing") << false << "noButton" << 0 << true;
+        // Planning opens on a new variant, whose options dialog comes at once.
+        QTest::newRow("not modified asks only the options") << false << "noButton" << 1 << true;
         QTest::newRow("modified, no stays") << true << "noButton" << 1 << false;
-        QTest::newRow("modified, yes saves") << true << "yesButton" << 1 << true;
+        QTest::newRow("modified, yes saves") << true << "yesButton" << 2 << true;
     }
     void planningNeedsASavedProject() {
         QFETCH(bool, modified);

@@ -44,15 +44,15 @@ constexpr FrameCommand kHelpItems[] = {
     {"aboutItem", S::MenuAbout, nullptr, 156, -1, &F::ShowAboutBox, G::None, kSeparatorBefore},
 };
 
-// The planning commands reach the workspace; until it exists they have no handler.
+// The planning commands reach the planning window; those it does not answer yet have no handler.
 constexpr FrameCommand kVariantItems[] = {
-    {"newVariantItem", S::MenuNew, "Ctrl+N", 111, -1, nullptr, G::New, 0},
-    {"openVariantItem", S::MenuOpen, "Ctrl+O", 112, -1, nullptr, G::Open, 0},
-    {"saveVariantItem", S::MenuSave, "Ctrl+S", 113, 1, nullptr, G::Save, 0},
-    {"saveVariantAsItem", S::MenuSaveAs, nullptr, 114, 2, nullptr, G::None, 0},
+    {"newVariantItem", S::MenuNew, "Ctrl+N", 111, -1, &F::NewVarClick, G::New, 0},
+    {"openVariantItem", S::MenuOpen, "Ctrl+O", 112, -1, &F::LoadVarClick, G::Open, 0},
+    {"saveVariantItem", S::MenuSave, "Ctrl+S", 113, 1, &F::VarSaveOnClick, G::Save, 0},
+    {"saveVariantAsItem", S::MenuSaveAs, nullptr, 114, 2, &F::VarSaveAsOnClick, G::None, 0},
     {"closeVariantItem", S::MenuClose, nullptr, 115, -1, &F::CloseTableMenuOnClick, G::None, 0},
     {"printVariantItem", S::MenuPrint, "Ctrl+P", 116, -1, nullptr, G::Print, kSeparatorBefore},
-    {"optionsItem", S::MenuOptions, "Ctrl+R", 117, -1, nullptr, G::Params, kSeparatorBefore},
+    {"optionsItem", S::MenuOptions, "Ctrl+R", 117, -1, &F::OnVarOptionsClick, G::Params, kSeparatorBefore},
     {"planningExitItem", S::MenuExit, "Ctrl+X", 118, -1, &F::ExitMenuClick, G::None, kSeparatorBefore},
 };
 
@@ -95,13 +95,13 @@ constexpr FrameCommand kProjectButtons[] = {
 };
 
 constexpr FrameCommand kPlanningButtons[] = {
-    {"openVariantButton", S::HintOpenVariant, nullptr, 112, -1, nullptr, G::Open, 0},
-    {"newVariantButton", S::HintNewVariant, nullptr, 111, -1, nullptr, G::New, 0},
-    {"saveVariantButton", S::HintSaveVariant, nullptr, 113, 1, nullptr, G::Save, 0},
+    {"openVariantButton", S::HintOpenVariant, nullptr, 112, -1, &F::LoadVarClick, G::Open, 0},
+    {"newVariantButton", S::HintNewVariant, nullptr, 111, -1, &F::NewVarClick, G::New, 0},
+    {"saveVariantButton", S::HintSaveVariant, nullptr, 113, 1, &F::VarSaveOnClick, G::Save, 0},
     {"printVariantButton", S::HintPrintVariant, nullptr, 116, -1, nullptr, G::Print, 0},
     {"automaticButton", S::HintAutomatic, nullptr, 138, 2, nullptr, G::Automatic, kCheckable | kChecked | kRegimeGroup},
     {"endPlanningButton", S::HintEndPlanning, nullptr, 115, -1, &F::CloseTableMenuOnClick, G::EndPlanning, 0},
-    {"optionsButton", S::HintOptions, nullptr, 117, -1, nullptr, G::Params, 0},
+    {"optionsButton", S::HintOptions, nullptr, 117, -1, &F::OnVarOptionsClick, G::Params, 0},
     {"planningHelpButton", S::HintPlanningHelp, nullptr, 7, 7, &F::HelpContentsOnClick, G::Help, 0},
     {"manualButton", S::HintManual, nullptr, 138, 0, nullptr, G::Manual, kCheckable | kRegimeGroup | kSeparatorBefore},
     {"controlButton", S::HintControl, nullptr, 134, -1, nullptr, G::Control, 0},

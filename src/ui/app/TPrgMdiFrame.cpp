@@ -25,6 +25,7 @@
 #include "core/common/MessageFormat.h"
 #include "ui/data/EditorWindow.h"
 #include "ui/data/TTestDataDlg.h"
+#include "ui/workspace/TTableVarsManager.h"
 
 namespace lovaris::ui {
 namespace {
@@ -384,11 +385,14 @@ void TPrgMdiFrame::RunMenuOnClick() {
     showMode(true);
     project_->HideEditors();
     // The window items keep their marks: they say which editors come back.
+    StartPlanning();
 }
 
 void TPrgMdiFrame::CloseTableMenuOnClick() {
     if (!planning_) return;
+    if (workspace_ && workspace_->AskSaveChanges() == static_cast<int>(AskSaveResult::Cancelled)) return;
     BusyCursor busy;
+    StopPlanning();
     showMode(false);
     if (project_) {
         std::array<bool, kEditorKinds> shown{};
@@ -401,10 +405,16 @@ void TPrgMdiFrame::CloseTableMenuOnClick() {
 }
 
 void TPrgMdiFrame::closeEvent(QCloseEvent* event) {
+    // The variant is asked about before the project.
+    if (workspace_ && workspace_->AskSaveChanges() == static_cast<int>(AskSaveResult::Cancelled)) {
+        event->ignore();
+        return;
+    }
     if (project_ && project_->QueryClose() == kCloseCancelled) {
         event->ignore();
         return;
     }
+    StopPlanning();
     listenToActivation(false);
     closeProject();
     event->accept();

@@ -10,17 +10,20 @@
 #include <memory>
 
 #include "core/data/ProjectParams.h"
+#include "core/workspace/VariantWorkspace.h"
 
 class QAction;
 class QActionGroup;
 class QMdiArea;
 class QMenu;
 class QMenuBar;
+class QMdiSubWindow;
 class QToolBar;
 
 namespace lovaris::ui {
 
 class TMdiTable;
+class TTableVarsManager;
 class TTestDataDlg;
 struct FrameCommand;
 struct FrameMenu;
@@ -37,6 +40,8 @@ public:
     ~TPrgMdiFrame() override;
 
     TMdiTable* project() const { return project_.get(); }
+    // The planning window while planning, else none.
+    TTableVarsManager* workspace() const { return workspace_; }
     bool planning() const { return planning_; }
     TTestDataDlg* checkWindow() const;
     QMdiArea* clientArea() const { return area_; }
@@ -59,6 +64,15 @@ public:
     void TestDataOnClick();
     void RunMenuOnClick();
     void CloseTableMenuOnClick();
+    // Planning commands: each does nothing without a planning window.
+    void NewVarClick();
+    void LoadVarClick();
+    void VarSaveOnClick();
+    void VarSaveAsOnClick();
+    void OnVarOptionsClick();
+    // Opens the variant file in place of the planning window's variant; a refused
+    // file ends planning.
+    bool OpenVariant(const QString& fileName);
     void ChildMenuOnClick();
     void TileMenuOnClick();
     void CascadeMenuClick();
@@ -83,6 +97,13 @@ private:
     bool replaceProject(const QString& fileName, bool create);
     void closeProject();
     QString chooseFile(FileDialogKind kind, const QString& start);
+    // The planning window on a new variant or on a file (false when refused), and its end.
+    void StartPlanning();
+    bool StartPlanningOn(const QString& variantFile);
+    void StopPlanning();
+    void installWorkspace(std::unique_ptr<TTableVarsManager> workspace);
+    WorkspaceSetup workspaceSetup() const;
+    void fitWorkspace();
 
     QMdiArea* area_;
     QMenuBar* projectMenuBar_;
@@ -96,6 +117,11 @@ private:
     QMetaObject::Connection activation_;
     QActionGroup* regimeButtons_ = nullptr;
     QPointer<TTestDataDlg> checkWindow_;  // the open data check window
+    QPointer<QMdiSubWindow> workspaceWindow_;
+    TTableVarsManager* workspace_ = nullptr;  // owned by its window
+    // Kept for the whole program run, from one planning window to the next.
+    bool verticalView_ = true;
+    GroupDialogSettings groupSettings_;
 };
 
 }  // namespace lovaris::ui

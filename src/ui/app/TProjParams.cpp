@@ -11,6 +11,7 @@
 
 #include "../common/HelpViewer.h"
 #include "../common/TErrorBox.h"
+#include "ui/controls/CommentMemo.h"
 #include "core/common/ShellTexts.h"
 #include "core/data/ParamsCheck.h"
 
@@ -34,12 +35,8 @@ TProjParams::TProjParams(QWidget* owner, const QString& projectName, ProjectPara
     setProperty("helpContext", kDialogHelp);
 
     auto* commentLabel = new QLabel(Res(ShellText::ParamsCommentLabel), this);
-    comment_ = new QPlainTextEdit(this);
-    comment_->setObjectName(QStringLiteral("commentMemo"));
+    comment_ = new CommentMemo(static_cast<int>(ProjectParams::kMaxDescription), this);
     comment_->setProperty("helpContext", 405);
-    comment_->setTabChangesFocus(true);
-    comment_->setFixedHeight(comment_->fontMetrics().lineSpacing() * 3 + 12);
-    comment_->installEventFilter(this);
     commentLabel->setBuddy(comment_);
 
     auto* grid = new QGridLayout;
@@ -69,7 +66,7 @@ TProjParams::TProjParams(QWidget* owner, const QString& projectName, ProjectPara
     connect(yesButton_, &QPushButton::clicked, this, &TProjParams::Confirm);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(helpButton, &QPushButton::clicked, this, [this] { ShowHelpTopic(this, kDialogHelp); });
-    connect(comment_, &QPlainTextEdit::textChanged, this, &TProjParams::limitComment);
+    connect(comment_, &CommentMemo::confirmed, yesButton_, &QPushButton::click);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -120,26 +117,6 @@ void TProjParams::Confirm() {
         return;
     }
     accept();
-}
-
-void TProjParams::limitComment() {
-    const QString text = comment_->toPlainText();
-    if (text.size() <= static_cast<qsizetype>(ProjectParams::kMaxDescription)) return;
-    QSignalBlocker block(comment_);
-    comment_->setPlainText(text.left(static_cast<qsizetype>(ProjectParams::kMaxDescription)));
-    comment_->moveCursor(QTextCursor::End);
-}
-
-bool TProjParams::eventFilter(QObject* watched, QEvent* event) {
-    // Enter in the memo confirms the dialog instead of starting a new line.
-    if (watched == comment_ && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            yesButton_->click();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace lovaris::ui

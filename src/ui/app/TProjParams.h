@@ -7,10 +7,11 @@
 
 class QGridLayout;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace lovaris::ui {
+
+class CommentMemo;
 
 class TProjParams : public QDialog {
     Q_OBJECT
@@ -20,15 +21,11 @@ public:
     // "Да": checks the fields; the first failure is shown and the dialog stays open.
     void Confirm();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     QLineEdit* addNumberRow(QGridLayout* grid, int row, int labelText, int help, const char* name);
-    void limitComment();
 
     ProjectParams& params_;
-    QPlainTextEdit* comment_;
+    CommentMemo* comment_;
     QLineEdit* lessonsPerDay_;
     QLineEdit* shiftStarts_;
     QLineEdit* classMin_;

@@ -1,0 +1,123 @@
+// The main window's planning commands: the planning window is made, replaced and
+// ended here; what each command decides is the planning window's.
+#include <QCoreApplication>
+#include <QEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "TMdiTable.h"
+#include "TPrgMdiFrame.h"
+#include "ui/workspace/TTableVarsManager.h"
+
+namespace lovaris::ui {
+namespace {
+
+// Fills the client area and keeps filling it as the main window is resized.
+class WorkspaceFitter : public QObject {
+public:
+    using QObject::QObject;
+    std::function<void()> fit;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Resize && fit) fit();
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+}  // namespace
+
+WorkspaceSetup TPrgMdiFrame::workspaceSetup() const {
+    WorkspaceSetup setup;
+    setup.programFolder = QCoreApplication::applicationDirPath().toStdString();
+    setup.groupSettings = groupSettings_;
+    return setup;
+}
+
+void TPrgMdiFrame::installWorkspace(std::unique_ptr<TTableVarsManager> workspace) {
+    workspace_ = workspace.get();
+    // A child window without a maximise button; closing it ends planning (0xB0CF).
+    workspaceWindow_ = area_->addSubWindow(workspace.release(), Qt::SubWindow | Qt::CustomizeWindowHint |
+                                                                     Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    workspaceWindow_->setAttribute(Qt::WA_DeleteOnClose, false);
+    workspaceWindow_->setWindowTitle(workspace_->caption());
+    connect(workspace_, &TTableVarsManager::captionChanged, workspaceWindow_, &QWidget::setWindowTitle);
+    connect(workspace_, &TTableVarsManager::orientationChanged, this, [this](bool vertical) { verticalView_ = vertical; });
+    connect(workspace_, &TTableVarsManager::closed, this, [this] {
+        // Posted: the window finishes its close before it is taken away.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                StopPlanning();
+                CloseTableMenuOnClick();
+            },
+            Qt::QueuedConnection);
+    });
+    auto* fitter = new WorkspaceFitter(workspaceWindow_);
+    fitter->fit = [this] { fitWorkspace(); };
+    area_->viewport()->installEventFilter(fitter);
+    fitWorkspace();
+    workspaceWindow_->show();
+}
+
+void TPrgMdiFrame::fitWorkspace() {
+    if (workspaceWindow_) workspaceWindow_->setGeometry(area_->viewport()->rect());
+}
+
+void TPrgMdiFrame::StartPlanning() {
+    if (!project_) return;
+    installWorkspace(TTableVarsManager::CreateNew(project_->document().project(), workspaceSetup(), verticalView_));
+    // A new variant's options are asked for at once.
+    workspace_->EditVariantOptions();
+}
+
+bool TPrgMdiFrame::StartPlanningOn(const QString& variantFile) {
+    if (!project_) return false;
+    auto opened = TTableVarsManager::Open(project_->document().project(), variantFile, workspaceSetup(), verticalView_, this);
+    if (!opened) return false;
+    installWorkspace(std::move(opened));
+    return true;
+}
+
+void TPrgMdiFrame::StopPlanning() {
+    if (!workspace_) return;
+    // The group dialogs' settings go on to the next planning window.
+    groupSettings_ = GroupDialogSettings::From(workspace_->workspace().state());
+    workspace_ = nullptr;
+    delete workspaceWindow_.data();
+}
+
+void TPrgMdiFrame::NewVarClick() {
+    if (!workspace_ || workspace_->AskSaveChanges() == static_cast<int>(AskSaveResult::Cancelled)) return;
+    StopPlanning();
+    StartPlanning();
+}
+
+void TPrgMdiFrame::LoadVarClick() {
+    if (!workspace_ || workspace_->AskSaveChanges() == static_cast<int>(AskSaveResult::Cancelled)) return;
+    const QString chosen = workspace_->ChooseVariantFile();
+    if (!chosen.isEmpty()) OpenVariant(chosen);
+}
+
+bool TPrgMdiFrame::OpenVariant(const QString& fileName) {
+    if (!workspace_) return false;
+    StopPlanning();
+    if (StartPlanningOn(fileName)) return true;
+    // The refused file was named in its message; planning ends.
+    CloseTableMenuOnClick();
+    return false;
+}
+
+void TPrgMdiFrame::VarSaveOnClick() {
+    if (workspace_) workspace_->SaveCommand(1);
+}
+
+void TPrgMdiFrame::VarSaveAsOnClick() {
+    if (workspace_) workspace_->SaveCommand(2);
+}
+
+void TPrgMdiFrame::OnVarOptionsClick() {
+    if (workspace_) workspace_->EditVariantOptions();
+}
+
+}  // namespace lovaris::ui

@@ -1,0 +1,70 @@
+#pragma once
+// The planning window: one timetable variant seen day by day in five views. It
+// shows the core's VariantWorkspace and hands it the main window's planning
+// commands; what those commands decide lives in the core.
+#include <QWidget>
+#include <memory>
+#include <optional>
+
+#include "WorkspaceDialogBoxes.h"
+#include "core/views/ViewContext.h"
+#include "core/workspace/VariantWorkspace.h"
+
+namespace lovaris::ui {
+
+class VariantViews;
+
+class TTableVarsManager : public QWidget {
+    Q_OBJECT
+public:
+    // A new variant; the options dialog is the caller's next step (EditVariantOptions).
+    static std::unique_ptr<TTableVarsManager> CreateNew(const Project& project, const WorkspaceSetup& setup,
+                                                        bool verticalView, QWidget* parent = nullptr);
+    // A variant file; none, with the message shown, when the file is refused.
+    static std::unique_ptr<TTableVarsManager> Open(const Project& project, const QString& fileName,
+                                                   const WorkspaceSetup& setup, bool verticalView,
+                                                   QWidget* parent = nullptr);
+    ~TTableVarsManager() override;
+
+    VariantWorkspace& workspace() { return *workspace_; }
+    VariantViews* views() const { return views_; }
+    WorkspaceDialogBoxes& dialogs() { return dialogs_; }
+    QString caption() const;
+
+    // "Сохранить" (1) and "Сохранить как" (2).
+    void SaveCommand(int kind);
+    // The file to open in place of this variant; empty when none.
+    QString ChooseVariantFile();
+    // 1 saved or nothing to save, 5 discarded, 2 cancelled.
+    int AskSaveChanges();
+    // "Опции"; true when confirmed.
+    bool EditVariantOptions();
+    void RefreshViews();
+
+signals:
+    // The caption changed (a save, a change, a new name).
+    void captionChanged(const QString& caption);
+    // The orientation switch was moved; it holds for the whole program run.
+    void orientationChanged(bool vertical);
+    // 0xB0CF: the window was closed; planning ends.
+    void closed();
+    // 0xB0DE: a double click chose the details' lesson; the manual regime is asked for.
+    void manualRegimeRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    TTableVarsManager(std::unique_ptr<VariantWorkspace> workspace, bool verticalView, QWidget* parent);
+    void UpdateCaption();
+    void dayChosen(int day);
+    void orientationChosen(bool vertical);
+    void cellDoubleClicked(ViewKind kind, int col, int row);
+
+    std::unique_ptr<VariantWorkspace> workspace_;
+    std::optional<ViewContext> context_;
+    WorkspaceDialogBoxes dialogs_;
+    VariantViews* views_;
+};
+
+}  // namespace lovaris::ui

@@ -1,0 +1,160 @@
+#include <QComboBox>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "support/ModalWatch.h"
+#include "ui/app/TMdiTable.h"
+#include "ui/app/TPrgMdiFrame.h"
+#include "ui/workspace/TSchoolTable.h"
+#include "ui/workspace/TTableVarsManager.h"
+#include "ui/workspace/VariantViews.h"
+
+using namespace lovaris;
+using namespace lovaris::ui;
+using lovaris::test::ModalWatch;
+
+// The planning window on the sample school: entering planning, the five views, the
+// day and orientation, saving a variant and finding it again, the close question.
+class WorkspaceTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<TPrgMdiFrame> frame_;
+    QStringList answers_;  // what the variant file dialogs give back, in turn
+
+    TTableVarsManager* workspace() const { return frame_->workspace(); }
+    VariantViews* views() const { return workspace()->views(); }
+    QString cellText(ViewKind kind, int col, int row) const {
+        return RecordText(views()->grid(kind)->cells()->record(col, row));
+    }
+    void trigger(const char* name) { frame_->command(QString::fromLatin1(name))->trigger(); }
+    void enterPlanning() {
+        ModalWatch options(QStringLiteral("yesButton"));  // the new variant's options
+        trigger("RunKorvidanMenu");
+        QVERIFY(workspace());
+    }
+    // The first lesson of class 0 in Monday's clean copy, at lesson 1.
+    void placeALesson() {
+        QVERIFY(workspace()->workspace().planning().PlaceLinkedLesson(0, 0, false, 1, 1, 1));
+        workspace()->workspace().SetVariantModified(true);
+        workspace()->RefreshViews();
+    }
+
+private slots:
+    void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        const QString school = dir_->filePath(QStringLiteral("school.tbl"));
+        QVERIFY(QFile::copy(QStringLiteral(LOVARIS_EXAMPLES_BUILD_DIR "/school.tbl"), school));
+        frame_ = std::make_unique<TPrgMdiFrame>();
+        frame_->resize(1200, 800);
+        frame_->show();
+        QVERIFY(frame_->OpenProjectFile(school));
+        answers_.clear();
+    }
+    void cleanup() {
+        ModalWatch discard(QStringLiteral("noButton"));
+        frame_.reset();
+        dir_.reset();
+    }
+
+    void planningShowsTheFiveViewsOfANewVariant() {
+        enterPlanning();
+        QCOMPARE(workspace()->caption(), QStringLiteral("Новое расписание (изменен)"));
+        const QStringList tabs = {"Классы", "Учителя", "Черновик (классы)", "Черновик (учителя)", "Кабинеты"};
+        QCOMPARE(views()->pages()->count(), tabs.size());
+        for (int i = 0; i < tabs.size(); ++i) QCOMPARE(views()->pages()->tabText(i), tabs.at(i));
+        auto* days = views()->findChild<QComboBox*>(QStringLiteral("SelectedDayComboBox"));
+        QCOMPARE(days->count(), 6);
+        QCOMPARE(days->itemText(0), QStringLiteral("Понедельник"));
+        const Project& project = frame_->project()->document().project();
+        QCOMPARE(views()->grid(ViewKind::Klasses)->cells()->gridRows(), project.klasses.count() + 1);
+        QCOMPARE(views()->grid(ViewKind::Klasses)->cells()->gridColumns(), project.params.lessonsPerDay + 1);
+        QCOMPARE(cellText(ViewKind::Klasses, 3, 0), QStringLiteral("3"));
+        // The window fills the client area.
+        auto* window = qobject_cast<QMdiSubWindow*>(workspace()->parentWidget());
+        QVERIFY(window && window->geometry() == frame_->clientArea()->viewport()->rect());
+    }
+
+    void dayAndOrientationRebuildTheViews() {
+        enterPlanning();
+        placeALesson();
+        const QString placed = cellText(ViewKind::Klasses, 1, 1);
+        QVERIFY(!placed.isEmpty());
+        auto* days = views()->findChild<QComboBox*>(QStringLiteral("SelectedDayComboBox"));
+        days->setCurrentIndex(1);
+        emit days->activated(1);
+        QCOMPARE(workspace()->workspace().currentDay(), 2);
+        QVERIFY(cellText(ViewKind::Klasses, 1, 1).isEmpty());
+
+        auto* orientation = views()->findChild<QSlider*>(QStringLiteral("ViewModeSwitch"));
+        orientation->setValue(1);
+        const Project& project = frame_->project()->document().project();
+        QCOMPARE(views()->grid(ViewKind::Klasses)->cells()->gridColumns(), project.klasses.count() + 1);
+        QVERIFY(!views()->grid(ViewKind::Klasses)->isVertical());
+        // The orientation holds for the next planning window.
+        {
+            ModalWatch answers(QStringLiteral("noButton"));
+            trigger("newVariantItem");
+        }
+        QVERIFY(!views()->vertical());
+    }
+
+    void aSavedVariantOpensAsItWasSaved() {
+        enterPlanning();
+        placeALesson();
+        const QString placed = cellText(ViewKind::Klasses, 1, 1);
+        const QString file = dir_->filePath(QStringLiteral("Неделя.rsp"));
+        workspace()->dialogs().setFileChooser([file](const FileDialogRequest&) { return file; });
+        trigger("saveVariantItem");
+        QCOMPARE(workspace()->caption(), QStringLiteral("Неделя"));
+        QVERIFY(QFile::exists(file));
+
+        {
+            ModalWatch none(QStringLiteral("noButton"));
+            trigger("newVariantItem");
+            QVERIFY(none.seen.size() == 1);  // only the new variant's options
+        }
+        QVERIFY(cellText(ViewKind::Klasses, 1, 1).isEmpty());
+        QVERIFY(frame_->OpenVariant(file));
+        QCOMPARE(workspace()->caption(), QStringLiteral("Неделя"));
+        QCOMPARE(cellText(ViewKind::Klasses, 1, 1), placed);
+    }
+
+    void endingPlanningAsksAboutAChangedVariant_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("chooseFile");
+        QTest::addColumn<bool>("planningAfter");
+        QTest::newRow("no: discarded") << "noButton" << false << false;
+        QTest::newRow("cancel: stays") << "cancelButton" << false << true;
+        // A new variant asks for its name; a cancelled file dialog keeps it open.
+        QTest::newRow("yes, the file dialog cancelled: stays") << "yesButton" << false << true;
+        QTest::newRow("yes and a name: saved") << "yesButton" << true << false;
+    }
+    void endingPlanningAsksAboutAChangedVariant() {
+        QFETCH(QString, answer);
+        QFETCH(bool, chooseFile);
+        QFETCH(bool, planningAfter);
+        enterPlanning();
+        placeALesson();
+        const QString file = dir_->filePath(QStringLiteral("saved.rsp"));
+        workspace()->dialogs().setFileChooser(
+            [&](const FileDialogRequest&) { return chooseFile ? file : QString(); });
+        {
+            ModalWatch question(answer);
+            trigger("endPlanningButton");
+            QCOMPARE(question.seen.size(), 1);
+        }
+        QCOMPARE(frame_->planning(), planningAfter);
+        QCOMPARE(QFile::exists(file), chooseFile);
+        if (planningAfter) QVERIFY(workspace()->workspace().modified());
+    }
+};
+
+QTEST_MAIN(WorkspaceTest)
+#include "WorkspaceTest.moc"
