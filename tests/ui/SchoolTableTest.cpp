@@ -82,6 +82,26 @@ private slots:
         for (int c = 0; c < 8; ++c) QCOMPARE(table.columnWidth(c), 90);
     }
 
+    // Few lessons share the width the view has; a header text is shown whole.
+    void cellsFillTheViewAndHeadersFitTheirTexts() {
+        TSchoolTable table;
+        table.resize(1000, 400);
+        table.setCellSource([](int col, int row) {
+            THourElementRecord record;
+            if (col == 0 && row == 1) record.text(1, 1) = "Очень длинное имя учителя для заголовка";
+            return record;
+        });
+        table.setGridSize(9, 3);
+        table.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&table));
+        table.fitToView();
+        QVERIFY(table.columnWidth(0) > 77);
+        QCOMPARE(table.columnWidth(0), table.columnWidth(7));
+        QVERIFY(table.columnWidth(0) * 8 <= table.viewport()->width());
+        const int text = table.fontMetrics().horizontalAdvance(QStringLiteral("Очень длинное имя учителя для заголовка"));
+        QVERIFY(table.verticalHeader()->width() >= text);
+    }
+
     void cellsAreAskedByGridCoordinates() {
         TSchoolTable table;
         table.resize(600, 300);

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QPainter>
+#include <algorithm>
 #include <QStyledItemDelegate>
 
 #include "SchoolCellPainter.h"
@@ -79,8 +80,10 @@ TSchoolTable::TSchoolTable(QWidget* parent) : QTableView(parent), model_(new Sch
         header->setHighlightSections(false);
         header->setMinimumSectionSize(8);
     }
-    connect(horizontalHeader(), &QHeaderView::sectionResized, this,
-            [this](int, int, int size) { equaliseSections(Qt::Horizontal, size); });
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int, int, int size) {
+        if (!equalising_) baseColumnWidth_ = size;  // the user's width holds from now on
+        equaliseSections(Qt::Horizontal, size);
+    });
     connect(verticalHeader(), &QHeaderView::sectionResized, this,
             [this](int, int, int size) { equaliseSections(Qt::Vertical, size); });
     setOrientation(true);
@@ -90,11 +93,36 @@ void TSchoolTable::setGridSize(int columns, int rows) {
     model_->setGridSize(columns, rows);
     equaliseSections(Qt::Horizontal, dataColumnWidth());
     equaliseSections(Qt::Vertical, dataRowHeight());
+    fitToView();
+}
+
+void TSchoolTable::fitToView() {
+    // Header texts are shown whole where the header column can grow for them.
+    const QFontMetrics metrics(font());
+    int widest = baseHeaderWidth_;
+    for (int row = 1; row < model_->gridRows(); ++row) {
+        const THourElementRecord record = model_->record(0, row);
+        for (const std::string& text : record.texts)
+            if (!text.empty() && !IsFillCode(text))
+                widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(text)) + 8);
+    }
+    verticalHeader()->setFixedWidth(std::min(widest, 3 * baseHeaderWidth_));
+    const int columns = model_->gridColumns() - 1;
+    if (columns <= 0) return;
+    const int room = viewport()->width() / columns;
+    equaliseSections(Qt::Horizontal, std::max(baseColumnWidth_, room));
+}
+
+void TSchoolTable::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    fitToView();
 }
 
 void TSchoolTable::setOrientation(bool vertical) {
     vertical_ = vertical;
     const GridMetrics& m = vertical ? kVertical : kHorizontal;
+    baseColumnWidth_ = m.dataColumnWidth;
+    baseHeaderWidth_ = m.headerColumnWidth;
     verticalHeader()->setFixedWidth(m.headerColumnWidth);
     horizontalHeader()->setFixedHeight(m.headerRowHeight);
     horizontalHeader()->setDefaultSectionSize(m.dataColumnWidth);
@@ -143,6 +171,7 @@ QPoint TSchoolTable::currentCell() const {
 
 void TSchoolTable::repaintAll() {
     model_->refresh();
+    fitToView();
     viewport()->update();
 }
 

@@ -35,9 +35,16 @@ public:
     // The grid cell that has the focus, in grid coordinates; (0, 0) when none.
     QPoint currentCell() const;
 
+    // The header column as wide as its widest text, at least its own width; the
+    // data columns share what room the view has beyond their own width.
+    void fitToView();
+
     void repaintAll();
     void repaintRow(int row);
     void repaintColumn(int col);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void equaliseSections(Qt::Orientation orientation, int size);
@@ -46,6 +53,8 @@ private:
     bool vertical_ = true;
     int subRows_ = 2;
     bool equalising_ = false;
+    int baseColumnWidth_ = 77;  // by orientation, or as the user sized a column
+    int baseHeaderWidth_ = 101;
 };
 
 }  // namespace lovaris::ui
