@@ -2,12 +2,14 @@
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
+#include "core/planning/DayDraftFill.h"
 #include "support/ModalWatch.h"
 #include "ui/app/TMdiTable.h"
 #include "ui/app/TPrgMdiFrame.h"
@@ -124,6 +126,58 @@ private slots:
         QVERIFY(frame_->OpenVariant(file));
         QCOMPARE(workspace()->caption(), QStringLiteral("Неделя"));
         QCOMPARE(cellText(ViewKind::Klasses, 1, 1), placed);
+    }
+
+    // The optimisation of Monday's drafts runs in slices from the event loop: the
+    // commands wait while it goes, "Продолжить" goes on from a variant, "Прервать"
+    // ends it, and the commands come back.
+    void optimisationRunsFromTheEventLoop_data() {
+        QTest::addColumn<bool>("continueOnce");
+        QTest::newRow("aborted") << false;
+        QTest::newRow("continued, then aborted") << true;
+    }
+    void optimisationRunsFromTheEventLoop() {
+        QFETCH(bool, continueOnce);
+        enterPlanning();
+        VariantWorkspace& ws = workspace()->workspace();
+        QVERIFY(FillDayDraft(ws.session(), ws.planning(), 1) > 0);
+        workspace()->chooseDayGroup = [](TTableVarsManager&) { return std::optional<int>(0); };
+        QSignalSpy states(workspace(), &TTableVarsManager::runStateChanged);
+        ModalWatch answers(QStringLiteral("noButton"));  // no question abandons the run
+
+        trigger("optimizeItem");
+        QVERIFY(workspace()->runInProgress());  // the command returned; the run goes on
+        QCOMPARE(states.first().at(0).toInt(), 1);
+        QVERIFY(!frame_->command(QStringLiteral("saveVariantItem"))->isEnabled());
+        QVERIFY(!frame_->command(QStringLiteral("optimizeButton"))->isEnabled());
+        QVERIFY(frame_->command(QStringLiteral("abortItem"))->isEnabled());
+        if (continueOnce) {
+            // Monday's drafts of the sample school have a complete arrangement.
+            QTRY_VERIFY_WITH_TIMEOUT(states.last().at(0).toInt() != 1, 30000);
+            QCOMPARE(states.last().at(0).toInt(), 2);
+            QVERIFY(frame_->command(QStringLiteral("continueItem"))->isEnabled());
+            trigger("continueItem");
+            QCOMPARE(states.last().at(0).toInt(), 1);
+            QVERIFY(!frame_->command(QStringLiteral("continueItem"))->isEnabled());
+        }
+        trigger("abortItem");
+        QTRY_VERIFY_WITH_TIMEOUT(!workspace()->runInProgress(), 30000);
+        QCOMPARE(states.last().at(0).toInt(), 3);
+        QVERIFY(frame_->command(QStringLiteral("saveVariantItem"))->isEnabled());
+        QVERIFY(!frame_->command(QStringLiteral("abortItem"))->isEnabled());
+    }
+
+    // Closing the main window during a run waits for the run, then closes.
+    void aCloseDuringARunWaitsForIt() {
+        enterPlanning();
+        VariantWorkspace& ws = workspace()->workspace();
+        QVERIFY(FillDayDraft(ws.session(), ws.planning(), 1) > 0);
+        workspace()->chooseDayGroup = [](TTableVarsManager&) { return std::optional<int>(0); };
+        ModalWatch answers(QStringLiteral("noButton"));
+        trigger("optimizeItem");
+        QVERIFY(workspace()->runInProgress());
+        QVERIFY(!frame_->close());
+        QTRY_VERIFY_WITH_TIMEOUT(!frame_->isVisible(), 30000);
     }
 
     void endingPlanningAsksAboutAChangedVariant_data() {

@@ -61,13 +61,13 @@ constexpr FrameCommand kPlanningWorkItems[] = {
     {"automaticItem", S::MenuRegimeAutomatic, "Ctrl+A", 138, 2, nullptr, G::None, kCheckable | kChecked},
     {"manualItem", S::MenuRegimeManual, "Ctrl+M", 138, 0, nullptr, G::None, kCheckable | kSubmenuEnd},
     {"weekVariantsItem", S::MenuWeekVariants, "F9", 131, -1, nullptr, G::WeekVariants, 0},
-    {"optimizeItem", S::MenuOptimize, nullptr, 132, -1, nullptr, G::Optimize, 0},
+    {"optimizeItem", S::MenuOptimize, nullptr, 132, -1, &F::OnOptimizeClick, G::Optimize, 0},
     {"setRoomsItem", S::MenuSetRooms, nullptr, 133, -1, nullptr, G::SetRooms, 0},
     {"controlItem", S::MenuControl, nullptr, 134, -1, nullptr, G::Control, 0},
     {"statisticsItem", S::MenuStatistics, nullptr, 135, -1, nullptr, G::Statistics, 0},
     {"substitutionsItem", S::MenuSubstitutions, nullptr, 139, -1, nullptr, G::Substitutions, 0},
-    {"abortItem", S::MenuAbort, nullptr, 136, -1, nullptr, G::None, kSeparatorBefore | kDisabled},
-    {"continueItem", S::MenuContinue, nullptr, 137, -1, nullptr, G::None, kDisabled},
+    {"abortItem", S::MenuAbort, nullptr, 136, -1, &F::AbortPlanningBtnClick, G::None, kSeparatorBefore | kDisabled},
+    {"continueItem", S::MenuContinue, nullptr, 137, -1, &F::TryMoreBtnClick, G::None, kDisabled},
 };
 
 constexpr FrameMenu kProjectMenus[] = {
@@ -106,7 +106,7 @@ constexpr FrameCommand kPlanningButtons[] = {
     {"manualButton", S::HintManual, nullptr, 138, 0, nullptr, G::Manual, kCheckable | kRegimeGroup | kSeparatorBefore},
     {"controlButton", S::HintControl, nullptr, 134, -1, nullptr, G::Control, 0},
     {"weekVariantsButton", S::HintWeekVariants, nullptr, 131, -1, nullptr, G::WeekVariants, 0},
-    {"optimizeButton", S::HintOptimize, nullptr, 132, -1, nullptr, G::Optimize, 0},
+    {"optimizeButton", S::HintOptimize, nullptr, 132, -1, &F::OnOptimizeClick, G::Optimize, 0},
     {"setRoomsButton", S::HintSetRooms, nullptr, 133, -1, nullptr, G::SetRooms, 0},
     {"statisticsButton", S::HintStatistics, nullptr, 135, -1, nullptr, G::Statistics, 0},
     {"substitutionsButton", S::HintSubstitutions, nullptr, 139, -1, nullptr, G::Substitutions, 0},

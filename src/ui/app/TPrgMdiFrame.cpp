@@ -390,6 +390,7 @@ void TPrgMdiFrame::RunMenuOnClick() {
 
 void TPrgMdiFrame::CloseTableMenuOnClick() {
     if (!planning_) return;
+    if (deferWhileRunning([this] { CloseTableMenuOnClick(); })) return;
     if (workspace_ && workspace_->AskSaveChanges() == static_cast<int>(AskSaveResult::Cancelled)) return;
     BusyCursor busy;
     StopPlanning();
@@ -405,6 +406,10 @@ void TPrgMdiFrame::CloseTableMenuOnClick() {
 }
 
 void TPrgMdiFrame::closeEvent(QCloseEvent* event) {
+    if (deferWhileRunning([this] { close(); })) {
+        event->ignore();
+        return;
+    }
     // The variant is asked about before the project.
     if (workspace_ && workspace_->AskSaveChanges() == static_cast<int>(AskSaveResult::Cancelled)) {
         event->ignore();

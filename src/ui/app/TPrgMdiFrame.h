@@ -70,6 +70,11 @@ public:
     void VarSaveOnClick();
     void VarSaveAsOnClick();
     void OnVarOptionsClick();
+    void OnOptimizeClick();
+    void AbortPlanningBtnClick();
+    void TryMoreBtnClick();
+    // 0xB0D3: a run is going (1), waits for "Продолжить" (2), has ended (3).
+    void SetRunState(int state);
     // Opens the variant file in place of the planning window's variant; a refused
     // file ends planning.
     bool OpenVariant(const QString& fileName);
@@ -104,6 +109,9 @@ private:
     void installWorkspace(std::unique_ptr<TTableVarsManager> workspace);
     WorkspaceSetup workspaceSetup() const;
     void fitWorkspace();
+    // While a run goes on, closing waits for it: the run is asked to stop and the
+    // close is tried again (0xB0D8).
+    bool deferWhileRunning(std::function<void()> retry);
 
     QMdiArea* area_;
     QMenuBar* projectMenuBar_;

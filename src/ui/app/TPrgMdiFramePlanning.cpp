@@ -4,6 +4,10 @@
 #include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+#include <QToolBar>
 
 #include "TMdiTable.h"
 #include "TPrgMdiFrame.h"
@@ -52,6 +56,11 @@ void TPrgMdiFrame::installWorkspace(std::unique_ptr<TTableVarsManager> workspace
                 CloseTableMenuOnClick();
             },
             Qt::QueuedConnection);
+    });
+    connect(workspace_, &TTableVarsManager::runStateChanged, this, &TPrgMdiFrame::SetRunState);
+    connect(workspace_, &TTableVarsManager::pendingVariantReady, this, [this](const QString& file) {
+        // 0xB0DD, posted: the run's best variant replaces the open one, without a question.
+        QMetaObject::invokeMethod(this, [this, file] { OpenVariant(file); }, Qt::QueuedConnection);
     });
     auto* fitter = new WorkspaceFitter(workspaceWindow_);
     fitter->fit = [this] { fitWorkspace(); };
@@ -118,6 +127,51 @@ void TPrgMdiFrame::VarSaveAsOnClick() {
 
 void TPrgMdiFrame::OnVarOptionsClick() {
     if (workspace_) workspace_->EditVariantOptions();
+}
+
+void TPrgMdiFrame::OnOptimizeClick() {
+    if (workspace_) workspace_->RunOptimisation();
+}
+
+void TPrgMdiFrame::AbortPlanningBtnClick() {
+    if (workspace_) workspace_->AbortPlanningBtnClick();
+}
+
+void TPrgMdiFrame::TryMoreBtnClick() {
+    if (workspace_) workspace_->TryMoreBtnClick();
+}
+
+void TPrgMdiFrame::SetRunState(int state) {
+    const QString abort = QStringLiteral("abortItem");
+    const QString more = QStringLiteral("continueItem");
+    if (state == 1 || state == 3) {
+        // A run takes every variant and planning command but "Прервать"; help and
+        // "Выход" stay (a close waits for the run).
+        const bool idle = state == 3;
+        QList<QAction*> actions = planningToolbar_->actions();
+        for (QAction* menu : planningMenuBar_->actions())
+            if (menu->menu() && menu->menu()->objectName() != QStringLiteral("helpMenu"))
+                for (QAction* item : menu->menu()->actions()) {
+                    actions << item;
+                    if (item->menu()) actions << item->menu()->actions();
+                }
+        for (QAction* action : actions)
+            if (!action->objectName().isEmpty() && action->objectName() != abort && action->objectName() != more &&
+                action->objectName() != QStringLiteral("planningExitItem") &&
+                !action->objectName().contains(QStringLiteral("Help")))
+                action->setEnabled(idle);
+        command(abort)->setEnabled(!idle);
+        command(more)->setEnabled(false);
+    } else if (state == 2) {
+        command(more)->setEnabled(true);
+    }
+}
+
+bool TPrgMdiFrame::deferWhileRunning(std::function<void()> retry) {
+    if (!workspace_ || !workspace_->runInProgress()) return false;
+    workspace_->AbortPlanningBtnClick();
+    QTimer::singleShot(500, this, std::move(retry));
+    return true;
 }
 
 }  // namespace lovaris::ui

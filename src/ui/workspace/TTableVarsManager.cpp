@@ -1,17 +1,35 @@
 #include "TTableVarsManager.h"
 
 #include <QCloseEvent>
+#include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "TVarOptionsDlg.h"
 #include "VariantViews.h"
 #include "core/views/DetailChoice.h"
+#include "core/workspace/RunChecks.h"
 #include "ui/common/TErrorBox.h"
 
 namespace lovaris::ui {
 namespace {
 
 constexpr int kWindowHelp = 7;
+// A slice short enough that the window answers at once, long enough that the run
+// spends its time searching.
+constexpr SliceLimit kRunSlice{0, std::chrono::milliseconds(30)};
+
+// The questions before a run, in the message box: "Да" abandons the run.
+class QuestionBoxes : public OptimisationQuestionSink {
+public:
+    explicit QuestionBoxes(QWidget* owner) : owner_(owner) {}
+    bool ask(const std::string& question) override {
+        return ShowMessageText(owner_, Text(question), kButtonsYesNo) == kResultYes;
+    }
+
+private:
+    QWidget* owner_;
+};
 
 }  // namespace
 
@@ -51,7 +69,9 @@ TTableVarsManager::TTableVarsManager(std::unique_ptr<VariantWorkspace> workspace
 }
 
 TTableVarsManager::~TTableVarsManager() {
-    // The grids ask their cells until they are gone: they must not outlive the context.
+    // The run works on the workspace, and the grids ask their cells until they are
+    // gone: both go first.
+    run_.reset();
     views_->setContext(nullptr);
 }
 
@@ -107,7 +127,86 @@ void TTableVarsManager::cellDoubleClicked(ViewKind kind, int col, int row) {
     emit manualRegimeRequested();
 }
 
+void TTableVarsManager::RunOptimisation() {
+    if (run_) return;
+    const auto refused = [this](const DayCheckOutcome& outcome) {
+        if (outcome.ready()) return false;
+        if (outcome.kind == DayCheckOutcome::Kind::Refused) ShowMessageText(this, Text(outcome.message));
+        return true;
+    };
+    if (refused(BeginOptimisation(*workspace_))) return;
+    const std::optional<int> group = chooseDayGroup ? chooseDayGroup(*this) : std::nullopt;
+    if (!group || refused(ChooseOptimisationGroup(*workspace_, *group))) return;
+    if (prepareDay && !prepareDay(*this)) return;
+    QuestionBoxes questions(this);
+    if (refused(CheckOptimisationDay(*workspace_, questions))) return;
+
+    run_ = std::make_unique<OptimisationRun>(*workspace_, kRunSlice);
+    views_->showRunControls(true);
+    views_->abortButton()->setEnabled(true);
+    emit runStateChanged(static_cast<int>(RunState::Running));
+    QTimer::singleShot(0, this, &TTableVarsManager::resumeRun);
+}
+
+void TTableVarsManager::resumeRun() {
+    if (!run_) return;
+    const RunProgress progress = run_->Resume();
+    if (progress.variantChanged) {
+        RefreshViews();
+        UpdateCaption();
+    }
+    switch (progress.state) {
+    case RunState::Running:
+        QTimer::singleShot(0, this, &TTableVarsManager::resumeRun);
+        break;
+    case RunState::Waiting:
+        views_->continueButton()->setEnabled(true);
+        emit runStateChanged(static_cast<int>(RunState::Waiting));
+        break;
+    case RunState::Ended:
+        finishRun();
+        break;
+    }
+}
+
+void TTableVarsManager::TryMoreBtnClick() {
+    if (!run_ || run_->state() != RunState::Waiting) return;
+    views_->continueButton()->setEnabled(false);
+    emit runStateChanged(static_cast<int>(RunState::Running));
+    run_->Continue();
+    QTimer::singleShot(0, this, &TTableVarsManager::resumeRun);
+}
+
+void TTableVarsManager::AbortPlanningBtnClick() {
+    if (!run_) return;
+    const bool waiting = run_->state() == RunState::Waiting;
+    run_->Abort();
+    // A waiting run has no slice coming: it is taken to its end now.
+    if (waiting) QTimer::singleShot(0, this, &TTableVarsManager::resumeRun);
+}
+
+void TTableVarsManager::finishRun() {
+    const std::string message = run_->endMessage();
+    const bool openPending = run_->opensPendingFile();
+    const QString pending = Text(run_->pendingVariantFile());
+    run_.reset();
+    views_->showRunControls(false);
+    views_->showDay(workspace_->currentDay());
+    RefreshViews();
+    UpdateCaption();
+    emit runStateChanged(static_cast<int>(RunState::Ended));
+    if (!message.empty()) ShowMessageText(this, Text(message));
+    if (openPending) emit pendingVariantReady(pending);
+}
+
 void TTableVarsManager::closeEvent(QCloseEvent* event) {
+    if (run_) {
+        // The window closes once the run has stopped (0xB0D8).
+        AbortPlanningBtnClick();
+        event->ignore();
+        QTimer::singleShot(500, this, [this] { window()->close(); });
+        return;
+    }
     if (AskSaveChanges() == static_cast<int>(AskSaveResult::Cancelled)) {
         event->ignore();
         return;

@@ -3,11 +3,13 @@
 // shows the core's VariantWorkspace and hands it the main window's planning
 // commands; what those commands decide lives in the core.
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <optional>
 
 #include "WorkspaceDialogBoxes.h"
 #include "core/views/ViewContext.h"
+#include "core/workspace/OptimisationRun.h"
 #include "core/workspace/VariantWorkspace.h"
 
 namespace lovaris::ui {
@@ -41,6 +43,20 @@ public:
     bool EditVariantOptions();
     void RefreshViews();
 
+    // "Оптимизация": the checks, the group, the preparation, the questions, then the
+    // run, driven in slices from the event loop.
+    void RunOptimisation();
+    // "Продолжить" and "Прервать".
+    void TryMoreBtnClick();
+    void AbortPlanningBtnClick();
+    bool runInProgress() const { return run_ != nullptr; }
+
+    // The steps of a run that open dialogs of their own, each replaceable (tests).
+    // The day's teacher group, none when the dialog was cancelled.
+    std::function<std::optional<int>(TTableVarsManager&)> chooseDayGroup;
+    // The preparation dialog; false when cancelled.
+    std::function<bool(TTableVarsManager&)> prepareDay;
+
 signals:
     // The caption changed (a save, a change, a new name).
     void captionChanged(const QString& caption);
@@ -50,6 +66,10 @@ signals:
     void closed();
     // 0xB0DE: a double click chose the details' lesson; the manual regime is asked for.
     void manualRegimeRequested();
+    // 0xB0D3: 1 a run is going, 2 a variant waits for "Продолжить", 3 the run ended.
+    void runStateChanged(int state);
+    // 0xB0DD: the best variant saved during the run is to be opened in place of this one.
+    void pendingVariantReady(const QString& fileName);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -60,11 +80,14 @@ private:
     void dayChosen(int day);
     void orientationChosen(bool vertical);
     void cellDoubleClicked(ViewKind kind, int col, int row);
+    void resumeRun();
+    void finishRun();
 
     std::unique_ptr<VariantWorkspace> workspace_;
     std::optional<ViewContext> context_;
     WorkspaceDialogBoxes dialogs_;
     VariantViews* views_;
+    std::unique_ptr<OptimisationRun> run_;
 };
 
 }  // namespace lovaris::ui
