@@ -180,6 +180,28 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!frame_->isVisible(), 30000);
     }
 
+    // The manual regime takes the automatic runs away; a double click on a lesson asks for it.
+    void theRegimeEnablesTheAutomaticRuns() {
+        enterPlanning();
+        const QStringList runs = {"weekVariantsItem", "optimizeButton", "setRoomsItem", "controlButton", "statisticsItem"};
+        for (const QString& name : runs) QVERIFY(frame_->command(name)->isEnabled());
+        trigger("manualButton");
+        QCOMPARE(workspace()->workspace().state().planningRegime, PlanningRegime::Manual);
+        QVERIFY(frame_->command(QStringLiteral("manualItem"))->isChecked());
+        for (const QString& name : runs) QVERIFY(!frame_->command(name)->isEnabled());
+        trigger("automaticItem");
+        QVERIFY(frame_->command(QStringLiteral("automaticButton"))->isChecked());
+        for (const QString& name : runs) QVERIFY(frame_->command(name)->isEnabled());
+
+        placeALesson();
+        TSchoolTable* grid = views()->grid(ViewKind::Klasses);
+        grid->setCurrentIndex(grid->cells()->index(0, 0));
+        emit grid->doubleClicked(grid->cells()->index(0, 0));
+        QVERIFY(frame_->command(QStringLiteral("manualItem"))->isChecked());
+        QCOMPARE(workspace()->workspace().selectedDetail().position, 1);
+        QVERIFY(!workspace()->workspace().selectedDetail().draft);
+    }
+
     void endingPlanningAsksAboutAChangedVariant_data() {
         QTest::addColumn<QString>("answer");
         QTest::addColumn<bool>("chooseFile");

@@ -71,6 +71,10 @@ public:
     void VarSaveAsOnClick();
     void OnVarOptionsClick();
     void OnOptimizeClick();
+    // The working regime: the automatic runs are offered only in the automatic one.
+    void OnAutomaticRegime();
+    void OnManualRegime();
+    void SetVarMenuBarForRegime(PlanningRegime regime);
     void AbortPlanningBtnClick();
     void TryMoreBtnClick();
     // 0xB0D3: a run is going (1), waits for "Продолжить" (2), has ended (3).

@@ -58,6 +58,10 @@ void TPrgMdiFrame::installWorkspace(std::unique_ptr<TTableVarsManager> workspace
             Qt::QueuedConnection);
     });
     connect(workspace_, &TTableVarsManager::runStateChanged, this, &TPrgMdiFrame::SetRunState);
+    // 0xB0DE: a double click chose a lesson to work on by hand.
+    connect(workspace_, &TTableVarsManager::manualRegimeRequested, this, &TPrgMdiFrame::OnManualRegime);
+    // 0xB0D4: a planning window starts in the automatic regime.
+    SetVarMenuBarForRegime(PlanningRegime::Automatic);
     connect(workspace_, &TTableVarsManager::pendingVariantReady, this, [this](const QString& file) {
         // 0xB0DD, posted: the run's best variant replaces the open one, without a question.
         QMetaObject::invokeMethod(this, [this, file] { OpenVariant(file); }, Qt::QueuedConnection);
@@ -131,6 +135,28 @@ void TPrgMdiFrame::OnVarOptionsClick() {
 
 void TPrgMdiFrame::OnOptimizeClick() {
     if (workspace_) workspace_->RunOptimisation();
+}
+
+void TPrgMdiFrame::OnAutomaticRegime() {
+    if (!workspace_) return;
+    workspace_->workspace().SetRegime(PlanningRegime::Automatic);
+    SetVarMenuBarForRegime(PlanningRegime::Automatic);
+}
+
+void TPrgMdiFrame::OnManualRegime() {
+    if (!workspace_) return;
+    workspace_->workspace().SetRegime(PlanningRegime::Manual);
+    SetVarMenuBarForRegime(PlanningRegime::Manual);
+}
+
+void TPrgMdiFrame::SetVarMenuBarForRegime(PlanningRegime regime) {
+    const bool automatic = regime == PlanningRegime::Automatic;
+    for (const char* name : {"weekVariantsItem", "weekVariantsButton", "optimizeItem", "optimizeButton", "setRoomsItem",
+                             "setRoomsButton", "controlItem", "controlButton", "statisticsItem", "statisticsButton"})
+        if (QAction* action = command(QString::fromLatin1(name))) action->setEnabled(automatic);
+    command(QString::fromLatin1(automatic ? "automaticButton" : "manualButton"))->setChecked(true);
+    command(QStringLiteral("automaticItem"))->setChecked(automatic);
+    command(QStringLiteral("manualItem"))->setChecked(!automatic);
 }
 
 void TPrgMdiFrame::AbortPlanningBtnClick() {
