@@ -161,5 +161,6 @@ std::span<const TextEntry> CheckTexts();    // data check window
 std::span<const TextEntry> RunTexts();      // planning runs
 std::span<const TextEntry> WorkspaceTexts();  // the planning window: variant files, options
 std::span<const TextEntry> ViewTexts();     // the planning window's views
+std::span<const TextEntry> EngineDialogTexts();  // preparation, control, statistics, progress
 
 }  // namespace lovaris

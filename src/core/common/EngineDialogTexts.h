@@ -1,0 +1,60 @@
+#pragma once
+// Texts of the engine's dialogs: the preparation before an optimisation, the control,
+// the statistics, and the two progress windows of an optimisation.
+#include "StringTable.h"
+
+namespace lovaris {
+
+enum class EngineDialogText : int {
+    // The counters dialogs; a caption with a day goes on with ": " and the weekday
+    PrepareCaption = 37000,
+    ControlCaption,
+    StatisticsCaption,
+    KlassesPage,
+    TeachersPage,
+    LoadPage,
+
+    // Row titles of the counters grids
+    RowLessons = 37020,  // "Уроков"
+    RowLeft,             // "Осталось"
+    RowBlocked,          // "Занято"
+    RowPlaced,           // "Выставлено"
+    RowWill,             // "Будет"
+    RowFreeDays,         // "Своб. дней"
+    RowWindows,          // ""Окон""
+    RowMinimum,
+    RowMaximum,
+
+    // The preparation's two switches, each a pair of choices
+    FewestLessons = 37040,
+    MostLessons,
+    FewestWindows,
+    MostWindows,
+
+    // Buttons and their hints
+    YesButton = 37060,
+    YesHint,
+    CancelButton,
+    CancelHint,
+    RevertButton,
+    RevertHint,
+    CloseButton,
+    CloseHint,
+    HelpButton,
+    HelpHint,
+
+    // The progress window: "2" + "-й этап из " + "2" + " - " + class name
+    ProgressCaption = 37080,
+    StageOf,
+    StepSeparator,
+    ProgressCancelButton,
+    ProgressCancelHint,
+
+    // The progress table: "3" + " из " + "12"
+    ProgressTableCaption = 37100,
+    KlassColumn,
+    VariantColumn,
+    CandidateOf,
+};
+
+}  // namespace lovaris
