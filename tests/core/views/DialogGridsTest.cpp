@@ -15,11 +15,7 @@ using namespace test;
 class DialogGridsTest : public ::testing::Test {
 protected:
     DialogGridsTest() {
-        school.variant.SetDraftSlot(k5B, 1, LessonSlot::Empty(), 2);
-        school.clean(k5A, kMaths5A, 1, 1, {}, 0, 2);
-        school.clean(k5B, kMaths5B, 4, 1, {}, 0, 2);
-        school.session.state().currentDay = 2;
-        school.session.SetupDay(school.planning);
+        school.MathsOnTuesday();
         school.session.PrepareDayData(school.planning, false);
     }
     // A grid as a dialog lays it out: row titles, separators and a marked column.

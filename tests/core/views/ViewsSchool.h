@@ -126,6 +126,16 @@ public:
         draft(k5B, kClub5B, 1);
         draft(k5B, kMaths5B, 2);
     }
+
+    // Tuesday, selected and read in: 5А's single maths hour at 1, and 5Б's maths moved
+    // from Monday's draft to lesson 4, so that Иванова has two windows.
+    void MathsOnTuesday() {
+        variant.SetDraftSlot(k5B, 1, LessonSlot::Empty(), 2);
+        clean(k5A, kMaths5A, 1, 1, {}, 0, 2);
+        clean(k5B, kMaths5B, 4, 1, {}, 0, 2);
+        session.state().currentDay = 2;
+        session.SetupDay(planning);
+    }
 };
 
 }  // namespace lovaris::test
