@@ -53,6 +53,8 @@ public:
     const std::vector<int>& order() const { return order_; }
     int currentCandidate(int position) const { return cur_[static_cast<std::size_t>(position)]; }
     int openCandidates(int position) const { return rem_[static_cast<std::size_t>(position)]; }
+    // The two above hold for every position of order(): the preparation is over.
+    bool hasSearchTables() const { return cur_.size() == order_.size() && rem_.size() == order_.size(); }
     int bestDepth() const { return bestDepth_; }
 
 private:

@@ -37,15 +37,7 @@ struct DayFixture {
         variant = std::make_unique<FakeVariant>(session->klasses());
     }
     void readDay() {
-        auto& teachers = session->teachers();
-        std::vector<int> everyone;
-        for (int t = 0; t < teachers.count(); ++t) everyone.push_back(t);
-        teachers.groups.rows = {everyone};
-        teachers.SetupDay();
-        for (int t = 0; t < teachers.count(); ++t) {
-            teachers.ResetDay(t);
-            teachers.at(t).maxFree = school.project.params.lessonsPerDay;
-        }
+        test::GroupEveryTeacher(session->teachers(), school.project.params.lessonsPerDay);
         for (int k = 0; k < session->klasses().count(); ++k) session->klasses().ResetDay(k, true);
         session->klasses().MarkFixedLessonsOfDay(*variant, 1, -1);
     }

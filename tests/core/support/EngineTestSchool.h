@@ -64,6 +64,19 @@ public:
     Project project;
 };
 
+// Every teacher in one group, the day's closed hours read in and as many windows
+// allowed as the day has lessons: only the timetable itself limits a search.
+inline void GroupEveryTeacher(TRTITeachersCollection& teachers, int lessonsPerDay) {
+    std::vector<int> everyone;
+    for (int t = 0; t < teachers.count(); ++t) everyone.push_back(t);
+    teachers.groups.rows = {everyone};
+    teachers.SetupDay();
+    for (int t = 0; t < teachers.count(); ++t) {
+        teachers.ResetDay(t);
+        teachers.at(t).maxFree = lessonsPerDay;
+    }
+}
+
 // Hours placed by (class, day, lesson number); everything else is empty.
 class FakeVariant : public OptimisationVariant {
 public:
