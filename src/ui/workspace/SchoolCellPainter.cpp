@@ -4,7 +4,7 @@
 #include <QPalette>
 
 #include "core/views/SubCellLayout.h"
-#include "core/views/TextFit.h"
+#include "ui/controls/FittedText.h"
 
 namespace lovaris::ui {
 namespace {
@@ -49,10 +49,6 @@ void PaintHourElement(QPainter& painter, const QRect& cell, const THourElementRe
     for (std::size_t r = 0; r + 1 < rows.size(); ++r)
         painter.drawLine(cell.left(), rows[r].last + 1, cell.right(), rows[r].last + 1);
 
-    const QFontMetrics metrics = painter.fontMetrics();
-    const auto measure = [&metrics](std::string_view s) {
-        return metrics.horizontalAdvance(QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())));
-    };
     painter.setPen(text);
     for (std::size_t c = 0; c < columns.size(); ++c) {
         for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -66,8 +62,7 @@ void PaintHourElement(QPainter& painter, const QRect& cell, const THourElementRe
                 painter.fillRect(sub.adjusted(0, 0, lastColumn ? 0 : 1, lastRow ? 0 : 1), FillOf(content));
                 continue;
             }
-            const std::string shown = FitText(content, sub.width(), measure);
-            painter.drawText(sub, Qt::AlignCenter | Qt::TextSingleLine, QString::fromStdString(shown));
+            DrawFittedText(painter, sub, QString::fromStdString(content));
         }
     }
     painter.restore();
