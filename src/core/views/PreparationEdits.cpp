@@ -91,7 +91,8 @@ void PreparationEdits::SetMostLessons(bool on) {
     for (int k = 0; k < setup_.klassCount(); ++k) {
         const int c = k + 1;
         if (!marked(CountersPage::Klasses, c)) continue;
-        const int value = on ? setup_.klassMaxFree[static_cast<std::size_t>(k)] : PlacedIn(klasses_, c);
+        const bool known = static_cast<std::size_t>(k) < setup_.klassMaxFree.size();
+        const int value = on && known ? setup_.klassMaxFree[static_cast<std::size_t>(k)] : PlacedIn(klasses_, c);
         klasses_.at(kKlassWillRow, c).text = std::to_string(value);
     }
 }
