@@ -162,5 +162,6 @@ std::span<const TextEntry> RunTexts();      // planning runs
 std::span<const TextEntry> WorkspaceTexts();  // the planning window: variant files, options
 std::span<const TextEntry> ViewTexts();     // the planning window's views
 std::span<const TextEntry> EngineDialogTexts();  // preparation, control, statistics, progress
+std::span<const TextEntry> GroupDialogTexts();  // teacher group dialogs, week search window
 
 }  // namespace lovaris
