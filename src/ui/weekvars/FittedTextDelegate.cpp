@@ -1,0 +1,34 @@
+#include "FittedTextDelegate.h"
+
+#include <QApplication>
+#include <QPainter>
+
+#include "core/views/TextFit.h"
+
+namespace lovaris::ui {
+
+void FittedTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                               const QModelIndex& index) const {
+    QStyleOptionViewItem item = option;
+    initStyleOption(&item, index);
+    const std::string full = item.text.toStdString();
+    item.text.clear();
+    const QWidget* widget = option.widget;
+    QStyle* style = widget ? widget->style() : QApplication::style();
+    style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);  // background and selection
+
+    const QRect room = style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget);
+    const QFontMetrics metrics(item.font);
+    const auto measure = [&metrics](std::string_view text) {
+        return metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    };
+    const QString shown = QString::fromStdString(FitText(full, room.width(), measure));
+    const bool selected = item.state & QStyle::State_Selected;
+    painter->save();
+    painter->setPen(item.palette.color(QPalette::Active, selected ? QPalette::HighlightedText : QPalette::Text));
+    painter->setFont(item.font);
+    painter->drawText(room, Qt::AlignCenter, shown);
+    painter->restore();
+}
+
+}  // namespace lovaris::ui
