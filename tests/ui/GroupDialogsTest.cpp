@@ -321,6 +321,43 @@ private slots:
         QVERIFY(ws->HoldsLesson());
         QVERIFY(ws->modified());
     }
+
+    // Pictures of the three windows on the sample school, for the documentation; only
+    // when LOVARIS_SCREENSHOTS names the folder to write them to.
+    void screenshots() {
+        const QString folder = qEnvironmentVariable("LOVARIS_SCREENSHOTS");
+        if (folder.isEmpty()) QSKIP("LOVARIS_SCREENSHOTS not set");
+        auto ws = sampleWeekSearch();
+        QVERIFY(ws);
+        {
+            TWeekVarsDlg search(nullptr, *ws, SliceLimit{5, {}});
+            search.resize(720, 360);
+            search.show();
+            auto* next = search.findChild<QPushButton*>(QStringLiteral("EnoughBtn"));
+            // Each member has its time before "Дальше"; the last one is pictured under way.
+            auto rows = [&search] { return search.grid()->model()->rowCount(); };
+            while (rows() < search.memberCount() && !search.over()) {
+                const int started = rows();
+                QTest::qWait(400);
+                if (rows() == started) next->click();
+            }
+            QTest::qWait(20);
+            QVERIFY(search.grab().save(folder + QStringLiteral("/dialog-week-search.png")));
+            search.reject();
+        }
+        TWeekGroupMan week(nullptr, *ws);
+        week.show();
+        QVERIFY(week.grab().save(folder + QStringLiteral("/dialog-groups-week.png")));
+        bool dayReady = false;  // the first day the search put lessons on
+        for (int d = 1; d <= 6 && !dayReady; ++d) {
+            ws->SelectDay(d);
+            dayReady = BeginOptimisation(*ws).ready();
+        }
+        QVERIFY(dayReady);
+        TGroupMan day(nullptr, *ws);
+        day.show();
+        QVERIFY(day.grab().save(folder + QStringLiteral("/dialog-groups-day.png")));
+    }
 };
 
 QTEST_MAIN(GroupDialogsTest)

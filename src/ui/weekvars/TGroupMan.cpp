@@ -22,7 +22,7 @@ namespace {
 
 using X = GroupDialogText;
 constexpr int kDialogHelp = 15;
-constexpr int kColumnWidth = 150;
+constexpr int kColumnWidth = 120;  // the narrowest column
 
 QPushButton* Button(QWidget* parent, const char* name, X caption, X hint, int help) {
     return DialogButton(parent, name, Res(caption), Res(hint), help);
@@ -61,8 +61,10 @@ TGroupMan::TGroupMan(QWidget* owner, VariantWorkspace& workspace, GroupDialogKin
     grid_->setModel(model_);
     grid_->setItemDelegate(new FittedTextDelegate(grid_));
     grid_->verticalHeader()->hide();
-    grid_->horizontalHeader()->setDefaultSectionSize(kColumnWidth);
+    grid_->horizontalHeader()->setMinimumSectionSize(kColumnWidth);
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);  // whole names
     grid_->horizontalHeader()->setSectionsClickable(false);
+    grid_->horizontalHeader()->setHighlightSections(false);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setDragEnabled(true);
@@ -72,7 +74,7 @@ TGroupMan::TGroupMan(QWidget* owner, VariantWorkspace& workspace, GroupDialogKin
     grid_->setDragDropOverwriteMode(true);  // a drop lands on the cell under the cursor
     grid_->setDropIndicatorShown(true);
     grid_->setAutoScroll(true);  // scrolls while a drag reaches the grid's edge
-    grid_->setMinimumSize(4 * kColumnWidth + 4, 320);
+    grid_->setMinimumSize(5 * kColumnWidth, 360);
     connect(grid_, &QTableView::clicked, this, &TGroupMan::GridReleased);
     connect(model_, &TeacherGroupsModel::teacherDropped, this, [this](GroupCell cell) {
         FocusCell(cell);
@@ -119,6 +121,7 @@ TGroupMan::TGroupMan(QWidget* owner, VariantWorkspace& workspace, GroupDialogKin
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(grid_, 1);
     layout->addLayout(side);
+    resize(1000, 560);  // room for several groups of full names
 
     FillLists();
     FocusCell(GroupCell{0, 0});

@@ -44,6 +44,7 @@ TWeekVarsDlg::TWeekVarsDlg(QWidget* owner, VariantWorkspace& workspace, SliceLim
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    grid_->horizontalHeader()->setHighlightSections(false);
     grid_->setMinimumSize(640, 260);
 
     done_ = DialogButton(this, "OKButton", Res(X::DoneButton), Res(X::DoneHint), 552);
