@@ -142,6 +142,7 @@ private slots:
         VariantWorkspace& ws = workspace()->workspace();
         QVERIFY(FillDayDraft(ws.session(), ws.planning(), 1) > 0);
         workspace()->chooseDayGroup = [](TTableVarsManager&) { return std::optional<int>(0); };
+        workspace()->prepareDay = [](TTableVarsManager&) { return true; };
         QSignalSpy states(workspace(), &TTableVarsManager::runStateChanged);
         ModalWatch answers(QStringLiteral("noButton"));  // no question abandons the run
 
@@ -173,6 +174,7 @@ private slots:
         VariantWorkspace& ws = workspace()->workspace();
         QVERIFY(FillDayDraft(ws.session(), ws.planning(), 1) > 0);
         workspace()->chooseDayGroup = [](TTableVarsManager&) { return std::optional<int>(0); };
+        workspace()->prepareDay = [](TTableVarsManager&) { return true; };
         ModalWatch answers(QStringLiteral("noButton"));
         trigger("optimizeItem");
         QVERIFY(workspace()->runInProgress());

@@ -71,6 +71,9 @@ public:
     void VarSaveAsOnClick();
     void OnVarOptionsClick();
     void OnOptimizeClick();
+    void OnWeekVarsClick();
+    void PrepareDateOnClick();
+    void VarStatisticsButtonClick();
     // The working regime: the automatic runs are offered only in the automatic one.
     void OnAutomaticRegime();
     void OnManualRegime();

@@ -137,6 +137,18 @@ void TPrgMdiFrame::OnOptimizeClick() {
     if (workspace_) workspace_->RunOptimisation();
 }
 
+void TPrgMdiFrame::OnWeekVarsClick() {
+    if (workspace_) workspace_->RunWeekSearch();
+}
+
+void TPrgMdiFrame::PrepareDateOnClick() {
+    if (workspace_) workspace_->ShowControl();
+}
+
+void TPrgMdiFrame::VarStatisticsButtonClick() {
+    if (workspace_) workspace_->ShowStatistics();
+}
+
 void TPrgMdiFrame::OnAutomaticRegime() {
     if (!workspace_) return;
     workspace_->workspace().SetRegime(PlanningRegime::Automatic);

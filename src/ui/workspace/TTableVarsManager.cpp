@@ -8,7 +8,15 @@
 #include "TVarOptionsDlg.h"
 #include "VariantViews.h"
 #include "core/views/DetailChoice.h"
+#include "core/views/DialogGrids.h"
+#include "core/views/OptimisationProgress.h"
 #include "core/workspace/RunChecks.h"
+#include "ui/engine/TControlDataDlg.h"
+#include "ui/engine/TOptiInfoForm.h"
+#include "ui/engine/TPrepareOptiDlg.h"
+#include "ui/engine/TViewStatDlg.h"
+#include "ui/weekvars/TGroupMan.h"
+#include "ui/weekvars/TWeekVarsDlg.h"
 #include "ui/common/TErrorBox.h"
 
 namespace lovaris::ui {
@@ -65,6 +73,19 @@ TTableVarsManager::TTableVarsManager(std::unique_ptr<VariantWorkspace> workspace
     connect(views_, &VariantViews::dayChosen, this, &TTableVarsManager::dayChosen);
     connect(views_, &VariantViews::orientationChosen, this, &TTableVarsManager::orientationChosen);
     connect(views_, &VariantViews::lessonCellDoubleClicked, this, &TTableVarsManager::cellDoubleClicked);
+    connect(views_, &VariantViews::continueClicked, this, &TTableVarsManager::TryMoreBtnClick);
+    connect(views_, &VariantViews::abortClicked, this, &TTableVarsManager::AbortPlanningBtnClick);
+    chooseDayGroup = [](TTableVarsManager& window) {
+        return ChooseDayGroup(&window, *window.workspace_, [&window] { window.RefreshViews(); });
+    };
+    prepareDay = [](TTableVarsManager& window) {
+        const ViewContext& ctx = *window.context_;
+        TPrepareOptiDlg dialog(&window, PreparationSetupOf(ctx),
+                               [&ctx](DialogGrid& klasses, DialogGrid& teachers) { FillPreparationGrids(ctx, klasses, teachers); });
+        if (dialog.exec() != QDialog::Accepted) return false;
+        dialog.ApplyTo(window.workspace_->session());
+        return true;
+    };
     UpdateCaption();
 }
 
@@ -142,6 +163,11 @@ void TTableVarsManager::RunOptimisation() {
     if (refused(CheckOptimisationDay(*workspace_, questions))) return;
 
     run_ = std::make_unique<OptimisationRun>(*workspace_, kRunSlice);
+    const Optimisation& search = run_->search();
+    const TRTIKlassesCollection& klasses = workspace_->session().klasses();
+    progress_ = new TOptiInfoForm(this, OpeningProgressRows(search, klasses),
+                                  [&search, &klasses] { return CurrentProgressRows(search, klasses); });
+    progress_->show();
     views_->showRunControls(true);
     views_->abortButton()->setEnabled(true);
     emit runStateChanged(static_cast<int>(RunState::Running));
@@ -160,6 +186,7 @@ void TTableVarsManager::resumeRun() {
         QTimer::singleShot(0, this, &TTableVarsManager::resumeRun);
         break;
     case RunState::Waiting:
+        if (auto* table = qobject_cast<TOptiInfoForm*>(progress_)) table->Pause(false);
         views_->continueButton()->setEnabled(true);
         emit runStateChanged(static_cast<int>(RunState::Waiting));
         break;
@@ -174,6 +201,7 @@ void TTableVarsManager::TryMoreBtnClick() {
     views_->continueButton()->setEnabled(false);
     emit runStateChanged(static_cast<int>(RunState::Running));
     run_->Continue();
+    if (auto* table = qobject_cast<TOptiInfoForm*>(progress_)) table->Pause(true);
     QTimer::singleShot(0, this, &TTableVarsManager::resumeRun);
 }
 
@@ -189,6 +217,7 @@ void TTableVarsManager::finishRun() {
     const std::string message = run_->endMessage();
     const bool openPending = run_->opensPendingFile();
     const QString pending = Text(run_->pendingVariantFile());
+    delete progress_.data();  // it reads the run
     run_.reset();
     views_->showRunControls(false);
     views_->showDay(workspace_->currentDay());
@@ -197,6 +226,41 @@ void TTableVarsManager::finishRun() {
     emit runStateChanged(static_cast<int>(RunState::Ended));
     if (!message.empty()) ShowMessageText(this, Text(message));
     if (openPending) emit pendingVariantReady(pending);
+}
+
+void TTableVarsManager::RunWeekSearch() {
+    if (run_) return;
+    BeginWeekSearch(*workspace_);
+    const std::optional<int> group = ChooseWeekGroup(this, *workspace_, [this] { RefreshViews(); });
+    if (!group) return;
+    const DayCheckOutcome chosen = ChooseWeekSearchGroup(*workspace_, *group);
+    if (!chosen.ready()) {
+        if (!chosen.message.empty()) ShowMessageText(this, Text(chosen.message));
+        return;
+    }
+    RunWeekVarsDialog(this, *workspace_);
+    RefreshViews();
+    UpdateCaption();
+}
+
+void TTableVarsManager::ShowControl() {
+    BeginControl(*workspace_);
+    const ViewContext& ctx = *context_;
+    TControlDataDlg dialog(this, workspace_->currentDay(), workspace_->session().teachers().count(),
+                           workspace_->session().klasses().count(),
+                           [&ctx](DialogGrid& klasses, DialogGrid& teachers) { FillControlGrids(ctx, klasses, teachers); });
+    dialog.exec();
+}
+
+void TTableVarsManager::ShowStatistics() {
+    if (const auto refused = CheckStatistics(*workspace_)) {
+        ShowMessageText(this, Text(*refused));
+        return;
+    }
+    const ViewContext& ctx = *context_;
+    TViewStatDlg dialog(this, workspace_->session().klasses().count(),
+                        [&ctx](DialogGrid& loads) { FillLoadGrid(ctx, loads); });
+    dialog.exec();
 }
 
 void TTableVarsManager::closeEvent(QCloseEvent* event) {

@@ -2,6 +2,7 @@
 // The planning window: one timetable variant seen day by day in five views. It
 // shows the core's VariantWorkspace and hands it the main window's planning
 // commands; what those commands decide lives in the core.
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -50,6 +51,11 @@ public:
     void TryMoreBtnClick();
     void AbortPlanningBtnClick();
     bool runInProgress() const { return run_ != nullptr; }
+    // "Подбор вариантов": the week's group, then the week search window.
+    void RunWeekSearch();
+    // "Общий контроль" and "Статистика".
+    void ShowControl();
+    void ShowStatistics();
 
     // The steps of a run that open dialogs of their own, each replaceable (tests).
     // The day's teacher group, none when the dialog was cancelled.
@@ -88,6 +94,7 @@ private:
     WorkspaceDialogBoxes dialogs_;
     VariantViews* views_;
     std::unique_ptr<OptimisationRun> run_;
+    QPointer<QWidget> progress_;  // the run's progress table
 };
 
 }  // namespace lovaris::ui
