@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QPainter>
 
-#include "core/views/TextFit.h"
+#include "ui/controls/FittedText.h"
 
 namespace lovaris::ui {
 
@@ -11,18 +11,14 @@ void FittedTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
                                const QModelIndex& index) const {
     QStyleOptionViewItem item = option;
     initStyleOption(&item, index);
-    const std::string full = item.text.toStdString();
+    const QString full = item.text;
     item.text.clear();
     const QWidget* widget = option.widget;
     QStyle* style = widget ? widget->style() : QApplication::style();
     style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);  // background and selection
 
     const QRect room = style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget);
-    const QFontMetrics metrics(item.font);
-    const auto measure = [&metrics](std::string_view text) {
-        return metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    };
-    const QString shown = QString::fromStdString(FitText(full, room.width(), measure));
+    const QString shown = FitToWidth(full, room.width(), QFontMetrics(item.font));
     const bool selected = item.state & QStyle::State_Selected;
     painter->save();
     painter->setPen(item.palette.color(QPalette::Active, selected ? QPalette::HighlightedText : QPalette::Text));
