@@ -71,6 +71,7 @@ private slots:
 
     void orientationSizesTheCellsAndResizingOneResizesAll() {
         TSchoolTable table;
+        table.resize(300, 120);  // too small to stretch the cells: they keep their own sizes
         table.setGridSize(9, 6);
         QCOMPARE(table.columnWidth(4), 77);
         QCOMPARE(table.rowHeight(2), 27);
@@ -98,6 +99,8 @@ private slots:
         QVERIFY(table.columnWidth(0) > 77);
         QCOMPARE(table.columnWidth(0), table.columnWidth(7));
         QVERIFY(table.columnWidth(0) * 8 <= table.viewport()->width());
+        QVERIFY(table.rowHeight(0) * 2 <= table.viewport()->height());
+        QVERIFY(table.rowHeight(0) > 27);
         const int text = table.fontMetrics().horizontalAdvance(QStringLiteral("Очень длинное имя учителя для заголовка"));
         QVERIFY(table.verticalHeader()->width() >= text);
     }

@@ -84,8 +84,10 @@ TSchoolTable::TSchoolTable(QWidget* parent) : QTableView(parent), model_(new Sch
         if (!equalising_) baseColumnWidth_ = size;  // the user's width holds from now on
         equaliseSections(Qt::Horizontal, size);
     });
-    connect(verticalHeader(), &QHeaderView::sectionResized, this,
-            [this](int, int, int size) { equaliseSections(Qt::Vertical, size); });
+    connect(verticalHeader(), &QHeaderView::sectionResized, this, [this](int, int, int size) {
+        if (!equalising_) baseRowHeight_ = size;
+        equaliseSections(Qt::Vertical, size);
+    });
     setOrientation(true);
 }
 
@@ -108,9 +110,9 @@ void TSchoolTable::fitToView() {
     }
     verticalHeader()->setFixedWidth(std::min(widest, 3 * baseHeaderWidth_));
     const int columns = model_->gridColumns() - 1;
-    if (columns <= 0) return;
-    const int room = viewport()->width() / columns;
-    equaliseSections(Qt::Horizontal, std::max(baseColumnWidth_, room));
+    if (columns > 0) equaliseSections(Qt::Horizontal, std::max(baseColumnWidth_, viewport()->width() / columns));
+    const int rows = model_->gridRows() - 1;
+    if (rows > 0) equaliseSections(Qt::Vertical, std::max(baseRowHeight_, viewport()->height() / rows));
 }
 
 void TSchoolTable::resizeEvent(QResizeEvent* event) {
@@ -123,6 +125,7 @@ void TSchoolTable::setOrientation(bool vertical) {
     const GridMetrics& m = vertical ? kVertical : kHorizontal;
     baseColumnWidth_ = m.dataColumnWidth;
     baseHeaderWidth_ = m.headerColumnWidth;
+    baseRowHeight_ = m.dataRowHeight;
     verticalHeader()->setFixedWidth(m.headerColumnWidth);
     horizontalHeader()->setFixedHeight(m.headerRowHeight);
     horizontalHeader()->setDefaultSectionSize(m.dataColumnWidth);
@@ -137,6 +140,7 @@ void TSchoolTable::SetSubRowsCnt(int lines) {
     // negative height.
     const int line = QFontMetrics(font()).boundingRect(QStringLiteral("ЁуIg")).height();
     const int height = subRows_ * line + subRows_ - 1;
+    baseRowHeight_ = height;
     verticalHeader()->setDefaultSectionSize(height);
     equaliseSections(Qt::Vertical, height);
 }

@@ -36,7 +36,7 @@ public:
     QPoint currentCell() const;
 
     // The header column as wide as its widest text, at least its own width; the
-    // data columns share what room the view has beyond their own width.
+    // data columns (rows) share what room the view has beyond their own width (height).
     void fitToView();
 
     void repaintAll();
@@ -55,6 +55,7 @@ private:
     bool equalising_ = false;
     int baseColumnWidth_ = 77;  // by orientation, or as the user sized a column
     int baseHeaderWidth_ = 101;
+    int baseRowHeight_ = 27;
 };
 
 }  // namespace lovaris::ui
