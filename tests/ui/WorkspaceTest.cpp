@@ -13,6 +13,8 @@
 #include "support/ModalWatch.h"
 #include "ui/app/TMdiTable.h"
 #include "ui/app/TPrgMdiFrame.h"
+#include "ui/engine/TOptiInfoForm.h"
+#include "ui/engine/TProgressWnd.h"
 #include "ui/workspace/TSchoolTable.h"
 #include "ui/workspace/TTableVarsManager.h"
 #include "ui/workspace/VariantViews.h"
@@ -149,6 +151,7 @@ private slots:
         trigger("optimizeItem");
         QVERIFY(workspace()->runInProgress());  // the command returned; the run goes on
         QCOMPARE(states.first().at(0).toInt(), 1);
+        QVERIFY(workspace()->findChild<TProgressWnd*>());  // the day variants are listed first
         QVERIFY(!frame_->command(QStringLiteral("saveVariantItem"))->isEnabled());
         QVERIFY(!frame_->command(QStringLiteral("optimizeButton"))->isEnabled());
         QVERIFY(frame_->command(QStringLiteral("abortItem"))->isEnabled());
@@ -156,6 +159,7 @@ private slots:
             // Monday's drafts of the sample school have a complete arrangement.
             QTRY_VERIFY_WITH_TIMEOUT(states.last().at(0).toInt() != 1, 30000);
             QCOMPARE(states.last().at(0).toInt(), 2);
+            QVERIFY(workspace()->findChild<TOptiInfoForm*>());  // then the search's table
             QVERIFY(frame_->command(QStringLiteral("continueItem"))->isEnabled());
             trigger("continueItem");
             QCOMPARE(states.last().at(0).toInt(), 1);
@@ -164,6 +168,7 @@ private slots:
         trigger("abortItem");
         QTRY_VERIFY_WITH_TIMEOUT(!workspace()->runInProgress(), 30000);
         QCOMPARE(states.last().at(0).toInt(), 3);
+        QTRY_VERIFY(!workspace()->findChild<TOptiInfoForm*>() && !workspace()->findChild<TProgressWnd*>());
         QVERIFY(frame_->command(QStringLiteral("saveVariantItem"))->isEnabled());
         QVERIFY(!frame_->command(QStringLiteral("abortItem"))->isEnabled());
     }

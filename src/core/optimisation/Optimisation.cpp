@@ -134,6 +134,12 @@ void Optimisation::End() {
     undo_.clear();
 }
 
+std::optional<Optimisation::PreparationStep> Optimisation::preparation() const {
+    if (phase_ != Phase::Preparing) return std::nullopt;
+    if (stage_ == Stage::ReadDay || stage_ == Stage::Listing) return PreparationStep{1, stageIndex_, klasses_.count()};
+    return PreparationStep{2, stageIndex_, static_cast<int>(order_.size())};
+}
+
 OptimisationEvent Optimisation::next() {
     if (phase_ == Phase::Ended) return OptimisationEvent::End;
     resumed_ = true;

@@ -57,6 +57,17 @@ public:
     bool hasSearchTables() const { return cur_.size() == order_.size() && rem_.size() == order_.size(); }
     int bestDepth() const { return bestDepth_; }
 
+    // While the preparation goes on, for the progress window: its stage (1 the
+    // classes' day variants listed, 2 paired position by position), how far it has
+    // come and of how many. None once the search has begun.
+    struct PreparationStep {
+        int stage = 1;
+        int done = 0;
+        int count = 0;
+        bool operator==(const PreparationStep&) const = default;
+    };
+    std::optional<PreparationStep> preparation() const;
+
 private:
     enum class Phase { Preparing, Searching, Ended };
     enum class Step { StartPosition, AfterIncomplete, Choice, NextCandidate, Complete, AfterComplete };

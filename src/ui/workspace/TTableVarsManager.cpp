@@ -14,6 +14,7 @@
 #include "ui/engine/TControlDataDlg.h"
 #include "ui/engine/TOptiInfoForm.h"
 #include "ui/engine/TPrepareOptiDlg.h"
+#include "ui/engine/TProgressWnd.h"
 #include "ui/engine/TViewStatDlg.h"
 #include "ui/weekvars/TGroupMan.h"
 #include "ui/weekvars/TWeekVarsDlg.h"
@@ -163,20 +164,43 @@ void TTableVarsManager::RunOptimisation() {
     if (refused(CheckOptimisationDay(*workspace_, questions))) return;
 
     run_ = std::make_unique<OptimisationRun>(*workspace_, kRunSlice);
-    const Optimisation& search = run_->search();
-    const TRTIKlassesCollection& klasses = workspace_->session().klasses();
-    progress_ = new TOptiInfoForm(this, OpeningProgressRows(search, klasses),
-                                  [&search, &klasses] { return CurrentProgressRows(search, klasses); });
-    progress_->show();
+    showRunProgress();
     views_->showRunControls(true);
     views_->abortButton()->setEnabled(true);
     emit runStateChanged(static_cast<int>(RunState::Running));
     QTimer::singleShot(0, this, &TTableVarsManager::resumeRun);
 }
 
+void TTableVarsManager::showRunProgress() {
+    const Optimisation& search = run_->search();
+    const TRTIKlassesCollection& klasses = workspace_->session().klasses();
+    if (const auto step = search.preparation()) {
+        auto* window = qobject_cast<TProgressWnd*>(progress_);
+        if (!window) {
+            delete progress_.data();
+            window = new TProgressWnd(this, 2, [this] { AbortPlanningBtnClick(); });
+            progress_ = window;
+            window->show();
+        }
+        window->SetStage(step->stage, step->count);
+        const int position = std::min(step->done, step->count - 1);
+        const int klass = step->stage == 1 ? position : (position >= 0 && position < static_cast<int>(search.order().size())
+                                                             ? search.order()[static_cast<std::size_t>(position)]
+                                                             : -1);
+        window->SetStep(step->done, klass >= 0 && klass < klasses.count() ? Text(klasses.at(klass).displayName()) : QString());
+        return;
+    }
+    if (qobject_cast<TOptiInfoForm*>(progress_)) return;
+    delete progress_.data();
+    progress_ = new TOptiInfoForm(this, OpeningProgressRows(search, klasses),
+                                  [&search, &klasses] { return CurrentProgressRows(search, klasses); });
+    progress_->show();
+}
+
 void TTableVarsManager::resumeRun() {
     if (!run_) return;
     const RunProgress progress = run_->Resume();
+    if (progress.state != RunState::Ended) showRunProgress();
     if (progress.variantChanged) {
         RefreshViews();
         UpdateCaption();

@@ -87,6 +87,9 @@ private:
     void orientationChosen(bool vertical);
     void cellDoubleClicked(ViewKind kind, int col, int row);
     void resumeRun();
+    // The preparation's progress window while the run lists and pairs the classes'
+    // day variants, then the search's progress table.
+    void showRunProgress();
     void finishRun();
 
     std::unique_ptr<VariantWorkspace> workspace_;

@@ -158,6 +158,23 @@ TEST(EngineOptimisation, ADayStandingInTheCleanCopyIsHandedOverOnce) {
     EXPECT_FALSE(run.outcome().message);
 }
 
+// The progress window's stages: the listing of every class, then the pairing, then none.
+TEST(EngineOptimisation, PreparationReportsItsStages) {
+    DayFixture f;
+    const int a = f.school.klass("5А", {1});
+    const int b = f.school.klass("5Б", {1});
+    f.school.lesson(a, {1}, {{f.school.subject("Математика"), f.school.teacher("Иванова")}});
+    f.school.lesson(b, {1}, {{f.school.subject("Физика"), f.school.teacher("Петров")}});
+    f.start();
+    f.variant->place(0, 1, 1, 1, 0, false);
+    f.variant->place(1, 1, 1, 1, 0, false);
+    f.readDay();
+    Optimisation run(f.session->klasses(), *f.variant, f.run);
+    EXPECT_EQ(run.preparation(), (Optimisation::PreparationStep{1, 0, 2}));
+    run.next();
+    EXPECT_FALSE(run.preparation());
+}
+
 TEST(EngineOptimisation, AClassWhoseDayStartsElsewhereHasNoVariants) {
     DayFixture f;
     const int a = f.school.klass("5А", {1});
