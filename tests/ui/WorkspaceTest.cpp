@@ -209,6 +209,29 @@ private slots:
         QVERIFY(!workspace()->workspace().selectedDetail().draft);
     }
 
+    // Pictures of a run paused on a variant, taken only when LOVARIS_SCREENSHOTS names
+    // the folder to write them to.
+    void screenshots() {
+        const QString folder = qEnvironmentVariable("LOVARIS_SCREENSHOTS");
+        if (folder.isEmpty()) QSKIP("LOVARIS_SCREENSHOTS not set");
+        frame_->resize(1366, 768);
+        enterPlanning();
+        VariantWorkspace& ws = workspace()->workspace();
+        QVERIFY(FillDayDraft(ws.session(), ws.planning(), 1) > 0);
+        workspace()->chooseDayGroup = [](TTableVarsManager&) { return std::optional<int>(0); };
+        workspace()->prepareDay = [](TTableVarsManager&) { return true; };
+        QSignalSpy states(workspace(), &TTableVarsManager::runStateChanged);
+        ModalWatch answers(QStringLiteral("noButton"));
+        trigger("optimizeItem");
+        QTRY_VERIFY_WITH_TIMEOUT(states.last().at(0).toInt() == 2, 30000);
+        workspace()->RefreshViews();
+        QVERIFY(frame_->grab().save(folder + QStringLiteral("/planning-run-paused.png")));
+        auto* table = workspace()->findChild<TOptiInfoForm*>();
+        QVERIFY(table && table->grab().save(folder + QStringLiteral("/planning-run-progress-table.png")));
+        trigger("abortItem");
+        QTRY_VERIFY_WITH_TIMEOUT(!workspace()->runInProgress(), 30000);
+    }
+
     void endingPlanningAsksAboutAChangedVariant_data() {
         QTest::addColumn<QString>("answer");
         QTest::addColumn<bool>("chooseFile");
