@@ -67,14 +67,14 @@ private:
             bool free = true;
             for (const auto& ref : lesson.klasses()) {
                 const auto& klass = context_.klasses.at(ref.owner);
-                free = free && counters_.klass(ref.owner).slots[at(day_)][at(n)] == kSlotFree &&
+                free = free && counters_.klass(ref.owner).daySlots[at(day_)][at(n)] == kSlotFree &&
                        !klass.busyAt(day_, n) && klass.lesson(ref.lesson).busy.at(day_, n) == 0;
             }
             for (const auto& ref : lesson.teachers()) {
-                free = free && counters_.teacher(ref.owner).slots[at(day_)][at(n)] == kSlotFree;
+                free = free && counters_.teacher(ref.owner).daySlots[at(day_)][at(n)] == kSlotFree;
                 if (!free || !lesson.attachedRoomCheck()) continue;
                 for (int p : context_.teachers.at(ref.owner).partners)
-                    free = free && counters_.teacher(p).slots[at(day_)][at(n)] != kSlotClean;
+                    free = free && counters_.teacher(p).daySlots[at(day_)][at(n)] != kSlotClean;
             }
             if (free) allowed |= Positions{1} << n;
         }

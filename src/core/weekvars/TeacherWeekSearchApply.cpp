@@ -18,7 +18,7 @@ void AddBlock(Counters& c, const SnapshotBlock& block) {
     if (block.fixed) c.draft[d] -= block.length;
     if (block.position > 0) {
         c.clean[d] += block.length;
-        MarkClean(c.slots, block.day, block.position, block.length);
+        MarkClean(c.daySlots, block.day, block.position, block.length);
     } else {
         c.draft[d] += block.length;
     }

@@ -31,7 +31,7 @@ void CountTeacherHours(const WeekSearchContext& context, WeekCounters& counters)
             for (int n = 1; n <= lessonsPerDay; ++n)
                 if (context.teachers.IsClosed(t, d, n)) {
                     ++c.blocked[at(d)];
-                    c.slots[at(d)][at(n)] = kSlotBlocked;
+                    c.daySlots[at(d)][at(n)] = kSlotBlocked;
                 }
     }
     // One pass over the grids: each teacher's clean hour at a lesson number is the
@@ -51,10 +51,10 @@ void CountTeacherHours(const WeekSearchContext& context, WeekCounters& counters)
                     if (t < 0 || t >= teacherCount || cleanSeen[at(t)]) continue;
                     cleanSeen[at(t)] = true;
                     auto& c = counters.teacher(t);
-                    if (c.slots[at(d)][at(n)] == kSlotBlocked) continue;
+                    if (c.daySlots[at(d)][at(n)] == kSlotBlocked) continue;
                     const auto& own = lesson.subgroups[at(TaughtSubgroup(lesson, t))];
                     ++c.clean[at(d)];
-                    c.slots[at(d)][at(n)] = kSlotClean;
+                    c.daySlots[at(d)][at(n)] = kSlotClean;
                     if (own.fictiveRoom.empty()) ++c.roomLoad[at(d)];
                 }
             }
@@ -107,12 +107,12 @@ void CountClassHours(const WeekSearchContext& context, WeekCounters& counters) {
             for (int n = 1; n <= lessonsPerDay; ++n) {
                 if (klass.busyAt(d, n) || n < firstLesson) {
                     ++c.blocked[at(d)];
-                    c.slots[at(d)][at(n)] = kSlotBlocked;
+                    c.daySlots[at(d)][at(n)] = kSlotBlocked;
                 } else {
                     working = true;
                     if (k < grids.classCount() && grids.GetCleanSlot(k, d, n).occupied()) {
                         ++c.clean[at(d)];
-                        c.slots[at(d)][at(n)] = kSlotClean;
+                        c.daySlots[at(d)][at(n)] = kSlotClean;
                     }
                 }
                 if (k < grids.classCount() && grids.GetDraftSlot(k, d, n).occupied()) ++c.draft[at(d)];

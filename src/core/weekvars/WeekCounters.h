@@ -24,7 +24,7 @@ struct TeacherDayCounters {
     DayCounts clean{};
     DayCounts draft{};
     DayCounts roomLoad{};  // hours that take a real room (no fictive room name)
-    DaySlotMap slots{};
+    DaySlotMap daySlots{};
 
     int load(int day) const { return clean[static_cast<std::size_t>(day)] + draft[static_cast<std::size_t>(day)]; }
     int daysWithoutHours() const;
@@ -38,7 +38,7 @@ struct ClassDayCounters {
     DayCounts blocked{};
     DayCounts clean{};
     DayCounts draft{};
-    DaySlotMap slots{};
+    DaySlotMap daySlots{};
 
     int load(int day) const { return clean[static_cast<std::size_t>(day)] + draft[static_cast<std::size_t>(day)]; }
 };

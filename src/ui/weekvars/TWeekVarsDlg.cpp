@@ -1,9 +1,6 @@
-// The search's day counters have a member named "slots", which Qt's keyword macro
-// would swallow: the core's header comes before any of Qt's.
-#include "core/workspace/WeekSearchRun.h"
-// clang-format off
 #include "TWeekVarsDlg.h"
-// clang-format on
+
+#include "core/workspace/WeekSearchRun.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

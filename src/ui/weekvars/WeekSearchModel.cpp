@@ -1,8 +1,6 @@
-// Before Qt's headers: the search's day counters have a member named "slots".
-#include "core/weekvars/WeekVariantSearch.h"
-// clang-format off
 #include "WeekSearchModel.h"
-// clang-format on
+
+#include "core/weekvars/WeekVariantSearch.h"
 
 #include "core/common/GroupDialogTexts.h"
 #include "ui/common/TErrorBox.h"
