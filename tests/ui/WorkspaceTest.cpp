@@ -50,6 +50,15 @@ class WorkspaceTest : public QObject {
         workspace()->RefreshViews();
     }
 
+    // Monday's lessons in the drafts, and the run's group and preparation answered:
+    // "Оптимизация" then starts at once.
+    void readyMondaysDrafts() {
+        VariantWorkspace& ws = workspace()->workspace();
+        QVERIFY(FillDayDraft(ws.session(), ws.planning(), 1) > 0);
+        workspace()->chooseDayGroup = [](TTableVarsManager&) { return std::optional<int>(0); };
+        workspace()->prepareDay = [](TTableVarsManager&) { return true; };
+    }
+
 private slots:
     void init() {
         dir_ = std::make_unique<QTemporaryDir>();
@@ -141,10 +150,7 @@ private slots:
     void optimisationRunsFromTheEventLoop() {
         QFETCH(bool, continueOnce);
         enterPlanning();
-        VariantWorkspace& ws = workspace()->workspace();
-        QVERIFY(FillDayDraft(ws.session(), ws.planning(), 1) > 0);
-        workspace()->chooseDayGroup = [](TTableVarsManager&) { return std::optional<int>(0); };
-        workspace()->prepareDay = [](TTableVarsManager&) { return true; };
+        readyMondaysDrafts();
         QSignalSpy states(workspace(), &TTableVarsManager::runStateChanged);
         ModalWatch answers(QStringLiteral("noButton"));  // no question abandons the run
 
@@ -176,10 +182,7 @@ private slots:
     // Closing the main window during a run waits for the run, then closes.
     void aCloseDuringARunWaitsForIt() {
         enterPlanning();
-        VariantWorkspace& ws = workspace()->workspace();
-        QVERIFY(FillDayDraft(ws.session(), ws.planning(), 1) > 0);
-        workspace()->chooseDayGroup = [](TTableVarsManager&) { return std::optional<int>(0); };
-        workspace()->prepareDay = [](TTableVarsManager&) { return true; };
+        readyMondaysDrafts();
         ModalWatch answers(QStringLiteral("noButton"));
         trigger("optimizeItem");
         QVERIFY(workspace()->runInProgress());
@@ -216,10 +219,7 @@ private slots:
         if (folder.isEmpty()) QSKIP("LOVARIS_SCREENSHOTS not set");
         frame_->resize(1366, 768);
         enterPlanning();
-        VariantWorkspace& ws = workspace()->workspace();
-        QVERIFY(FillDayDraft(ws.session(), ws.planning(), 1) > 0);
-        workspace()->chooseDayGroup = [](TTableVarsManager&) { return std::optional<int>(0); };
-        workspace()->prepareDay = [](TTableVarsManager&) { return true; };
+        readyMondaysDrafts();
         QSignalSpy states(workspace(), &TTableVarsManager::runStateChanged);
         ModalWatch answers(QStringLiteral("noButton"));
         trigger("optimizeItem");

@@ -21,7 +21,6 @@ namespace lovaris::ui {
 namespace {
 
 constexpr int kDialogHelp = 29;
-constexpr int kCommentLength = 80;  // the variant file keeps 80 characters and a 0
 
 QSpinBox* WeightEdit(QWidget* parent, const char* name, int value) {
     auto* edit = new QSpinBox(parent);
@@ -48,7 +47,7 @@ TVarOptionsDlg::TVarOptionsDlg(QWidget* owner, const QString& caption, const Var
     setWindowTitle(caption);
     setProperty("helpContext", kDialogHelp);
 
-    comment_ = new CommentMemo(kCommentLength, this);
+    comment_ = new CommentMemo(static_cast<int>(VariantOptions::kMaxComment), this);
     comment_->setPlainText(Text(shown.comment));
     maxVariants_ = new QLineEdit(Text(shown.maxVariants), this);
     maxVariants_->setObjectName(QStringLiteral("maxVariantsEdit"));

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "core/common/ViewTexts.h"
+#include "core/workspace/VariantNames.h"
 #include "ui/common/TErrorBox.h"
 
 namespace lovaris::ui {
@@ -48,19 +49,13 @@ QToolButton* RunButton(QWidget* parent, const char* name, ViewText hint, QStyle:
 
 }  // namespace
 
-QString DayItemText(int day) {
-    QString name = QString::fromStdString(WeekdayLongName(day));
-    if (!name.isEmpty()) name[0] = name[0].toUpper();
-    return name;
-}
-
 VariantViews::VariantViews(QWidget* parent) : QWidget(parent) {
     dayLabel_ = new QLabel(Res(ViewText::DayLabel), this);
     dayLabel_->setObjectName(QStringLiteral("SelectedDayLabel"));
     dayList_ = new QComboBox(this);
     dayList_->setObjectName(QStringLiteral("SelectedDayComboBox"));
     dayList_->setProperty("helpContext", 171);
-    for (int day = 1; day <= 6; ++day) dayList_->addItem(DayItemText(day), day);
+    for (int day = 1; day <= 6; ++day) dayList_->addItem(Text(DayListText(day)), day);
     dayList_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     dayLabel_->setBuddy(dayList_);
 

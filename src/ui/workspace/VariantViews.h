@@ -73,7 +73,4 @@ private:
     std::array<TSchoolTable*, 5> grids_{};
 };
 
-// The day list's text of a day: the weekday's long name with a capital first letter.
-QString DayItemText(int day);
-
 }  // namespace lovaris::ui
