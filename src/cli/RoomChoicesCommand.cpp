@@ -34,9 +34,10 @@ std::string PopupJson(const ManualPlacement& manual, const RoomPopup& popup) {
     for (int t = 0; t < static_cast<int>(popup.tabs.size()); ++t) {
         const RoomPopupTab& tab = popup.tabs[static_cast<std::size_t>(t)];
         nlohmann::ordered_json rows = nlohmann::ordered_json::array();
-        for (const RoomPopupRow& row : manual.RoomRows(popup, t))
-            rows.push_back({{"hour", row.hour}, {"lesson", row.number}, {"rooms", row.texts},
-                            {"selected", row.texts[static_cast<std::size_t>(row.selected)]}});
+        for (const RoomPopupRow& row : manual.RoomRows(popup, t)) {
+            const std::string selected = row.texts.empty() ? std::string() : row.texts[static_cast<std::size_t>(row.selected)];
+            rows.push_back({{"hour", row.hour}, {"lesson", row.number}, {"rooms", row.texts}, {"selected", selected}});
+        }
         tabs.push_back({{"caption", tab.caption}, {"teacher", tab.teacherText}, {"rows", std::move(rows)}});
     }
     nlohmann::ordered_json out = {{"first", popup.first}, {"hours", popup.hours}, {"tabs", std::move(tabs)}};
