@@ -70,5 +70,13 @@ extern const CliCommand kJournalSubstituteCommand;
 extern const CliCommand kJournalEditCommand;
 extern const CliCommand kJournalDeleteCommand;
 extern const CliCommand kJournalSummaryCommand;
+extern const CliCommand kMoveCommand;
+extern const CliCommand kChoicesCommand;
+extern const CliCommand kPlaceCommand;
+extern const CliCommand kToDraftCommand;
+extern const CliCommand kTakeOffCommand;
+extern const CliCommand kRoomChoicesCommand;
+extern const CliCommand kSetRoomCommand;
+extern const CliCommand kUnplacedCommand;
 
 }  // namespace lovaris::cli

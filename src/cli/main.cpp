@@ -21,6 +21,8 @@ constexpr auto kCommands = std::to_array<const CliCommand*>({
     &kImportFetCommand,
     &kJournalShowCommand, &kJournalAddCommand, &kJournalCandidatesCommand, &kJournalSubstituteCommand,
     &kJournalEditCommand, &kJournalDeleteCommand, &kJournalSummaryCommand,
+    &kMoveCommand, &kChoicesCommand, &kPlaceCommand, &kToDraftCommand, &kTakeOffCommand, &kRoomChoicesCommand,
+    &kSetRoomCommand, &kUnplacedCommand,
 });
 
 bool isHelp(std::string_view arg) { return arg == "--help" || arg == "-h"; }

@@ -164,5 +164,6 @@ std::span<const TextEntry> ViewTexts();     // the planning window's views
 std::span<const TextEntry> EngineDialogTexts();  // preparation, control, statistics, progress
 std::span<const TextEntry> GroupDialogTexts();  // teacher group dialogs, week search window
 std::span<const TextEntry> JournalTexts();  // substitution journal, its dialogs and summary
+std::span<const TextEntry> ManualTexts();  // manual planning: menus, choice popups, details window, undo
 
 }  // namespace lovaris

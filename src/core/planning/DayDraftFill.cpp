@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "BlockDays.h"
+
 namespace lovaris {
 namespace {
 
@@ -24,19 +26,9 @@ private:
     // leave free; 0 when none is left.
     int freeEntryHours(int klass, int lesson) const {
         const auto& spread = klasses_.at(klass).lesson(lesson).spread;
-        std::vector<bool> taken(spread.size(), false);
-        for (int d = 1; d <= kVariantDays; ++d) {
-            if (d == day_) continue;
-            const int hours = grid_.CountLessonHoursOnDay(klass, lesson, d);
-            if (hours == 0) continue;
-            for (std::size_t e = 0; e < spread.size(); ++e)
-                if (!taken[e] && spread[e] == hours) {
-                    taken[e] = true;
-                    break;
-                }
-        }
+        const std::vector<int> days = AssignBlockDays(spread, LessonHoursPerDay(variant_, klass, lesson, day_));
         for (std::size_t e = 0; e < spread.size(); ++e)
-            if (!taken[e] && spread[e] > 0) return spread[e];
+            if (days[e] == 0 && spread[e] > 0) return spread[e];
         return 0;
     }
 

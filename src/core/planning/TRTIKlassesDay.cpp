@@ -2,6 +2,7 @@
 // the timetable, day targets.
 #include <algorithm>
 
+#include "BlockDays.h"
 #include "DayTargetMath.h"
 #include "TRTIKlassesCollection.h"
 #include "TRTITeachersCollection.h"
@@ -131,21 +132,19 @@ void TRTIKlassesCollection::ComputeDayTargets(const VariantDayReader& variant, i
             for (const auto& sub : lesson.subgroups)
                 if (sub.teacher >= 0 && sub.copyRef.valid())
                     teachers_->at(sub.teacher).copy(sub.copyRef.lesson).entryDays.fill(0);
+            const DayHours hours = LessonHoursPerDay(variant, k, l);
+            const std::vector<int> blockDays = AssignBlockDays(lesson.spread, hours);
+            for (std::size_t e = 0; e < blockDays.size() && e < lesson.entryDays.size(); ++e) {
+                const auto blockDay = static_cast<std::uint16_t>(blockDays[e]);
+                lesson.entryDays[e] = blockDay;
+                for (const auto& sub : lesson.subgroups)
+                    if (sub.teacher >= 0 && sub.copyRef.valid())
+                        teachers_->at(sub.teacher).copy(sub.copyRef.lesson).entryDays[e] = blockDay;
+            }
             for (int d = 1; d <= kDays; ++d) {
-                const int hours = variant.CountLessonHoursOnDay(k, l, d);
-                if (hours <= 0) continue;
-                for (int e = 0; e < lesson.entryCount(); ++e) {
-                    if (lesson.spread[static_cast<std::size_t>(e)] != hours || lesson.entryDays[static_cast<std::size_t>(e)] != 0)
-                        continue;
-                    lesson.entryDays[static_cast<std::size_t>(e)] = static_cast<std::uint16_t>(d);
-                    for (const auto& sub : lesson.subgroups)
-                        if (sub.teacher >= 0 && sub.copyRef.valid())
-                            teachers_->at(sub.teacher).copy(sub.copyRef.lesson).entryDays[static_cast<std::size_t>(e)] =
-                                static_cast<std::uint16_t>(d);
-                    break;
-                }
+                if (hours[static_cast<std::size_t>(d)] <= 0) continue;
                 if (d == day)
-                    klass.todayHours += hours;
+                    klass.todayHours += hours[static_cast<std::size_t>(d)];
                 else
                     daysWithLessons[static_cast<std::size_t>(d)] = true;
             }

@@ -61,6 +61,13 @@ public:
     // Teachers and groups.
     TeacherLessonAt FindTeacherLessonAt(int teacher, int lesson) const;
     TeacherLessonAt FindTeacherDraftLessonAt(int teacher, int ordinal) const;
+    // The same on any day, not only the selected one.
+    TeacherLessonAt FindTeacherLessonOnDay(int teacher, int day, int lesson) const {
+        return findTeacherLessonOn(teacher, day, lesson);
+    }
+    TeacherLessonAt FindTeacherDraftLessonOnDay(int teacher, int day, int ordinal) const {
+        return findTeacherDraftLessonOn(teacher, day, ordinal);
+    }
     int CountTeacherCleanLessons(int teacher, int day) const;
     int CountTeacherDraftLessons(int teacher, int day) const;
     // Day 0 counts days 1..6.

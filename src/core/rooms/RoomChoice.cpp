@@ -8,7 +8,11 @@ namespace lovaris {
 
 RoomChoiceList RoomChoiceCandidates(const PlanningSession& session, const TTableVarItem& variant, int klass,
                                     int lesson, int subgroup) {
-    const int day = session.state().currentDay;
+    return RoomChoiceCandidatesOnDay(session, variant, session.state().currentDay, klass, lesson, subgroup);
+}
+
+RoomChoiceList RoomChoiceCandidatesOnDay(const PlanningSession& session, const TTableVarItem& variant, int day,
+                                         int klass, int lesson, int subgroup) {
     const LessonSlot slot = variant.GetCleanSlot(klass, day, lesson);
     const PlanningSubgroup* sub =
         slot.occupied() ? FindSubgroup(session.klasses(), klass, slot.lessonIndex, subgroup) : nullptr;
@@ -31,9 +35,13 @@ RoomChoiceList RoomChoiceCandidates(const PlanningSession& session, const TTable
 }
 
 bool ChooseRoom(PlanningSession& session, TTableVarItem& variant, int klass, int lesson, int subgroup, int room) {
-    const RoomChoiceList list = RoomChoiceCandidates(session, variant, klass, lesson, subgroup);
+    return ChooseRoomOnDay(session, variant, session.state().currentDay, klass, lesson, subgroup, room);
+}
+
+bool ChooseRoomOnDay(PlanningSession& session, TTableVarItem& variant, int day, int klass, int lesson, int subgroup,
+                     int room) {
+    const RoomChoiceList list = RoomChoiceCandidatesOnDay(session, variant, day, klass, lesson, subgroup);
     if (std::find(list.items.begin(), list.items.end(), room) == list.items.end()) return false;
-    const int day = session.state().currentDay;
     SetSubgroupRoom(variant, session.klasses(), klass, day, lesson, subgroup, kNoRoom);
     if (room != kNoRoomChoice)
         SetSubgroupRoom(variant, session.klasses(), klass, day, lesson, subgroup, static_cast<std::uint16_t>(room));

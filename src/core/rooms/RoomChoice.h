@@ -23,11 +23,16 @@ struct RoomChoiceList {
 // applies: the user decides.
 RoomChoiceList RoomChoiceCandidates(const PlanningSession& session, const TTableVarItem& variant, int klass,
                                     int lesson, int subgroup);
+// The same on any day, not only the selected one.
+RoomChoiceList RoomChoiceCandidatesOnDay(const PlanningSession& session, const TTableVarItem& variant, int day,
+                                         int klass, int lesson, int subgroup);
 
 // Takes the subgroup's room, and its linked subgroups' rooms, off the hour and then
 // gives them `room` (kNoRoomChoice leaves them without one), writing each slot at
 // once. A room the list does not offer is refused: false, nothing changed. Marks the
 // variant modified.
 bool ChooseRoom(PlanningSession& session, TTableVarItem& variant, int klass, int lesson, int subgroup, int room);
+bool ChooseRoomOnDay(PlanningSession& session, TTableVarItem& variant, int day, int klass, int lesson, int subgroup,
+                     int room);
 
 }  // namespace lovaris

@@ -77,9 +77,13 @@ std::string VariantWorkspace::caption() const { return VariantCaption(fileName_,
 bool VariantWorkspace::SelectDay(int day) {
     if (day < 1 || day > kVariantDays || day == currentDay()) return false;
     state().currentDay = day;
+    ReadyDayGroups();
+    return true;
+}
+
+void VariantWorkspace::ReadyDayGroups() {
     session_.teachers().SetupDay();
     session_.teachers().BuildTeacherGroups(planning_, false);
-    return true;
 }
 
 void VariantWorkspace::PrepareDayData(bool byGroup) { session_.PrepareDayData(planning_, byGroup); }
@@ -112,6 +116,7 @@ void VariantWorkspace::ApplyOptions(const VariantOptions& options) {
     }
     session_.teachers().CountWishHours();
     SetVariantModified(true);
+    edits_.ForgetSaved();  // the options are saved with the grids; undoing edits does not bring them back
 }
 
 GroupCommandOutcome VariantWorkspace::RunGroupCommand(GroupCommand command, int group) {

@@ -15,6 +15,7 @@
 #include "../planning/VariantPlanning.h"
 #include "../variant/TTableVarItem.h"
 #include "../variant/VariantOptions.h"
+#include "VariantEditStack.h"
 #include "VariantOptionsForm.h"
 #include "WorkspaceDialogs.h"
 
@@ -80,6 +81,20 @@ public:
     bool modified() const { return state().variantModified; }
     void SetVariantModified(bool modified) { state().variantModified = modified; }
 
+    // Undo and redo of the variant's edits ("Отменить", "Повторить"). An edit is
+    // recorded after it was made, with the grids as they were before it; recording
+    // marks the variant modified. Undoing or redoing restores the grids, readies the
+    // selected day again and sets the modified mark by whether the variant is back
+    // where it was last saved. Changes made outside the history (a run, the options)
+    // end it: what came before them can no longer be undone.
+    void RecordEdit(std::string name, TTableVarItem before);
+    bool CanUndo() const;
+    bool CanRedo() const;
+    std::string UndoName() const;
+    std::string RedoName() const;
+    bool Undo();
+    bool Redo();
+
     // What the details window opens on; a double click in a view chooses it.
     const SelectedDetail& selectedDetail() const { return selectedDetail_; }
     void SetSelectedDetail(SelectedDetail detail) { selectedDetail_ = std::move(detail); }
@@ -88,6 +103,9 @@ public:
     // The day list: another day becomes the current one, with its teachers' closed
     // hours and the day's teacher groups. False when nothing changed.
     bool SelectDay(int day);
+    // The selected day's teachers' closed hours and teacher groups read again, after
+    // lessons came to or left the day.
+    void ReadyDayGroups();
     // Before a run or the control: every teacher's free days taken (judged by the
     // teacher groups with `byGroup`), then the classes' targets for the day.
     void PrepareDayData(bool byGroup);
@@ -134,6 +152,7 @@ private:
     // and the day's planning data.
     void Start(const WorkspaceSetup& setup, int day);
     FileOutcome SaveTo(const std::string& fileName);
+    bool StepHistory(bool undo);
     FileDialogRequest FileDialog(bool save) const;
 
     PlanningSession session_;
@@ -142,6 +161,7 @@ private:
     VariantOptions options_;
     std::string fileName_;
     SelectedDetail selectedDetail_;
+    VariantEditStack edits_;
 };
 
 }  // namespace lovaris

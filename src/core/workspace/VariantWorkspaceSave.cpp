@@ -18,6 +18,8 @@ FileOutcome VariantWorkspace::SaveTo(const std::string& fileName) {
     fileName_ = fileName;
     state().variantIsNew = false;
     SetVariantModified(false);
+    edits_.DropWhenStale(variant_);
+    edits_.MarkSaved();
     return outcome;
 }
 

@@ -1,7 +1,13 @@
 #include "WeekPlanChecks.h"
 
+#include <gtest/gtest.h>
+
+#include <fstream>
 #include <map>
 #include <set>
+#include <sstream>
+
+#include "core/data/ProjectJson.h"
 
 namespace lovaris::test {
 namespace {
@@ -15,6 +21,15 @@ LessonRef LinkSetKey(const PlanningSession& session, int klass, int lesson) {
 }
 
 }  // namespace
+
+Project SampleSchool() {
+    std::ifstream in(LOVARIS_EXAMPLES_DIR "/school.json");
+    std::stringstream text;
+    text << in.rdbuf();
+    ProjectFromJsonResult read = ProjectFromJson(nlohmann::json::parse(text.str()));
+    EXPECT_TRUE(read.project) << read.error;
+    return read.project.value_or(Project{});
+}
 
 std::string Collisions(const PlanningSession& session, const TTableVarItem& variant) {
     std::string found;

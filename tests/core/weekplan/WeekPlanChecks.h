@@ -8,6 +8,9 @@
 
 namespace lovaris::test {
 
+// The sample school of examples/, read from its JSON form.
+Project SampleSchool();
+
 // One line per teacher or room used by two lessons at one lesson number of the clean
 // copy; hours taught together across classes count once. Empty when there are none.
 std::string Collisions(const PlanningSession& session, const TTableVarItem& variant);

@@ -3,31 +3,18 @@
 // nothing is left in the draft, and no teacher, class or room is used twice at once.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "WeekPlanChecks.h"
-#include "core/data/ProjectJson.h"
 #include "core/planning/PlanningSession.h"
 #include "core/weekplan/WeekPlan.h"
 
 namespace lovaris {
 namespace {
 
-Project SampleSchool() {
-    std::ifstream in(LOVARIS_EXAMPLES_DIR "/school.json");
-    std::stringstream text;
-    text << in.rdbuf();
-    ProjectFromJsonResult read = ProjectFromJson(nlohmann::json::parse(text.str()));
-    EXPECT_TRUE(read.project) << read.error;
-    return read.project.value_or(Project{});
-}
-
 // Searches cut after so many polls end in different weeks before the completion.
 class WeekPlanSample : public ::testing::TestWithParam<int> {};
 
 TEST_P(WeekPlanSample, EveryHourOfTheSampleSchoolIsPlacedWithARoom) {
-    const Project project = SampleSchool();
+    const Project project = test::SampleSchool();
     PlanningSession session(project);
     TTableVarItem variant = session.NewVariant();
     test::PollBudget budget(GetParam());
