@@ -65,7 +65,7 @@ constexpr FrameCommand kPlanningWorkItems[] = {
     {"setRoomsItem", S::MenuSetRooms, nullptr, 133, -1, nullptr, G::SetRooms, 0},
     {"controlItem", S::MenuControl, nullptr, 134, -1, &F::PrepareDateOnClick, G::Control, 0},
     {"statisticsItem", S::MenuStatistics, nullptr, 135, -1, &F::VarStatisticsButtonClick, G::Statistics, 0},
-    {"substitutionsItem", S::MenuSubstitutions, nullptr, 139, -1, nullptr, G::Substitutions, 0},
+    {"substitutionsItem", S::MenuSubstitutions, nullptr, 139, -1, &F::ViewZamesh, G::Substitutions, 0},
     {"abortItem", S::MenuAbort, nullptr, 136, -1, &F::AbortPlanningBtnClick, G::None, kSeparatorBefore | kDisabled},
     {"continueItem", S::MenuContinue, nullptr, 137, -1, &F::TryMoreBtnClick, G::None, kDisabled},
 };
@@ -109,7 +109,7 @@ constexpr FrameCommand kPlanningButtons[] = {
     {"optimizeButton", S::HintOptimize, nullptr, 132, -1, &F::OnOptimizeClick, G::Optimize, 0},
     {"setRoomsButton", S::HintSetRooms, nullptr, 133, -1, nullptr, G::SetRooms, 0},
     {"statisticsButton", S::HintStatistics, nullptr, 135, -1, &F::VarStatisticsButtonClick, G::Statistics, 0},
-    {"substitutionsButton", S::HintSubstitutions, nullptr, 139, -1, nullptr, G::Substitutions, 0},
+    {"substitutionsButton", S::HintSubstitutions, nullptr, 139, -1, &F::ViewZamesh, G::Substitutions, 0},
 };
 
 }  // namespace

@@ -74,6 +74,8 @@ public:
     void OnWeekVarsClick();
     void PrepareDateOnClick();
     void VarStatisticsButtonClick();
+    // "Журнал замещений": the journal of the archive beside the program, on the open variant.
+    void ViewZamesh();
     // The working regime: the automatic runs are offered only in the automatic one.
     void OnAutomaticRegime();
     void OnManualRegime();
