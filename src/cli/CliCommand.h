@@ -63,5 +63,8 @@ extern const CliCommand kOptimiseCommand;
 extern const CliCommand kWeekSearchCommand;
 extern const CliCommand kPlanCommand;
 extern const CliCommand kImportFetCommand;
+extern const CliCommand kExportHtmlCommand;
+extern const CliCommand kExportCsvCommand;
+extern const CliCommand kExportICalCommand;
 
 }  // namespace lovaris::cli

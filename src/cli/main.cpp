@@ -12,11 +12,12 @@
 namespace lovaris::cli {
 namespace {
 
-constexpr std::array<const CliCommand*, 16> kCommands = {
+constexpr std::array<const CliCommand*, 19> kCommands = {
     &kNewCommand,         &kResaveCommand,        &kCheckCommand,        &kExportJsonCommand,
     &kImportJsonCommand,  &kVariantNewCommand,    &kVariantResaveCommand, &kVariantShowCommand,
     &kVariantViewCommand, &kVariantDraftCommand, &kVariantOptionsCommand, &kOptimiseCommand, &kRoomsCommand,
-    &kWeekSearchCommand, &kPlanCommand, &kImportFetCommand};
+    &kWeekSearchCommand, &kPlanCommand, &kImportFetCommand,
+    &kExportHtmlCommand, &kExportCsvCommand, &kExportICalCommand};
 
 bool isHelp(std::string_view arg) { return arg == "--help" || arg == "-h"; }
 
