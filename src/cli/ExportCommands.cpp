@@ -4,15 +4,12 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
-#include <filesystem>
 
 #include "CliCommand.h"
 #include "CliSupport.h"
 #include "VariantCliSupport.h"
 #include "core/common/FileIO.h"
-#include "core/export/CsvExport.h"
-#include "core/export/HtmlExport.h"
-#include "core/export/ICalExport.h"
+#include "core/export/ExportFiles.h"
 
 namespace lovaris::cli {
 namespace {
@@ -33,22 +30,17 @@ int runExportHtml(const std::vector<std::string>& args) {
     TimetableWeek week;
     std::string comment;
     if (const int status = OpenWeek(args[0], args[1], week, comment); status != kExitOk) return status;
-    std::error_code error;
-    std::filesystem::create_directories(args[2], error);
-    if (error) return ReportFailure("export-html: cannot make the folder " + args[2] + ": " + error.message(), kExitFailure);
-    const auto files = TimetableHtml(week, comment);
-    for (const auto& file : files)
-        if (const int status = WriteTextFile((std::filesystem::path(args[2]) / file.name).string(), file.content);
-            status != kExitOk)
-            return status;
-    return WriteStdout(std::to_string(files.size()) + " files written to " + args[2] + "\n");
+    const FileOutcome written = WriteHtmlExport(week, comment, args[2]);
+    if (!written.ok) return ReportFailure(written.message, kExitFailure);
+    return WriteStdout(written.message + "\n");
 }
 
 int runExportCsv(const std::vector<std::string>& args) {
     TimetableWeek week;
     std::string comment;
     if (const int status = OpenWeek(args[0], args[1], week, comment); status != kExitOk) return status;
-    return WriteTextFile(args[2], TimetableCsv(week));
+    const FileOutcome written = WriteCsvExport(week, args[2]);
+    return written.ok ? kExitOk : ReportFailure(written.message, kExitFailure);
 }
 
 constexpr std::array<CliOption, 7> kICalOptions = {CliOption{"--class", true}, CliOption{"--teacher", true},
@@ -102,7 +94,7 @@ int runExportICal(const CliArguments& args) {
                              kExitRefused);
     (forClass ? request.klass : request.teacher) = index;
     request.stamp = UtcStamp();
-    const auto calendar = TimetableICal(week, request);
+    const ICalResult calendar = TimetableICal(week, request);
     if (!calendar.error.empty()) return ReportFailure("export-ical: " + calendar.error, kExitRefused);
     return WriteTextFile(*out, calendar.text);
 }

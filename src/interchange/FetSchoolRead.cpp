@@ -219,7 +219,8 @@ private:
             "ConstraintRoomNotAvailableTimes",    "ConstraintBreakTimes",
             "ConstraintStudentsSetHomeRoom",      "ConstraintStudentsSetHomeRooms",
             "ConstraintTeacherHomeRoom",          "ConstraintTeacherHomeRooms",
-            "ConstraintSubjectPreferredRoom",     "ConstraintSubjectPreferredRooms"};
+            "ConstraintSubjectPreferredRoom",     "ConstraintSubjectPreferredRooms",
+            "ConstraintActivitiesSameStartingTime"};
         static const std::set<std::string, std::less<>> kAlwaysHeld = {"ConstraintBasicCompulsoryTime",
                                                                         "ConstraintBasicCompulsorySpace"};
         const XmlElement* list = root_.child(listName);
@@ -263,6 +264,8 @@ private:
                 } else if (f.name == "Preferred_Room") {
                     expectRoom(f, f.text);
                     k.rooms.push_back(f.text);
+                } else if (f.name == "Activity_Id") {
+                    k.activities.push_back(static_cast<int>(WholeNumber(f, 0, 2'000'000'000)));
                 } else if (f.name == "Not_Available_Time" || f.name == "Break_Time") {
                     k.times.push_back(timeOf(f));
                 }
