@@ -270,6 +270,14 @@ private:
                     k.times.push_back(timeOf(f));
                 }
             }
+            // Whose times or rooms they are must be said.
+            const auto need = [&](const std::string& value, const char* field) {
+                if (value.empty()) Refuse(c, "a <" + c.name + "> without its <" + field + ">");
+            };
+            if (k.kind.starts_with("ConstraintTeacher")) need(k.teacher, "Teacher");
+            if (k.kind.starts_with("ConstraintStudentsSet")) need(k.students, "Students");
+            if (k.kind == "ConstraintRoomNotAvailableTimes") need(k.room, "Room");
+            if (k.kind.starts_with("ConstraintSubjectPreferred")) need(k.subject, "Subject");
             school_.constraints.push_back(std::move(k));
         }
     }
