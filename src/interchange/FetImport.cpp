@@ -4,6 +4,7 @@
 #include <optional>
 #include <tuple>
 #include <set>
+#include <stdexcept>
 
 #include "FetClassLevel.h"
 #include "FetSchoolRead.h"
@@ -444,7 +445,15 @@ FetImportResult ImportFet(std::span<const std::uint8_t> bytes) {
         refused.error = read.error;
         return refused;
     }
-    return ImportFetSchool(*read.school);
+    // A reference the reader let through and the mapping cannot follow must not end the
+    // program: the file is refused as any other.
+    try {
+        return ImportFetSchool(*read.school);
+    } catch (const std::exception& e) {
+        FetImportResult refused;
+        refused.error = std::string("the school cannot be mapped onto a project: ") + e.what();
+        return refused;
+    }
 }
 
 }  // namespace lovaris::interchange
