@@ -78,5 +78,8 @@ extern const CliCommand kTakeOffCommand;
 extern const CliCommand kRoomChoicesCommand;
 extern const CliCommand kSetRoomCommand;
 extern const CliCommand kUnplacedCommand;
+extern const CliCommand kExportHtmlCommand;
+extern const CliCommand kExportCsvCommand;
+extern const CliCommand kExportICalCommand;
 
 }  // namespace lovaris::cli

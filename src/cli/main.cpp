@@ -23,6 +23,7 @@ constexpr auto kCommands = std::to_array<const CliCommand*>({
     &kJournalEditCommand, &kJournalDeleteCommand, &kJournalSummaryCommand,
     &kMoveCommand, &kChoicesCommand, &kPlaceCommand, &kToDraftCommand, &kTakeOffCommand, &kRoomChoicesCommand,
     &kSetRoomCommand, &kUnplacedCommand,
+    &kExportHtmlCommand, &kExportCsvCommand, &kExportICalCommand,
 });
 
 bool isHelp(std::string_view arg) { return arg == "--help" || arg == "-h"; }

@@ -1,7 +1,10 @@
 #include "FetImport.h"
 
 #include <algorithm>
+#include <optional>
+#include <tuple>
 #include <set>
+#include <stdexcept>
 
 #include "FetClassLevel.h"
 #include "FetSchoolRead.h"
@@ -19,6 +22,7 @@ constexpr int kDefaultChildren = 30;
 struct Unit {
     const FetActivity* first = nullptr;
     std::vector<int> spread;
+    std::vector<int> ids;  // of its activities
 };
 
 class Importer {
@@ -50,6 +54,7 @@ public:
         closeMissingDays();
         startingLessons();
         plannedHours();
+        p_.refreshSectionHeaders();  // as a project read from its file has them
         result.project = std::move(p_);
         result.report = std::move(report_);
         return result;
@@ -136,76 +141,144 @@ private:
                 const auto [it, added] = splits.emplace(key, result.size());
                 if (!added) {
                     result[it->second].spread.push_back(a.duration);
+                    result[it->second].ids.push_back(a.id);
                     continue;
                 }
             }
-            result.push_back(Unit{&a, {a.duration}});
+            result.push_back(Unit{&a, {a.duration}, {a.id}});
         }
         for (auto& u : result) std::sort(u.spread.begin(), u.spread.end());
         return result;
     }
 
+    // What one unit becomes, before units taught to parts of a class at once are joined.
+    struct Planned {
+        const Unit* unit = nullptr;
+        std::vector<int> targets;  // class indexes
+        bool partial = false;
+        std::vector<std::string> teachers;
+    };
+
     void lessons() {
-        for (const Unit& u : units()) {
-            const FetActivity& a = *u.first;
-            if (a.students.empty()) {
-                note("activities without students: left out, a lesson needs a class");
+        const std::vector<Unit> all = units();
+        std::vector<Planned> planned;
+        for (const Unit& u : all)
+            if (auto p = plan(u)) planned.push_back(std::move(*p));
+        for (const auto& group : joinedParts(planned)) {
+            int subgroups = 0;
+            for (std::size_t i : group) subgroups += std::max<int>(1, static_cast<int>(planned[i].teachers.size()));
+            if (group.size() > 1 && subgroups <= TLessonItem::kMaxSubgroups) {
+                note("activities for parts of a class at the same time: one lesson, a subgroup each",
+                     static_cast<int>(group.size()));
+                std::vector<const Planned*> parts;
+                for (std::size_t i : group) {
+                    parts.push_back(&planned[i]);
+                    for (int id : planned[i].unit->ids) joinedInto_[id] = static_cast<int>(group.front());
+                }
+                addLessons(parts);
                 continue;
             }
-            if (u.spread.size() > TLessonItem::kMaxHourValues) {
-                note("activities split into more than 20 parts: left out");
-                continue;
+            for (std::size_t i : group) {
+                if (planned[i].partial) note("activities for a part of a class: taught to the whole class");
+                addLessons({&planned[i]});
             }
-            std::vector<int> targets;
-            bool partial = false;
-            for (const auto& students : a.students) {
-                const FetCover& c = cover(students);
-                partial = partial || !c.whole;
-                for (int k : c.classes)
-                    if (std::find(targets.begin(), targets.end(), k) == targets.end()) targets.push_back(k);
-            }
-            std::sort(targets.begin(), targets.end());
-            if (targets.size() > static_cast<std::size_t>(kMaxLinkedClasses)) {
-                note("activities of more than 26 classes: left out, a link set holds 26 lessons");
-                continue;
-            }
-            if (partial) note("activities for a part of a class: taught to the whole class");
-            std::vector<std::string> teachers;
-            for (const auto& t : a.teachers)
-                if (std::find(teachers.begin(), teachers.end(), t) == teachers.end()) teachers.push_back(t);
-            if (teachers.size() > static_cast<std::size_t>(TLessonItem::kMaxSubgroups)) {
-                note("activities with more than 5 teachers: the first 5 kept");
-                teachers.resize(TLessonItem::kMaxSubgroups);
-            }
-            if (teachers.empty()) note("activities without a teacher: a subgroup without a teacher");
-            addLessons(u, targets, teachers);
         }
     }
 
-    void addLessons(const Unit& u, const std::vector<int>& targets, const std::vector<std::string>& teachers) {
-        const int subgroups = std::max<int>(1, static_cast<int>(teachers.size()));
+    std::optional<Planned> plan(const Unit& u) {
+        const FetActivity& a = *u.first;
+        if (a.students.empty()) {
+            note("activities without students: left out, a lesson needs a class");
+            return std::nullopt;
+        }
+        if (u.spread.size() > TLessonItem::kMaxHourValues) {
+            note("activities split into more than 20 parts: left out");
+            return std::nullopt;
+        }
+        Planned p{&u, {}, false, {}};
+        for (const auto& students : a.students) {
+            const FetCover& c = cover(students);
+            p.partial = p.partial || !c.whole;
+            for (int k : c.classes)
+                if (std::find(p.targets.begin(), p.targets.end(), k) == p.targets.end()) p.targets.push_back(k);
+        }
+        std::sort(p.targets.begin(), p.targets.end());
+        if (p.targets.size() > static_cast<std::size_t>(kMaxLinkedClasses)) {
+            note("activities of more than 26 classes: left out, a link set holds 26 lessons");
+            return std::nullopt;
+        }
+        for (const auto& t : a.teachers)
+            if (std::find(p.teachers.begin(), p.teachers.end(), t) == p.teachers.end()) p.teachers.push_back(t);
+        if (p.teachers.size() > static_cast<std::size_t>(TLessonItem::kMaxSubgroups)) {
+            note("activities with more than 5 teachers: the first 5 kept");
+            p.teachers.resize(TLessonItem::kMaxSubgroups);
+        }
+        if (p.teachers.empty()) note("activities without a teacher: a subgroup without a teacher");
+        return p;
+    }
+
+    // Units in the order they come, those for parts of one class that FET starts at the
+    // same time (with the same hour spread) put together: they are one lesson whose
+    // subgroups are the parts, as a class divided for languages or sport is.
+    std::vector<std::vector<std::size_t>> joinedParts(const std::vector<Planned>& planned) {
+        std::map<int, int> sameStart;  // activity ID -> the first activity ID of its set
+        for (const FetConstraint& c : s_.constraints)
+            if (c.kind == "ConstraintActivitiesSameStartingTime" && c.weight >= 100 && !c.activities.empty())
+                for (int id : c.activities) {
+                    const int first = sameStart.contains(c.activities.front()) ? sameStart.at(c.activities.front())
+                                                                               : c.activities.front();
+                    if (!sameStart.contains(id)) sameStart[id] = first;
+                }
+        std::vector<std::vector<std::size_t>> groups;
+        std::map<std::tuple<int, std::vector<int>, int>, std::size_t> open;
+        for (std::size_t i = 0; i < planned.size(); ++i) {
+            const Planned& p = planned[i];
+            const auto set = sameStart.find(p.unit->first->id);
+            if (!p.partial || p.targets.size() != 1 || set == sameStart.end()) {
+                groups.push_back({i});
+                continue;
+            }
+            const auto [it, added] = open.emplace(std::make_tuple(p.targets[0], p.unit->spread, set->second), groups.size());
+            if (added)
+                groups.push_back({i});
+            else
+                groups[it->second].push_back(i);
+        }
+        return groups;
+    }
+
+    // One lesson per class the units are taught to, with a subgroup per teacher of each
+    // unit (one without a teacher when a unit has none), the class's pupils shared out.
+    void addLessons(const std::vector<const Planned*>& parts) {
+        const Planned& head = *parts.front();
+        std::vector<std::pair<std::string, std::string>> subjectTeacher;
+        for (const Planned* p : parts) {
+            if (p->teachers.empty()) subjectTeacher.emplace_back(p->unit->first->subject, std::string());
+            for (const auto& t : p->teachers) subjectTeacher.emplace_back(p->unit->first->subject, t);
+        }
+        const int subgroups = static_cast<int>(subjectTeacher.size());
         std::vector<std::int32_t> made;
-        for (int k : targets) {
+        for (int k : head.targets) {
             const TKlassItem& klass = p_.klasses.at(k);
             TLessonItem& lesson = p_.lessons.add();
             lesson.klass = klass.id;
-            lesson.setSpread(u.spread);
+            lesson.setSpread(head.unit->spread);
             lesson.setSubgroupCount(subgroups);
             for (int g = 0; g < subgroups; ++g) {
                 TLessonSubItem& sub = lesson.subgroups[static_cast<std::size_t>(g)];
-                sub.subject = subjectIds_.at(u.first->subject);
-                sub.teacher = teachers.empty() ? -1 : p_.teachers.at(teacherIds_.at(teachers[static_cast<std::size_t>(g)])).id;
-                // The class's pupils shared out, the first subgroups taking one more.
+                const auto& [subject, teacher] = subjectTeacher[static_cast<std::size_t>(g)];
+                sub.subject = subjectIds_.at(subject);
+                sub.teacher = teacher.empty() ? -1 : p_.teachers.at(teacherIds_.at(teacher)).id;
+                // The first subgroups take one pupil more.
                 sub.children = static_cast<std::uint16_t>(klass.children / subgroups + (g < klass.children % subgroups ? 1 : 0));
             }
             made.push_back(lesson.id);
         }
         link(made, subgroups);
-        if (!teachers.empty()) {
-            int hours = 0;
-            for (int h : u.spread) hours += h;
-            for (const auto& t : teachers) teacherHours_[teacherIds_.at(t)] += hours;
-        }
+        int hours = 0;
+        for (int h : head.unit->spread) hours += h;
+        for (const Planned* p : parts)
+            for (const auto& t : p->teachers) teacherHours_[teacherIds_.at(t)] += hours;
     }
 
     // The lessons of one activity in several classes are taught together: each subgroup
@@ -261,6 +334,12 @@ private:
                 for (int klass : cov.classes) p_.klasses.at(klass).attachedRoom = homeRoom(c);
             } else if (k == "ConstraintTeacherHomeRoom" || k == "ConstraintTeacherHomeRooms") {
                 p_.teachers.at(teacherIds_.at(c.teacher)).attachedRoom = homeRoom(c);
+            } else if (k == "ConstraintActivitiesSameStartingTime") {
+                // Held when its activities became the subgroups of one lesson.
+                bool held = c.weight >= 100 && !c.activities.empty();
+                for (int id : c.activities)
+                    held = held && joinedInto_.contains(id) && joinedInto_.at(id) == joinedInto_.at(c.activities.front());
+                if (!held) note("constraints ConstraintActivitiesSameStartingTime: not expressed");
             } else if (k == "ConstraintSubjectPreferredRoom" || k == "ConstraintSubjectPreferredRooms") {
                 TSubjectItem& subject = *p_.subjects.findById(subjectIds_.at(c.subject));
                 std::vector<std::string> wished = c.rooms;
@@ -327,6 +406,7 @@ private:
     std::map<std::string, std::int32_t> roomIds_, subjectIds_;
     std::map<std::string, int> teacherIds_, setIndex_;  // teachers: position
     std::map<int, int> teacherHours_;
+    std::map<int, int> joinedInto_;  // activity ID -> the lesson its part was joined into
 };
 
 }  // namespace
@@ -365,7 +445,15 @@ FetImportResult ImportFet(std::span<const std::uint8_t> bytes) {
         refused.error = read.error;
         return refused;
     }
-    return ImportFetSchool(*read.school);
+    // A reference the reader let through and the mapping cannot follow must not end the
+    // program: the file is refused as any other.
+    try {
+        return ImportFetSchool(*read.school);
+    } catch (const std::exception& e) {
+        FetImportResult refused;
+        refused.error = std::string("the school cannot be mapped onto a project: ") + e.what();
+        return refused;
+    }
 }
 
 }  // namespace lovaris::interchange

@@ -50,6 +50,7 @@ struct FetConstraint {
     std::string teacher, students, room, subject;
     std::vector<std::string> rooms;  // preferred or home rooms
     std::vector<FetTime> times;      // not available or break times
+    std::vector<int> activities;     // activities that start at the same time
 };
 
 struct FetSchool {

@@ -219,7 +219,8 @@ private:
             "ConstraintRoomNotAvailableTimes",    "ConstraintBreakTimes",
             "ConstraintStudentsSetHomeRoom",      "ConstraintStudentsSetHomeRooms",
             "ConstraintTeacherHomeRoom",          "ConstraintTeacherHomeRooms",
-            "ConstraintSubjectPreferredRoom",     "ConstraintSubjectPreferredRooms"};
+            "ConstraintSubjectPreferredRoom",     "ConstraintSubjectPreferredRooms",
+            "ConstraintActivitiesSameStartingTime"};
         static const std::set<std::string, std::less<>> kAlwaysHeld = {"ConstraintBasicCompulsoryTime",
                                                                         "ConstraintBasicCompulsorySpace"};
         const XmlElement* list = root_.child(listName);
@@ -263,10 +264,20 @@ private:
                 } else if (f.name == "Preferred_Room") {
                     expectRoom(f, f.text);
                     k.rooms.push_back(f.text);
+                } else if (f.name == "Activity_Id") {
+                    k.activities.push_back(static_cast<int>(WholeNumber(f, 0, 2'000'000'000)));
                 } else if (f.name == "Not_Available_Time" || f.name == "Break_Time") {
                     k.times.push_back(timeOf(f));
                 }
             }
+            // Whose times or rooms they are must be said.
+            const auto need = [&](const std::string& value, const char* field) {
+                if (value.empty()) Refuse(c, "a <" + c.name + "> without its <" + field + ">");
+            };
+            if (k.kind.starts_with("ConstraintTeacher")) need(k.teacher, "Teacher");
+            if (k.kind.starts_with("ConstraintStudentsSet")) need(k.students, "Students");
+            if (k.kind == "ConstraintRoomNotAvailableTimes") need(k.room, "Room");
+            if (k.kind.starts_with("ConstraintSubjectPreferred")) need(k.subject, "Subject");
             school_.constraints.push_back(std::move(k));
         }
     }

@@ -1,6 +1,8 @@
 // A FET file that is malformed or hostile is refused with the reason, never half read.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "FetFixtures.h"
 
 namespace lovaris::interchange::test {
@@ -76,12 +78,38 @@ TEST(FetRefusal, MalformedOrHostileFileIsRefusedWithItsReason) {
         {"external entity", external, "document type declaration"},
         {"undeclared entity", Replaced("<Name>Anna</Name>", "<Name>&anna;</Name>"), "line 6"},
         {"deep nesting", Nested(100), "nested more than"},
+        {"unknown room",
+         Replaced("</fet>", "<Space_Constraints_List><ConstraintSubjectPreferredRoom><Weight_Percentage>100</Weight_Percentage>"
+                            "<Room>R</Room></ConstraintSubjectPreferredRoom></Space_Constraints_List></fet>"),
+         "the room \"R\" is not defined"},
+        {"preferred room without its subject",
+         Replaced("</fet>", "<Rooms_List><Room><Name>R</Name></Room></Rooms_List><Space_Constraints_List>"
+                            "<ConstraintSubjectPreferredRoom><Weight_Percentage>100</Weight_Percentage><Room>R</Room>"
+                            "</ConstraintSubjectPreferredRoom></Space_Constraints_List></fet>"),
+         "a <ConstraintSubjectPreferredRoom> without its <Subject>"},
+        {"not-available times without the teacher",
+         Replaced("</fet>", "<Time_Constraints_List><ConstraintTeacherNotAvailableTimes><Weight_Percentage>100</Weight_Percentage>"
+                            "</ConstraintTeacherNotAvailableTimes></Time_Constraints_List></fet>"),
+         "without its <Teacher>"},
     };
     for (const auto& c : cases) {
         const auto r = ImportText(c.file);
         EXPECT_FALSE(r.project) << c.what;
         EXPECT_NE(r.error.find(c.reason), std::string::npos) << c.what << ": " << r.error;
     }
+}
+
+// What the fuzzer found: each file is refused or imported, never thrown out of the import.
+TEST(FetRefusal, FuzzedSchoolsAreRefusedOrImported) {
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(LOVARIS_TEST_DATA_DIR "/fet-fuzz")) {
+        const auto bytes = ReadWholeFile(entry.path().string());
+        ASSERT_TRUE(bytes);
+        const auto r = ImportFet(*bytes);
+        EXPECT_NE(r.project.has_value(), !r.error.empty()) << entry.path();
+        ++files;
+    }
+    EXPECT_GT(files, 0);
 }
 
 TEST(FetRefusal, TheUnrefusedSchoolImports) {

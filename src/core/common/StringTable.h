@@ -165,5 +165,6 @@ std::span<const TextEntry> EngineDialogTexts();  // preparation, control, statis
 std::span<const TextEntry> GroupDialogTexts();  // teacher group dialogs, week search window
 std::span<const TextEntry> JournalTexts();  // substitution journal, its dialogs and summary
 std::span<const TextEntry> ManualTexts();  // manual planning: menus, choice popups, details window, undo
+std::span<const TextEntry> InterchangeTexts();  // import from FET, exports of a variant
 
 }  // namespace lovaris

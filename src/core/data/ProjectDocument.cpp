@@ -30,6 +30,12 @@ FileOutcome ProjectDocument::Open(const std::string& fileName) {
     return FileOutcome::success();
 }
 
+void ProjectDocument::Adopt(Project project, const std::string& fileName) {
+    project_ = std::move(project);
+    fileName_ = fileName;
+    modified_ = true;
+}
+
 FileOutcome ProjectDocument::Save() {
     project_.refreshSectionHeaders();
     if (!WriteFileAtomically(fileName_, SerializeProject(project_)))

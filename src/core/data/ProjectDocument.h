@@ -23,6 +23,9 @@ public:
     // Reads and checks the file; on failure the document is left as it was.
     FileOutcome Open(const std::string& fileName);
     // Writes the whole file safely; a failed save keeps the project marked modified.
+    // A project made elsewhere (an import) that is to be saved as `fileName`: nothing
+    // is written yet, and the document is marked modified.
+    void Adopt(Project project, const std::string& fileName);
     FileOutcome Save();
     FileOutcome SaveAs(const std::string& fileName);
 

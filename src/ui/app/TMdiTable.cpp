@@ -59,6 +59,12 @@ bool TMdiTable::Open(const QString& fileName) {
     return true;
 }
 
+void TMdiTable::Adopt(Project project, const QString& fileName) {
+    document_.Adopt(std::move(project), utf8(fileName));
+    createEditors();
+    SetModified(true);
+}
+
 bool TMdiTable::Save() {
     const auto outcome = document_.Save();
     if (!outcome.ok) showFailure(outcome);

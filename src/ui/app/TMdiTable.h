@@ -29,6 +29,8 @@ public:
     // Each shows the failure itself; on failure no editor exists.
     bool CreateNew(const QString& fileName);
     bool Open(const QString& fileName);
+    // A project made elsewhere (an import), shown unsaved; `fileName` is where a save puts it.
+    void Adopt(Project project, const QString& fileName);
     // A failed save is shown and leaves the project marked modified.
     bool Save();
     bool SaveAs(const QString& fileName);

@@ -189,6 +189,7 @@ void TPrgMdiFrame::buildCommands() {
     planningToolbar_ = buildToolbar("VarToolbar", PlanningToolbar());
     for (int k = 0; k < kEditorKinds; ++k)
         windowItems_[static_cast<std::size_t>(k)] = command(QString::fromLatin1(kWindowItemNames[static_cast<std::size_t>(k)]));
+    addInterchangeCommands();
 }
 
 void TPrgMdiFrame::showMode(bool planning) {

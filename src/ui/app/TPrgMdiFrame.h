@@ -58,6 +58,9 @@ public:
     void SaveProjectMenuClick();
     void SaveProjectAsMenuClick();
     void CloseProjectMenuClick();
+    // "Импорт из FET…": the school as a new project, not yet saved; false when refused.
+    void ImportFetClick();
+    bool ImportFetFile(const QString& fetFile);
     void PrintOnClick();
     void ProjectParamsMenuClick();
     void ExitMenuClick();
@@ -70,6 +73,7 @@ public:
     void VarSaveOnClick();
     void VarSaveAsOnClick();
     void OnVarOptionsClick();
+    void ExportVariantClick();
     void OnOptimizeClick();
     void OnWeekVarsClick();
     void PrepareDateOnClick();
@@ -101,6 +105,7 @@ protected:
 
 private:
     void buildCommands();
+    void addInterchangeCommands();  // TPrgMdiFrameInterchange.cpp
     QMenu* buildMenu(const FrameMenu& entry);
     QToolBar* buildToolbar(const char* name, std::pair<const FrameCommand*, int> buttons);
     QAction* makeAction(QObject* owner, const FrameCommand& entry);

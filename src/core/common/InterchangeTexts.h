@@ -1,0 +1,54 @@
+#pragma once
+// Texts of the exchange with other programs: the import from FET and the exports
+// of a timetable variant (its files and the export dialog).
+#include "StringTable.h"
+
+namespace lovaris {
+
+enum class InterchangeText : int {
+    // The program's menus and dialogs
+    ImportFetMenu = 42000,
+    ImportFetFilter,
+    ImportFetRefused,  // followed by the reason
+    ImportFetReportCaption,
+    ExportMenu = 42010,
+    ExportCaption,
+    ExportFormatBox,
+    ExportHtml,
+    ExportCsv,
+    ExportICal,
+    ExportTargetLabel,
+    ExportBrowse,
+    ExportForLabel,
+    ExportForClass,
+    ExportForTeacher,
+    ExportFromLabel,
+    ExportToLabel,
+    ExportBellsLabel,
+    ExportButton,
+    ExportCancel,
+    ExportHelp,
+    ExportDone,  // followed by where
+    ExportFailed,  // followed by the reason
+    BellsFilter,
+    CsvFilter,
+    ICalFilter,
+
+    // The exported files
+    CsvDay = 42100,
+    CsvLesson,
+    CsvClass,
+    CsvSubgroup,
+    CsvSubject,
+    CsvTeacher,
+    CsvRoom,
+    CsvLinkGroup,
+    HtmlTitle = 42120,  // the index page
+    HtmlClasses,
+    HtmlTeachers,
+    HtmlRooms,
+    HtmlLessonNumber,
+    HtmlBackToIndex,
+};
+
+}  // namespace lovaris

@@ -1,0 +1,187 @@
+// "Импорт из FET…" and "Экспорт…" in the desktop program: the imported school opens
+// as an unsaved project, a refused file leaves the open one alone, and the export
+// dialog writes each format or says why it cannot.
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "core/data/ProjectFile.h"
+#include "core/common/FileIO.h"
+#include "core/export/TimetableWeek.h"
+#include "core/planning/PlanningSession.h"
+#include "support/DialogAnswers.h"
+#include "support/ModalWatch.h"
+#include "ui/app/TExportDlg.h"
+#include "ui/app/TMdiTable.h"
+#include "ui/app/TPrgMdiFrame.h"
+
+using namespace lovaris;
+using namespace lovaris::ui;
+
+namespace {
+
+constexpr char kFetSchool[] = R"(<?xml version="1.0" encoding="UTF-8"?>
+<fet version="6.0.0">
+<Institution_Name>Школа FET</Institution_Name>
+<Days_List><Number_of_Days>2</Number_of_Days><Day><Name>Mo</Name></Day><Day><Name>Tu</Name></Day></Days_List>
+<Hours_List><Number_of_Hours>2</Number_of_Hours><Hour><Name>1</Name></Hour><Hour><Name>2</Name></Hour></Hours_List>
+<Subjects_List><Subject><Name>Math</Name></Subject></Subjects_List>
+<Teachers_List><Teacher><Name>Anna</Name></Teacher></Teachers_List>
+<Students_List><Year><Name>5</Name><Number_of_Students>20</Number_of_Students></Year></Students_List>
+<Activities_List><Activity><Teacher>Anna</Teacher><Subject>Math</Subject><Students>5</Students><Duration>1</Duration><Id>1</Id><Activity_Group_Id>0</Activity_Group_Id><Active>true</Active></Activity></Activities_List>
+</fet>
+)";
+
+void Write(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+template <typename T>
+T* Child(QWidget* parent, const char* name) {
+    T* found = parent->findChild<T*>(QString::fromLatin1(name));
+    if (!found) qFatal("no %s", name);
+    return found;
+}
+
+}  // namespace
+
+class InterchangeTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString path(const QString& name) const { return dir_->filePath(name); }
+
+    // The sample school with a few hours of its first class in the clean copy.
+    TimetableWeek sampleWeek() {
+        const auto bytes = ReadWholeFile(LOVARIS_EXAMPLES_BUILD_DIR "/school.tbl");
+        project_ = std::make_unique<Project>(*ParseProject(*bytes));
+        session_ = std::make_unique<PlanningSession>(*project_);
+        TTableVarItem variant = session_->NewVariant();
+        for (int number = 1; number <= 3; ++number) {
+            LessonSlot slot = LessonSlot::BlockHour(number - 1, number, number);
+            slot.rooms[0] = 0;
+            variant.SetCleanSlot(0, 1, slot, number);
+        }
+        return CollectTimetableWeek(*session_, variant);
+    }
+    std::unique_ptr<Project> project_;
+    std::unique_ptr<PlanningSession> session_;
+
+private slots:
+    void init() { dir_ = std::make_unique<QTemporaryDir>(); }
+    void cleanup() { dir_.reset(); }
+
+    void theCommandsStandInTheirMenus() {
+        TPrgMdiFrame frame;
+        QAction* importItem = frame.findChild<QAction*>(QStringLiteral("importFetItem"));
+        QVERIFY(importItem);
+        QCOMPARE(importItem->text(), QStringLiteral("Импорт из FET…"));
+        QVERIFY(frame.findChild<QMenu*>(QStringLiteral("projectMenu"))->actions().contains(importItem));
+        QAction* exportItem = frame.findChild<QAction*>(QStringLiteral("exportVariantItem"));
+        QVERIFY(exportItem);
+        QCOMPARE(exportItem->text(), QStringLiteral("Экспорт…"));
+        QVERIFY(frame.findChild<QMenu*>(QStringLiteral("variantMenu"))->actions().contains(exportItem));
+    }
+
+    void importedSchoolOpensAsANewUnsavedProject() {
+        Write(path(QStringLiteral("school.fet")), kFetSchool);
+        Write(path(QStringLiteral("school.tbl")), "an older project of the same name");
+        auto frame = std::make_unique<TPrgMdiFrame>();
+        QVERIFY(frame->ImportFetFile(path(QStringLiteral("school.fet"))));
+        TMdiTable* opened = frame->project();
+        QVERIFY(opened && opened->hasEditors());
+        QVERIFY(opened->modified());
+        QVERIFY(frame->windowTitle().endsWith(QStringLiteral(" (изменен)")));
+        // Saving never overwrites a file that was there.
+        QCOMPARE(opened->GetFileName(), path(QStringLiteral("school_2.tbl")));
+        QVERIFY(!QFile::exists(path(QStringLiteral("school_2.tbl"))));
+        QCOMPARE(opened->document().project().klasses.count(), 1);
+        QCOMPARE(opened->document().project().lessons.count(), 1);
+        QVERIFY(opened->Save());
+        QVERIFY(QFile::exists(path(QStringLiteral("school_2.tbl"))));
+        lovaris::test::ModalWatch discard(QStringLiteral("noButton"));
+        frame.reset();
+    }
+
+    void refusedFileLeavesTheOpenProjectAlone() {
+        Write(path(QStringLiteral("good.fet")), kFetSchool);
+        Write(path(QStringLiteral("broken.fet")), QByteArray(kFetSchool).left(200));
+        auto frame = std::make_unique<TPrgMdiFrame>();
+        QVERIFY(frame->ImportFetFile(path(QStringLiteral("good.fet"))));
+        TMdiTable* before = frame->project();
+        QString seen;
+        lovaris::test::AnswerNextDialog(QStringLiteral("yesButton"), &seen);
+        QVERIFY(!frame->ImportFetFile(path(QStringLiteral("broken.fet"))));
+        QVERIFY(seen.startsWith(QStringLiteral("Файл не принят: line ")));
+        QVERIFY(seen.contains(QStringLiteral("the file ends before its XML is complete")));
+        QCOMPARE(frame->project(), before);
+        lovaris::test::ModalWatch discard(QStringLiteral("noButton"));
+        frame.reset();
+    }
+
+    void exportDialogWritesEachFormat() {
+        TExportDlg dialog(nullptr, sampleWeek(), "Вариант 1", path(QStringLiteral("week.rsp")));
+        dialog.show();
+        QCOMPARE(Child<QLineEdit>(&dialog, "targetEdit")->text(), path(QStringLiteral("week-html")));
+        QVERIFY(!Child<QWidget>(&dialog, "bellsEdit")->isEnabled());
+        Child<QPushButton>(&dialog, "exportButton")->click();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(QFile::exists(path(QStringLiteral("week-html/index.html"))));
+        QVERIFY(QFile::exists(path(QStringLiteral("week-html/style.css"))));
+
+        Child<QRadioButton>(&dialog, "csvRadio")->setChecked(true);
+        QCOMPARE(Child<QLineEdit>(&dialog, "targetEdit")->text(), path(QStringLiteral("week.csv")));
+        Child<QPushButton>(&dialog, "exportButton")->click();
+        QVERIFY(QFile::exists(path(QStringLiteral("week.csv"))));
+
+        Child<QRadioButton>(&dialog, "icalRadio")->setChecked(true);
+        QVERIFY(Child<QWidget>(&dialog, "bellsEdit")->isEnabled());
+        Write(path(QStringLiteral("bells.txt")), "1 08:30 09:15\n2 09:25 10:10\n3 10:30 11:15\n");
+        Child<QLineEdit>(&dialog, "bellsEdit")->setText(path(QStringLiteral("bells.txt")));
+        Child<QLineEdit>(&dialog, "targetEdit")->setText(path(QStringLiteral("class.ics")));
+        Child<QPushButton>(&dialog, "exportButton")->click();
+        QFile ics(path(QStringLiteral("class.ics")));
+        QVERIFY(ics.open(QIODevice::ReadOnly));
+        QCOMPARE(ics.readAll().count("BEGIN:VEVENT"), 3);  // three lessons on Monday
+    }
+
+    void calendarWithoutTheBellsIsRefused() {
+        TExportDlg dialog(nullptr, sampleWeek(), "", path(QStringLiteral("week.rsp")));
+        dialog.show();
+        Child<QRadioButton>(&dialog, "icalRadio")->setChecked(true);
+        Write(path(QStringLiteral("bells.txt")), "1 08:30 09:15\n");
+        Child<QLineEdit>(&dialog, "bellsEdit")->setText(path(QStringLiteral("bells.txt")));
+        Child<QLineEdit>(&dialog, "targetEdit")->setText(path(QStringLiteral("class.ics")));
+        QString seen;
+        lovaris::test::AnswerNextDialog(QStringLiteral("yesButton"), &seen);
+        Child<QPushButton>(&dialog, "exportButton")->click();
+        QCOMPARE(seen, QStringLiteral("Выгрузить расписание не удалось: the bells give no time for lesson 2"));
+        QVERIFY(dialog.isVisible());
+        QVERIFY(!QFile::exists(path(QStringLiteral("class.ics"))));
+    }
+
+    // A picture of the dialog, taken only when LOVARIS_SCREENSHOTS names the folder.
+    void screenshot() {
+        const QString folder = qEnvironmentVariable("LOVARIS_SCREENSHOTS");
+        if (folder.isEmpty()) QSKIP("LOVARIS_SCREENSHOTS not set");
+        TExportDlg dialog(nullptr, sampleWeek(), "", QStringLiteral("/home/school/Вариант_1.rsp"));
+        Child<QRadioButton>(&dialog, "icalRadio")->setChecked(true);
+        Child<QLineEdit>(&dialog, "bellsEdit")->setText(QStringLiteral("/home/school/звонки.txt"));
+        dialog.show();
+        QTest::qWait(100);
+        QVERIFY(dialog.grab().save(folder + QStringLiteral("/export-dialog.png")));
+    }
+};
+
+QTEST_MAIN(InterchangeTest)
+#include "InterchangeTest.moc"
