@@ -23,6 +23,7 @@ class QToolBar;
 namespace lovaris::ui {
 
 class TMdiTable;
+class ManualController;
 class TTableVarsManager;
 class TTestDataDlg;
 struct FrameCommand;
@@ -74,6 +75,10 @@ public:
     void OnWeekVarsClick();
     void PrepareDateOnClick();
     void VarStatisticsButtonClick();
+    // "Расстановка кабинетов" for the selected day.
+    void SetRoomsClick();
+    // The planning window's manual planning: drags, menus, undo, the details window.
+    ManualController* manualController() const;
     // The working regime: the automatic runs are offered only in the automatic one.
     void OnAutomaticRegime();
     void OnManualRegime();
