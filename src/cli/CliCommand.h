@@ -62,5 +62,13 @@ extern const CliCommand kVariantDraftCommand;
 extern const CliCommand kOptimiseCommand;
 extern const CliCommand kWeekSearchCommand;
 extern const CliCommand kPlanCommand;
+extern const CliCommand kMoveCommand;
+extern const CliCommand kChoicesCommand;
+extern const CliCommand kPlaceCommand;
+extern const CliCommand kToDraftCommand;
+extern const CliCommand kTakeOffCommand;
+extern const CliCommand kRoomChoicesCommand;
+extern const CliCommand kSetRoomCommand;
+extern const CliCommand kUnplacedCommand;
 
 }  // namespace lovaris::cli

@@ -12,11 +12,14 @@
 namespace lovaris::cli {
 namespace {
 
-constexpr std::array<const CliCommand*, 15> kCommands = {
+constexpr std::array<const CliCommand*, 23> kCommands = {
     &kNewCommand,         &kResaveCommand,        &kCheckCommand,        &kExportJsonCommand,
     &kImportJsonCommand,  &kVariantNewCommand,    &kVariantResaveCommand, &kVariantShowCommand,
     &kVariantViewCommand, &kVariantDraftCommand, &kVariantOptionsCommand, &kOptimiseCommand, &kRoomsCommand,
-    &kWeekSearchCommand, &kPlanCommand};
+    &kWeekSearchCommand, &kPlanCommand,
+    // Manual planning
+    &kMoveCommand, &kChoicesCommand, &kPlaceCommand, &kToDraftCommand, &kTakeOffCommand, &kRoomChoicesCommand,
+    &kSetRoomCommand, &kUnplacedCommand};
 
 bool isHelp(std::string_view arg) { return arg == "--help" || arg == "-h"; }
 

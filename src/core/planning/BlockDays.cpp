@@ -16,11 +16,24 @@ std::vector<int> AssignBlockDays(std::span<const int> spread, const DayHours& ho
     return days;
 }
 
-DayHours LessonHoursPerDay(const VariantDayReader& variant, int klass, int lesson, int skipDay) {
+namespace {
+
+template <typename Grid>
+DayHours HoursPerDay(const Grid& variant, int klass, int lesson, int skipDay) {
     DayHours hours{};
     for (int d = 1; d <= kDays; ++d)
         if (d != skipDay) hours[static_cast<std::size_t>(d)] = variant.CountLessonHoursOnDay(klass, lesson, d);
     return hours;
+}
+
+}  // namespace
+
+DayHours LessonHoursPerDay(const VariantDayReader& variant, int klass, int lesson, int skipDay) {
+    return HoursPerDay(variant, klass, lesson, skipDay);
+}
+
+DayHours LessonHoursPerDay(const TTableVarItem& variant, int klass, int lesson, int skipDay) {
+    return HoursPerDay(variant, klass, lesson, skipDay);
 }
 
 }  // namespace lovaris

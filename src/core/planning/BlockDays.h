@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "../common/BusySlots.h"
+#include "../variant/TTableVarItem.h"
 #include "../variant/VariantDayReader.h"
 
 namespace lovaris {
@@ -21,5 +22,6 @@ std::vector<int> AssignBlockDays(std::span<const int> spread, const DayHours& ho
 // The hours of the class's lesson on days 1..6 of the variant; `skipDay` (1..6) is
 // read as holding none.
 DayHours LessonHoursPerDay(const VariantDayReader& variant, int klass, int lesson, int skipDay = 0);
+DayHours LessonHoursPerDay(const TTableVarItem& variant, int klass, int lesson, int skipDay = 0);
 
 }  // namespace lovaris

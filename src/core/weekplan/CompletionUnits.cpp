@@ -6,6 +6,7 @@
 #include <numeric>
 #include <set>
 
+#include "../planning/BlockDays.h"
 #include "../rooms/RoomAssignmentSubgroups.h"
 
 namespace lovaris {
@@ -102,14 +103,13 @@ std::vector<CompletionUnit> CompletionWork::UnplacedUnits() const {
             const CompletionUnit set = UnitOf(k, l, 1, 0);
             const LessonRef& key = set.klassLessons.front();  // the set's first lesson answers for it
             if (key.owner != k || key.lesson != l || !WithinVariant(set)) continue;
-            std::vector<int> open = klass.lesson(l).spread;
-            int found = 0;
-            for (int d = 1; d <= kVariantDays; ++d) {
-                const int hours = variant_.CountLessonHoursOnDay(k, l, d);
-                found += hours;
-                if (const auto it = std::find(open.begin(), open.end(), hours); hours > 0 && it != open.end())
-                    open.erase(it);
-            }
+            const auto& spread = klass.lesson(l).spread;
+            const DayHours hours = LessonHoursPerDay(variant_, k, l);
+            const std::vector<int> days = AssignBlockDays(spread, hours);
+            std::vector<int> open;
+            for (std::size_t e = 0; e < spread.size(); ++e)
+                if (days[e] == 0) open.push_back(spread[e]);
+            const int found = std::accumulate(hours.begin() + 1, hours.end(), 0);
             const int missing = klass.lesson(l).weeklyHours() - found;
             if (missing <= 0) continue;
             const bool matched = std::accumulate(open.begin(), open.end(), 0) == missing;

@@ -18,6 +18,8 @@ ManualVerdict Refused(ManualRule rule, int klass, int teacher, int day, int hour
     return ManualVerdict::Refused(rule, klass, teacher, day, hour);
 }
 
+void PrintTo(const DropCase& c, std::ostream* out) { *out << c.name; }
+
 class DropRules : public ::testing::TestWithParam<DropCase> {};
 
 TEST_P(DropRules, JudgeTellsTheFirstRuleThatRefuses) {

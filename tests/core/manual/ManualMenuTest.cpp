@@ -13,6 +13,8 @@ struct MenuCase {
     ManualMenuState expected;  // opens, set lesson, to draft, take off, set room
 };
 
+void PrintTo(const MenuCase& c, std::ostream* out) { *out << c.name; }
+
 class MenuRules : public ::testing::TestWithParam<MenuCase> {};
 
 TEST_P(MenuRules, ItemsAreEnabledByWhatTheCellHolds) {

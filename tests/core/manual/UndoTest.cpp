@@ -74,6 +74,22 @@ TEST(ManualUndo, ModifiedMarkClearsBackAtTheSavedPosition) {
     EXPECT_FALSE(workspace->CanRedo());
 }
 
+TEST(ManualUndo, RoomAssignmentOfTheDayIsOneStep) {
+    struct AnswerYes : RoomQuestionSink {
+        bool Ask(const RoomQuestion&) override { return true; }
+    } yes;
+    ManualSchool school;
+    auto workspace = school.open();
+    const TTableVarItem before = workspace->variant();
+    ManualPlacement manual(*workspace);
+    manual.AssignRoomsOfDay(yes);
+    ASSERT_EQ(workspace->variant().GetCleanSlot(k5A, kMonday, 4).rooms[0], kGym);
+    EXPECT_EQ(workspace->UndoName(), "расстановку кабинетов");
+    ASSERT_TRUE(workspace->Undo());
+    EXPECT_TRUE(before.sameGrids(workspace->variant()));
+    EXPECT_FALSE(workspace->modified());
+}
+
 TEST(ManualUndo, ChangeOutsideTheHistoryEndsIt) {
     ManualSchool school;
     auto workspace = school.open();
