@@ -1,6 +1,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -15,6 +17,7 @@
 
 #include "../core/manual/ManualSchool.h"
 #include "support/ModalWatch.h"
+#include "ui/app/TPrgMdiFrame.h"
 #include "ui/manual/GridDragTracker.h"
 #include "ui/manual/ManualActions.h"
 #include "ui/manual/ManualController.h"
@@ -433,6 +436,60 @@ private slots:
         ModalWatch discard(QStringLiteral("noButton"));
         QVERIFY(details->OnCloseManager());
         QCOMPARE(closed.count(), 1);
+    }
+
+    void theMainWindowCarriesTheRegimeAndTheUndoCommands() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("school.tbl"));
+        QVERIFY(QFile::copy(QStringLiteral(LOVARIS_EXAMPLES_BUILD_DIR "/school.tbl"), file));
+        auto frame = std::make_unique<TPrgMdiFrame>();
+        frame->resize(1200, 800);
+        frame->show();
+        QVERIFY(frame->OpenProjectFile(file));
+        {
+            ModalWatch options(QStringLiteral("yesButton"));
+            frame->command(QStringLiteral("RunKorvidanMenu"))->trigger();
+        }
+        TTableVarsManager* planning = frame->workspace();
+        QVERIFY(planning);
+        ManualController* manual = frame->manualController();
+        QVERIFY(manual);
+        auto* variantMenu = frame->findChild<QMenu*>(QStringLiteral("variantMenu"));
+        QVERIFY(variantMenu);
+        QVERIFY(variantMenu->actions().contains(manual->undoAction()));
+        QVERIFY(variantMenu->actions().contains(manual->redoAction()));
+
+        // A lesson of the first class at Monday's lesson 1, then moved to lesson 3.
+        VariantWorkspace& workspace = planning->workspace();
+        QVERIFY(workspace.planning().PlaceLinkedLesson(0, 0, false, 1, 1, 1));
+        manual->actions().drop(ManualCell{ManualSide::Klass, false, 0, 1, 1}, ManualCell{ManualSide::Klass, false, 0, 1, 3});
+        QCOMPARE(workspace.variant().GetCleanSlot(0, 1, 3).lessonIndex, 0);
+        QVERIFY(manual->undoAction()->isEnabled());
+        manual->undoAction()->trigger();
+        QCOMPARE(workspace.variant().GetCleanSlot(0, 1, 1).lessonIndex, 0);
+        QCOMPARE(workspace.variant().GetCleanSlot(0, 1, 3).lessonIndex, -1);
+
+        // The manual regime works in the details window, the automatic one takes it away.
+        workspace.SetSelectedDetail(SelectedDetail{workspace.session().klasses().BuildLinkSet(0, 0), 1, false});
+        frame->command(QStringLiteral("manualItem"))->trigger();
+        QVERIFY(manual->details() && manual->details()->isVisible());
+        QCOMPARE(manual->details()->geometry(), planning->rect());
+        frame->command(QStringLiteral("automaticItem"))->trigger();
+        QVERIFY(!manual->details());
+
+        // A second planning window brings its own commands; the first one's are gone.
+        const int items = variantMenu->actions().size();
+        QPointer<ManualController> first = manual;
+        {
+            ModalWatch answers(QStringLiteral("noButton"));
+            frame->NewVarClick();
+        }
+        QVERIFY(!first);
+        QVERIFY(frame->manualController());
+        QCOMPARE(variantMenu->actions().size(), items);
+
+        ModalWatch discard(QStringLiteral("noButton"));
+        frame.reset();
     }
 
     // Pictures of manual planning, taken only when LOVARIS_SCREENSHOTS names a folder.

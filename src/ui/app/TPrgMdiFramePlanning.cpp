@@ -62,11 +62,15 @@ void TPrgMdiFrame::installWorkspace(std::unique_ptr<TTableVarsManager> workspace
     connect(workspace_, &TTableVarsManager::closed, this, endPlanning);
     auto* manual = new ManualController(workspace_);
     connect(manual, &ManualController::detailsClosed, this, endPlanning);
-    if (auto* variantMenu = planningMenuBar_->findChild<QMenu*>(QStringLiteral("variantMenu"))) {
-        QAction* before = command(QStringLiteral("optionsItem"));
-        variantMenu->insertActions(before, {manual->undoAction(), manual->redoAction()});
-        variantMenu->insertSeparator(before);
-    }
+    // "Отменить" and "Повторить" in the variant menu, before "Опции".
+    for (QAction* entry : planningMenuBar_->actions())
+        if (QMenu* variantMenu = entry->menu(); variantMenu && variantMenu->objectName() == QStringLiteral("variantMenu")) {
+            QAction* before = command(QStringLiteral("optionsItem"));
+            // The separator goes with the planning window, as the two commands do.
+            auto* separator = new QAction(manual);
+            separator->setSeparator(true);
+            variantMenu->insertActions(before, {manual->undoAction(), manual->redoAction(), separator});
+        }
     connect(workspace_, &TTableVarsManager::runStateChanged, this, &TPrgMdiFrame::SetRunState);
     // 0xB0DE: a double click chose a lesson to work on by hand.
     connect(workspace_, &TTableVarsManager::manualRegimeRequested, this, &TPrgMdiFrame::OnManualRegime);

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QResizeEvent>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTableView>
@@ -205,6 +206,14 @@ bool TTableDetailsManeger::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::Resize) fitOwner();
         return false;
     }
+    if (auto* list = qobject_cast<QTableView*>(watched); list && event->type() == QEvent::Resize) {
+        // The subject takes half of the list, the sizes three tenths.
+        // The viewport follows only after this event: the new width comes from it.
+        const int width = static_cast<QResizeEvent*>(event)->size().width() - 2 * list->frameWidth();
+        list->horizontalHeader()->resizeSection(0, width / 2);
+        list->horizontalHeader()->resizeSection(1, width * 3 / 10);
+        return false;
+    }
     const auto which = gridOf(watched);
     if (!which) return false;
     if (event->type() == QEvent::MouseButtonDblClick) {
@@ -295,8 +304,7 @@ void TTableDetailsManeger::fillUnplaced(ManualSide side) {
         list->horizontalHeader()->hide();
         list->verticalHeader()->hide();
         list->setShowGrid(false);
-        list->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-        list->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+        list->installEventFilter(this);  // its columns follow its width
         connect(list, &QAbstractItemView::doubleClicked, this, [this, model](const QModelIndex& at) {
             const UnplacedRow* row = model->row(at.row());
             if (!row || row->klass < 0) return;
