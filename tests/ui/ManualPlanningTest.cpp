@@ -338,6 +338,23 @@ private slots:
         QCOMPARE(grids().GetCleanSlot(k5V, kMonday, 5).rooms[0], static_cast<std::uint16_t>(kGym));
     }
 
+    void aPopupLeftByTheFocusHidesAndGoes() {
+        command(ViewKind::Klasses, k5A, 3, "setLessonItem");
+        QPointer<LessonChoicePopup> popup = manual_->actions().choicePopup();
+        QVERIFY(popup && popup->isVisible());
+        QCursor::setPos(popup->mapToGlobal(popup->rect().center()));
+        popup->checkStillWanted();
+        QVERIFY(popup->isVisible());
+        popup->grid()->setFocus();  // a click in its own rows
+        popup->checkStillWanted();
+        QVERIFY(popup->isVisible());
+        grid(ViewKind::Klasses)->setFocus();  // a click in the planning window
+        popup->checkStillWanted();
+        QVERIFY(!popup->isVisible());
+        QTRY_VERIFY(!popup);  // destroyed once hidden
+        QCOMPARE(snapshot().empty(), false);
+    }
+
     void aPopupGoesWithTheWindowThatOpenedIt() {
         // Nothing waits for the popup: closing the window while it is open takes it along.
         command(ViewKind::Klasses, k5A, 3, "setLessonItem");

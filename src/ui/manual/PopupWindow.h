@@ -19,7 +19,9 @@ public:
     void popupAt(const QPoint& globalMouse);
     // The position popupAt gives, in the owner's coordinates.
     static QPoint PlaceInside(const QSize& popup, const QSize& owner, const QPoint& mouse);
-    // The focus-and-mouse check the timer makes every 100 ms.
+    // The focus-and-mouse check the timer makes every 100 ms: the popup hides once the
+    // keyboard focus has gone to a window outside it or the mouse is more than 30
+    // pixels away.
     void checkStillWanted();
 
 signals:
@@ -30,7 +32,10 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    bool holds(const QWidget* widget) const;
+
     QWidget* owner_;
+    bool focusLeft_ = false;
     QTimer timer_;
 };
 
