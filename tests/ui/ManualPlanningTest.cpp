@@ -428,6 +428,28 @@ private slots:
         QCOMPARE(cleanLesson(k5A, kMonday, 4), kPe5A);
     }
 
+    void aFocusWithoutTeachersDrawsAndOpensNoMenu() {
+        // 5Б's club has neither subject nor teacher: the teacher grids show no one.
+        TTableDetailsManeger* details = openDetails(k5B, kClub5B, 1);
+        QCOMPARE(details->focus().Shown(ManualSide::Teacher), 0);
+        TSchoolTable* teachers = details->grid(ManualSide::Teacher, false);
+        QVERIFY(!teachers->grab().isNull());
+        const QPoint at = teachers->cellRect(kMonday, 1).center();
+        QVERIFY(!details->cellAt(ManualSide::Teacher, false, at));
+        mouse(teachers->viewport(), QEvent::MouseButtonPress, at, Qt::RightButton, Qt::RightButton);
+        QVERIFY(!details->actions().menu(ManualMenu::Teacher)->isVisible());
+    }
+
+    void roomAssignmentOfTheDayIsOneUndoStep() {
+        const std::vector<int> before = snapshot();
+        ModalWatch yes(QStringLiteral("yesButton"));
+        manual_->AssignRooms();
+        QVERIFY(snapshot() != before);
+        QCOMPARE(grids().GetCleanSlot(k5A, kMonday, 1).rooms[0] == kNoRoom, false);
+        manual_->undoAction()->trigger();
+        QCOMPARE(snapshot(), before);
+    }
+
     void aDoubleClickChangesTheDetailsFocus() {
         TTableDetailsManeger* details = openDetails(k5A, kPe5A, 4);
         TSchoolTable* table = details->grid(ManualSide::Klass, false);
