@@ -62,7 +62,7 @@ constexpr FrameCommand kPlanningWorkItems[] = {
     {"manualItem", S::MenuRegimeManual, "Ctrl+M", 138, 0, &F::OnManualRegime, G::None, kCheckable | kSubmenuEnd},
     {"weekVariantsItem", S::MenuWeekVariants, "F9", 131, -1, &F::OnWeekVarsClick, G::WeekVariants, 0},
     {"optimizeItem", S::MenuOptimize, nullptr, 132, -1, &F::OnOptimizeClick, G::Optimize, 0},
-    {"setRoomsItem", S::MenuSetRooms, nullptr, 133, -1, nullptr, G::SetRooms, 0},
+    {"setRoomsItem", S::MenuSetRooms, nullptr, 133, -1, &F::SetRoomsClick, G::SetRooms, 0},
     {"controlItem", S::MenuControl, nullptr, 134, -1, &F::PrepareDateOnClick, G::Control, 0},
     {"statisticsItem", S::MenuStatistics, nullptr, 135, -1, &F::VarStatisticsButtonClick, G::Statistics, 0},
     {"substitutionsItem", S::MenuSubstitutions, nullptr, 139, -1, &F::ViewZamesh, G::Substitutions, 0},
@@ -107,7 +107,7 @@ constexpr FrameCommand kPlanningButtons[] = {
     {"controlButton", S::HintControl, nullptr, 134, -1, &F::PrepareDateOnClick, G::Control, 0},
     {"weekVariantsButton", S::HintWeekVariants, nullptr, 131, -1, &F::OnWeekVarsClick, G::WeekVariants, 0},
     {"optimizeButton", S::HintOptimize, nullptr, 132, -1, &F::OnOptimizeClick, G::Optimize, 0},
-    {"setRoomsButton", S::HintSetRooms, nullptr, 133, -1, nullptr, G::SetRooms, 0},
+    {"setRoomsButton", S::HintSetRooms, nullptr, 133, -1, &F::SetRoomsClick, G::SetRooms, 0},
     {"statisticsButton", S::HintStatistics, nullptr, 135, -1, &F::VarStatisticsButtonClick, G::Statistics, 0},
     {"substitutionsButton", S::HintSubstitutions, nullptr, 139, -1, &F::ViewZamesh, G::Substitutions, 0},
 };

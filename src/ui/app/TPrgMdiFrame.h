@@ -23,6 +23,7 @@ class QToolBar;
 namespace lovaris::ui {
 
 class TMdiTable;
+class ManualController;
 class TTableVarsManager;
 class TTestDataDlg;
 struct FrameCommand;
@@ -80,6 +81,10 @@ public:
     void VarStatisticsButtonClick();
     // "Журнал замещений": the journal of the archive beside the program, on the open variant.
     void ViewZamesh();
+    // "Расстановка кабинетов" for the selected day.
+    void SetRoomsClick();
+    // The planning window's manual planning: drags, menus, undo, the details window.
+    ManualController* manualController() const;
     // The working regime: the automatic runs are offered only in the automatic one.
     void OnAutomaticRegime();
     void OnManualRegime();

@@ -11,6 +11,8 @@
 
 #include "TMdiTable.h"
 #include "TPrgMdiFrame.h"
+#include "ui/manual/ManualController.h"
+#include "ui/manual/TTableDetailsManeger.h"
 #include "ui/workspace/TTableVarsManager.h"
 
 namespace lovaris::ui {
@@ -47,7 +49,7 @@ void TPrgMdiFrame::installWorkspace(std::unique_ptr<TTableVarsManager> workspace
     workspaceWindow_->setWindowTitle(workspace_->caption());
     connect(workspace_, &TTableVarsManager::captionChanged, workspaceWindow_, &QWidget::setWindowTitle);
     connect(workspace_, &TTableVarsManager::orientationChanged, this, [this](bool vertical) { verticalView_ = vertical; });
-    connect(workspace_, &TTableVarsManager::closed, this, [this] {
+    const auto endPlanning = [this] {
         // Posted: the window finishes its close before it is taken away.
         QMetaObject::invokeMethod(
             this,
@@ -56,7 +58,19 @@ void TPrgMdiFrame::installWorkspace(std::unique_ptr<TTableVarsManager> workspace
                 CloseTableMenuOnClick();
             },
             Qt::QueuedConnection);
-    });
+    };
+    connect(workspace_, &TTableVarsManager::closed, this, endPlanning);
+    auto* manual = new ManualController(workspace_);
+    connect(manual, &ManualController::detailsClosed, this, endPlanning);
+    // "Отменить" and "Повторить" in the variant menu, before "Опции".
+    for (QAction* entry : planningMenuBar_->actions())
+        if (QMenu* variantMenu = entry->menu(); variantMenu && variantMenu->objectName() == QStringLiteral("variantMenu")) {
+            QAction* before = command(QStringLiteral("optionsItem"));
+            // The separator goes with the planning window, as the two commands do.
+            auto* separator = new QAction(manual);
+            separator->setSeparator(true);
+            variantMenu->insertActions(before, {manual->undoAction(), manual->redoAction(), separator});
+        }
     connect(workspace_, &TTableVarsManager::runStateChanged, this, &TPrgMdiFrame::SetRunState);
     // 0xB0DE: a double click chose a lesson to work on by hand.
     connect(workspace_, &TTableVarsManager::manualRegimeRequested, this, &TPrgMdiFrame::OnManualRegime);
@@ -149,6 +163,14 @@ void TPrgMdiFrame::VarStatisticsButtonClick() {
     if (workspace_) workspace_->ShowStatistics();
 }
 
+void TPrgMdiFrame::SetRoomsClick() {
+    if (ManualController* manual = manualController()) manual->AssignRooms();
+}
+
+ManualController* TPrgMdiFrame::manualController() const {
+    return workspace_ ? workspace_->findChild<ManualController*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+}
+
 void TPrgMdiFrame::OnAutomaticRegime() {
     if (!workspace_) return;
     workspace_->workspace().SetRegime(PlanningRegime::Automatic);
@@ -169,6 +191,11 @@ void TPrgMdiFrame::SetVarMenuBarForRegime(PlanningRegime regime) {
     command(QString::fromLatin1(automatic ? "automaticButton" : "manualButton"))->setChecked(true);
     command(QStringLiteral("automaticItem"))->setChecked(automatic);
     command(QStringLiteral("manualItem"))->setChecked(!automatic);
+    // The manual regime works in the details window over the planning window.
+    if (ManualController* manual = manualController()) {
+        if (automatic) manual->CloseDetails();
+        else manual->OpenDetails();
+    }
 }
 
 void TPrgMdiFrame::AbortPlanningBtnClick() {

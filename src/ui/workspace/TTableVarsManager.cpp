@@ -60,6 +60,11 @@ std::unique_ptr<TTableVarsManager> TTableVarsManager::Open(const Project& projec
     return std::unique_ptr<TTableVarsManager>(new TTableVarsManager(std::move(opened), verticalView, parent));
 }
 
+std::unique_ptr<TTableVarsManager> TTableVarsManager::Adopt(std::unique_ptr<VariantWorkspace> workspace,
+                                                            bool verticalView, QWidget* parent) {
+    return std::unique_ptr<TTableVarsManager>(new TTableVarsManager(std::move(workspace), verticalView, parent));
+}
+
 TTableVarsManager::TTableVarsManager(std::unique_ptr<VariantWorkspace> workspace, bool verticalView, QWidget* parent)
     : QWidget(parent), workspace_(std::move(workspace)), dialogs_(this), views_(new VariantViews(this)) {
     setObjectName(QStringLiteral("TTableVarsManager"));
@@ -105,6 +110,11 @@ void TTableVarsManager::UpdateCaption() {
 }
 
 void TTableVarsManager::RefreshViews() { views_->RefreshViews(); }
+
+void TTableVarsManager::AfterManualEdit() {
+    RefreshViews();
+    UpdateCaption();
+}
 
 void TTableVarsManager::SaveCommand(int kind) {
     workspace_->SaveCommand(kind == 2 ? SaveKind::SaveAs : SaveKind::Save, dialogs_);

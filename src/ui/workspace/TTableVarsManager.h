@@ -27,6 +27,9 @@ public:
     static std::unique_ptr<TTableVarsManager> Open(const Project& project, const QString& fileName,
                                                    const WorkspaceSetup& setup, bool verticalView,
                                                    QWidget* parent = nullptr);
+    // A workspace opened elsewhere (a test's school) in a planning window.
+    static std::unique_ptr<TTableVarsManager> Adopt(std::unique_ptr<VariantWorkspace> workspace, bool verticalView,
+                                                    QWidget* parent = nullptr);
     ~TTableVarsManager() override;
 
     VariantWorkspace& workspace() { return *workspace_; }
@@ -43,6 +46,8 @@ public:
     // "Опции"; true when confirmed.
     bool EditVariantOptions();
     void RefreshViews();
+    // A manual edit, an undo or a redo changed the variant: the views and the caption follow.
+    void AfterManualEdit();
 
     // "Оптимизация": the checks, the group, the preparation, the questions, then the
     // run, driven in slices from the event loop.

@@ -49,6 +49,24 @@ QToolButton* RunButton(QWidget* parent, const char* name, ViewText hint, QStyle:
 
 }  // namespace
 
+QSlider* AddOrientationSwitch(QWidget* parent, QBoxLayout* row) {
+    // A two-position switch: "Верт." above, "Горз." below.
+    auto* orientation = new QSlider(Qt::Vertical, parent);
+    orientation->setObjectName(QStringLiteral("ViewModeSwitch"));
+    orientation->setProperty("helpContext", 175);
+    orientation->setRange(0, 1);
+    orientation->setInvertedAppearance(true);
+    orientation->setPageStep(1);
+    orientation->setFixedHeight(34);
+    auto* labels = new QVBoxLayout;
+    labels->setSpacing(0);
+    labels->addWidget(new QLabel(Res(ViewText::Vertical), parent));
+    labels->addWidget(new QLabel(Res(ViewText::Horizontal), parent));
+    row->addWidget(orientation);
+    row->addLayout(labels);
+    return orientation;
+}
+
 VariantViews::VariantViews(QWidget* parent) : QWidget(parent) {
     dayLabel_ = new QLabel(Res(ViewText::DayLabel), this);
     dayLabel_->setObjectName(QStringLiteral("SelectedDayLabel"));
@@ -62,27 +80,13 @@ VariantViews::VariantViews(QWidget* parent) : QWidget(parent) {
     continue_ = RunButton(this, "VarTryMoreButton", ViewText::HintContinue, QStyle::SP_MediaPlay);
     abort_ = RunButton(this, "VarAbortButton", ViewText::HintAbort, QStyle::SP_MediaStop);
 
-    // A two-position switch: "Верт." above, "Горз." below.
-    orientation_ = new QSlider(Qt::Vertical, this);
-    orientation_->setObjectName(QStringLiteral("ViewModeSwitch"));
-    orientation_->setProperty("helpContext", 175);
-    orientation_->setRange(0, 1);
-    orientation_->setInvertedAppearance(true);
-    orientation_->setPageStep(1);
-    orientation_->setFixedHeight(34);
-    auto* switchLabels = new QVBoxLayout;
-    switchLabels->setSpacing(0);
-    switchLabels->addWidget(new QLabel(Res(ViewText::Vertical), this));
-    switchLabels->addWidget(new QLabel(Res(ViewText::Horizontal), this));
-
     auto* top = new QHBoxLayout;
     top->addWidget(dayLabel_);
     top->addWidget(dayList_);
     top->addWidget(continue_);
     top->addWidget(abort_);
     top->addStretch(1);
-    top->addWidget(orientation_);
-    top->addLayout(switchLabels);
+    orientation_ = AddOrientationSwitch(this, top);
 
     pages_ = new QTabWidget(this);
     pages_->setObjectName(QStringLiteral("TableTypePageControl"));

@@ -9,6 +9,7 @@
 #include "TSchoolTable.h"
 #include "core/views/ViewCell.h"
 
+class QBoxLayout;
 class QComboBox;
 class QLabel;
 class QSlider;
@@ -16,6 +17,10 @@ class QTabWidget;
 class QToolButton;
 
 namespace lovaris::ui {
+
+// The orientation switch ("Верт." above, "Горз." below, position 0 vertical) with its
+// labels, added at the end of `row`.
+QSlider* AddOrientationSwitch(QWidget* parent, QBoxLayout* row);
 
 class VariantViews : public QWidget {
     Q_OBJECT
