@@ -62,5 +62,6 @@ extern const CliCommand kVariantDraftCommand;
 extern const CliCommand kOptimiseCommand;
 extern const CliCommand kWeekSearchCommand;
 extern const CliCommand kPlanCommand;
+extern const CliCommand kReportCommand;
 
 }  // namespace lovaris::cli

@@ -12,11 +12,11 @@
 namespace lovaris::cli {
 namespace {
 
-constexpr std::array<const CliCommand*, 15> kCommands = {
+constexpr std::array<const CliCommand*, 16> kCommands = {
     &kNewCommand,         &kResaveCommand,        &kCheckCommand,        &kExportJsonCommand,
     &kImportJsonCommand,  &kVariantNewCommand,    &kVariantResaveCommand, &kVariantShowCommand,
     &kVariantViewCommand, &kVariantDraftCommand, &kVariantOptionsCommand, &kOptimiseCommand, &kRoomsCommand,
-    &kWeekSearchCommand, &kPlanCommand};
+    &kWeekSearchCommand, &kPlanCommand, &kReportCommand};
 
 bool isHelp(std::string_view arg) { return arg == "--help" || arg == "-h"; }
 

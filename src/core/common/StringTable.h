@@ -163,5 +163,6 @@ std::span<const TextEntry> WorkspaceTexts();  // the planning window: variant fi
 std::span<const TextEntry> ViewTexts();     // the planning window's views
 std::span<const TextEntry> EngineDialogTexts();  // preparation, control, statistics, progress
 std::span<const TextEntry> GroupDialogTexts();  // teacher group dialogs, week search window
+std::span<const TextEntry> ReportTexts();   // printed reports, print and preview dialogs
 
 }  // namespace lovaris
