@@ -62,6 +62,14 @@ extern const CliCommand kVariantDraftCommand;
 extern const CliCommand kOptimiseCommand;
 extern const CliCommand kWeekSearchCommand;
 extern const CliCommand kPlanCommand;
+extern const CliCommand kImportFetCommand;
+extern const CliCommand kJournalShowCommand;
+extern const CliCommand kJournalAddCommand;
+extern const CliCommand kJournalCandidatesCommand;
+extern const CliCommand kJournalSubstituteCommand;
+extern const CliCommand kJournalEditCommand;
+extern const CliCommand kJournalDeleteCommand;
+extern const CliCommand kJournalSummaryCommand;
 extern const CliCommand kReportCommand;
 
 }  // namespace lovaris::cli

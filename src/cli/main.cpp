@@ -12,11 +12,17 @@
 namespace lovaris::cli {
 namespace {
 
-constexpr std::array<const CliCommand*, 16> kCommands = {
-    &kNewCommand,         &kResaveCommand,        &kCheckCommand,        &kExportJsonCommand,
-    &kImportJsonCommand,  &kVariantNewCommand,    &kVariantResaveCommand, &kVariantShowCommand,
-    &kVariantViewCommand, &kVariantDraftCommand, &kVariantOptionsCommand, &kOptimiseCommand, &kRoomsCommand,
-    &kWeekSearchCommand, &kPlanCommand, &kReportCommand};
+// Grouped by area, one area per line, in the order the tool's usage lists them.
+constexpr auto kCommands = std::to_array<const CliCommand*>({
+    &kNewCommand, &kResaveCommand, &kCheckCommand, &kExportJsonCommand, &kImportJsonCommand,
+    &kVariantNewCommand, &kVariantResaveCommand, &kVariantShowCommand, &kVariantViewCommand,
+    &kVariantDraftCommand, &kVariantOptionsCommand,
+    &kOptimiseCommand, &kRoomsCommand, &kWeekSearchCommand, &kPlanCommand,
+    &kImportFetCommand,
+    &kJournalShowCommand, &kJournalAddCommand, &kJournalCandidatesCommand, &kJournalSubstituteCommand,
+    &kJournalEditCommand, &kJournalDeleteCommand, &kJournalSummaryCommand,
+    &kReportCommand,
+});
 
 bool isHelp(std::string_view arg) { return arg == "--help" || arg == "-h"; }
 

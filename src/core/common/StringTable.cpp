@@ -181,7 +181,8 @@ std::string WeekdayLongName(int day) {
 
 std::string LoadResText(int id) {
     for (auto part : {MessageTexts(), ShellTexts(), EditorTexts(), LessonTexts(), CheckTexts(), RunTexts(),
-                      WorkspaceTexts(), ViewTexts(), EngineDialogTexts(), GroupDialogTexts(), ReportTexts()}) {
+                      WorkspaceTexts(), ViewTexts(), EngineDialogTexts(), GroupDialogTexts(), JournalTexts(),
+                      ReportTexts()}) {
         const auto it = std::find_if(part.begin(), part.end(), [id](const TextEntry& e) { return e.id == id; });
         if (it != part.end()) return utf8Left(it->text, 255);
     }

@@ -163,6 +163,7 @@ std::span<const TextEntry> WorkspaceTexts();  // the planning window: variant fi
 std::span<const TextEntry> ViewTexts();     // the planning window's views
 std::span<const TextEntry> EngineDialogTexts();  // preparation, control, statistics, progress
 std::span<const TextEntry> GroupDialogTexts();  // teacher group dialogs, week search window
+std::span<const TextEntry> JournalTexts();  // substitution journal, its dialogs and summary
 std::span<const TextEntry> ReportTexts();   // printed reports, print and preview dialogs
 
 }  // namespace lovaris

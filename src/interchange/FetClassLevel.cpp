@@ -1,0 +1,90 @@
+#include "FetClassLevel.h"
+
+#include <array>
+
+namespace lovaris::interchange {
+namespace {
+
+const FetStudentsSet& SetAt(const FetSchool& s, int i) { return s.students[static_cast<std::size_t>(i)]; }
+
+int YearOf(const FetSchool& s, int set) {
+    while (SetAt(s, set).parent >= 0) set = SetAt(s, set).parent;
+    return set;
+}
+
+// Hours each level of each year gets as a whole, from the active activities.
+std::map<int, std::array<long long, 3>> HoursByLevel(const FetSchool& s, const std::map<std::string, int>& index) {
+    std::map<int, std::array<long long, 3>> hours;
+    for (const auto& a : s.activities) {
+        if (!a.active) continue;
+        for (const auto& name : a.students) {
+            const int set = index.at(name);
+            hours[YearOf(s, set)][static_cast<std::size_t>(SetAt(s, set).level)] += a.duration;
+        }
+    }
+    return hours;
+}
+
+void MarkClasses(const FetSchool& s, int set, FetLevel level, std::vector<int>& classSets) {
+    const FetStudentsSet& here = SetAt(s, set);
+    // A set with nothing below it at the chosen level is a class of its own.
+    if (here.level == level || here.children.empty()) {
+        classSets.push_back(set);
+        return;
+    }
+    for (int child : here.children) MarkClasses(s, child, level, classSets);
+}
+
+void CollectClasses(const FetSchool& s, int set, const std::vector<int>& classOfSet, std::vector<int>& out) {
+    const int k = classOfSet[static_cast<std::size_t>(set)];
+    if (k >= 0) {
+        out.push_back(k);
+        return;
+    }
+    for (int child : SetAt(s, set).children) CollectClasses(s, child, classOfSet, out);
+}
+
+}  // namespace
+
+FetClassLevels ChooseClassLevels(const FetSchool& s) {
+    std::map<std::string, int> index;
+    for (std::size_t i = 0; i < s.students.size(); ++i) index.emplace(s.students[i].name, static_cast<int>(i));
+    const auto hours = HoursByLevel(s, index);
+
+    FetClassLevels result;
+    static constexpr std::array<const char*, 3> kLevelNames = {"years", "groups", "subgroups"};
+    for (std::size_t y = 0; y < s.students.size(); ++y) {
+        const FetStudentsSet& year = s.students[y];
+        if (year.level != FetLevel::Year) continue;
+        bool hasGroups = !year.children.empty(), hasSubgroups = false;
+        for (int g : year.children) hasSubgroups = hasSubgroups || !SetAt(s, g).children.empty();
+        const auto found = hours.find(static_cast<int>(y));
+        const std::array<long long, 3> h = found == hours.end() ? std::array<long long, 3>{} : found->second;
+        // On a tie the groups win (the usual classes of a year), then the year itself.
+        FetLevel level = hasGroups ? FetLevel::Group : FetLevel::Year;
+        if (h[0] > h[static_cast<std::size_t>(level)]) level = FetLevel::Year;
+        if (hasSubgroups && h[2] > h[static_cast<std::size_t>(level)]) level = FetLevel::Subgroup;
+        ++result.yearsByLevel[kLevelNames[static_cast<std::size_t>(level)]];
+        MarkClasses(s, static_cast<int>(y), level, result.classSets);
+    }
+
+    std::vector<int> classOfSet(s.students.size(), -1);
+    for (std::size_t k = 0; k < result.classSets.size(); ++k)
+        classOfSet[static_cast<std::size_t>(result.classSets[k])] = static_cast<int>(k);
+    result.covers.resize(s.students.size());
+    for (std::size_t i = 0; i < s.students.size(); ++i) {
+        FetCover& cover = result.covers[i];
+        CollectClasses(s, static_cast<int>(i), classOfSet, cover.classes);
+        if (!cover.classes.empty()) continue;
+        // Below the class level: the class above it.
+        for (int up = s.students[i].parent; up >= 0; up = SetAt(s, up).parent)
+            if (classOfSet[static_cast<std::size_t>(up)] >= 0) {
+                cover.classes.push_back(classOfSet[static_cast<std::size_t>(up)]);
+                cover.whole = false;
+                break;
+            }
+    }
+    return result;
+}
+
+}  // namespace lovaris::interchange

@@ -1,0 +1,371 @@
+#include "FetImport.h"
+
+#include <algorithm>
+#include <set>
+
+#include "FetClassLevel.h"
+#include "FetSchoolRead.h"
+#include "core/common/Cp1251.h"
+
+namespace lovaris::interchange {
+namespace {
+
+constexpr int kMaxLinkedClasses = 26;  // a link set holds at most 26 lessons
+constexpr int kMeshedClasses = 6;      // a subgroup holds 5 links: up to 6 classes link each to each
+constexpr int kMaxSeats = 100;
+constexpr int kDefaultChildren = 30;
+
+// An activity, or the activities of one split, that becomes lessons.
+struct Unit {
+    const FetActivity* first = nullptr;
+    std::vector<int> spread;
+};
+
+class Importer {
+public:
+    explicit Importer(const FetSchool& school) : s_(school) {}
+
+    FetImportResult run() {
+        FetImportResult result;
+        if (s_.days.size() > static_cast<std::size_t>(kDays)) {
+            result.error = "the school has " + std::to_string(s_.days.size()) +
+                           " days a week; a project holds at most " + std::to_string(kDays);
+            return result;
+        }
+        if (s_.hours.size() > static_cast<std::size_t>(kMaxLessonsPerDay)) {
+            result.error = "the school has " + std::to_string(s_.hours.size()) +
+                           " hours a day; a project holds at most " + std::to_string(kMaxLessonsPerDay);
+            return result;
+        }
+        report_.days = static_cast<int>(s_.days.size());
+        report_.hours = static_cast<int>(s_.hours.size());
+        report_.activities = static_cast<int>(s_.activities.size());
+        params();
+        rooms();
+        subjects();
+        teachers();
+        classes();
+        lessons();
+        constraints();
+        closeMissingDays();
+        startingLessons();
+        plannedHours();
+        result.project = std::move(p_);
+        result.report = std::move(report_);
+        return result;
+    }
+
+private:
+    void note(const std::string& what, int count = 1) {
+        if (count > 0) report_.notExpressed[what] += count;
+    }
+
+    // A FET name as the project holds it: Windows-1251 characters, cut to the field.
+    std::string name(const std::string& utf8, std::size_t maxChars) {
+        std::string held = cp1251ToUtf8(utf8ToCp1251(utf8));
+        if (held != utf8) note("names with characters Windows-1251 cannot hold: written with \"?\"");
+        if (utf8Length(held) > maxChars) {
+            held = utf8Left(held, maxChars);
+            note("names longer than the project holds: cut to " + std::to_string(maxChars) + " characters");
+        }
+        return held;
+    }
+
+    void params() {
+        p_.params.lessonsPerDay = static_cast<std::uint16_t>(s_.hours.size());
+        p_.params.description = name(s_.institution, ProjectParams::kMaxDescription);
+        p_.params.classMinLessons = static_cast<std::uint16_t>(std::min<std::size_t>(4, s_.hours.size()));
+        p_.params.teacherMinLessons = static_cast<std::uint16_t>(std::min<std::size_t>(2, s_.hours.size()));
+    }
+
+    void rooms() {
+        for (const auto& r : s_.rooms) {
+            TRoomItem& room = p_.rooms.add();
+            room.name = name(r.name, TRoomItem::kMaxName);
+            if (r.capacity > kMaxSeats) note("room capacities above 100 seats: held as 100");
+            room.seats = static_cast<std::uint16_t>(std::min(r.capacity, kMaxSeats));
+            if (r.isVirtual) note("virtual rooms: imported as one room each");
+            roomIds_[r.name] = room.id;
+        }
+    }
+
+    void subjects() {
+        for (const auto& n : s_.subjects) {
+            TSubjectItem& subject = p_.subjects.add();
+            subject.name = name(n, TSubjectItem::kMaxName);
+            subjectIds_[n] = subject.id;
+        }
+    }
+
+    void teachers() {
+        for (const auto& n : s_.teachers) {
+            TTeacherItem& teacher = p_.teachers.add();
+            teacher.name = name(n, TTeacherItem::kMaxName);
+            teacherIds_[n] = static_cast<int>(p_.teachers.count()) - 1;
+        }
+    }
+
+    void classes() {
+        levels_ = ChooseClassLevels(s_);
+        report_.classLevels = levels_.yearsByLevel;
+        for (std::size_t i = 0; i < s_.students.size(); ++i) setIndex_[s_.students[i].name] = static_cast<int>(i);
+        for (int set : levels_.classSets) {
+            const FetStudentsSet& fet = s_.students[static_cast<std::size_t>(set)];
+            TKlassItem& klass = p_.klasses.add();
+            klass.name = name(fet.name, TKlassItem::kMaxName);
+            if (fet.students == 0) note("classes without a number of students: 30 assumed");
+            klass.children = static_cast<std::uint16_t>(fet.students > 0 ? fet.students : kDefaultChildren);
+        }
+    }
+
+    const FetCover& cover(const std::string& students) const {
+        return levels_.covers[static_cast<std::size_t>(setIndex_.at(students))];
+    }
+
+    std::vector<Unit> units() {
+        std::vector<Unit> result;
+        // The activities of one split share their group ID, teachers, subject and students.
+        std::map<std::tuple<int, std::vector<std::string>, std::string, std::vector<std::string>>, std::size_t> splits;
+        for (const auto& a : s_.activities) {
+            if (!a.active) {
+                note("inactive activities: left out");
+                continue;
+            }
+            if (a.groupId != 0) {
+                const auto key = std::make_tuple(a.groupId, a.teachers, a.subject, a.students);
+                const auto [it, added] = splits.emplace(key, result.size());
+                if (!added) {
+                    result[it->second].spread.push_back(a.duration);
+                    continue;
+                }
+            }
+            result.push_back(Unit{&a, {a.duration}});
+        }
+        for (auto& u : result) std::sort(u.spread.begin(), u.spread.end());
+        return result;
+    }
+
+    void lessons() {
+        for (const Unit& u : units()) {
+            const FetActivity& a = *u.first;
+            if (a.students.empty()) {
+                note("activities without students: left out, a lesson needs a class");
+                continue;
+            }
+            if (u.spread.size() > TLessonItem::kMaxHourValues) {
+                note("activities split into more than 20 parts: left out");
+                continue;
+            }
+            std::vector<int> targets;
+            bool partial = false;
+            for (const auto& students : a.students) {
+                const FetCover& c = cover(students);
+                partial = partial || !c.whole;
+                for (int k : c.classes)
+                    if (std::find(targets.begin(), targets.end(), k) == targets.end()) targets.push_back(k);
+            }
+            std::sort(targets.begin(), targets.end());
+            if (targets.size() > static_cast<std::size_t>(kMaxLinkedClasses)) {
+                note("activities of more than 26 classes: left out, a link set holds 26 lessons");
+                continue;
+            }
+            if (partial) note("activities for a part of a class: taught to the whole class");
+            std::vector<std::string> teachers;
+            for (const auto& t : a.teachers)
+                if (std::find(teachers.begin(), teachers.end(), t) == teachers.end()) teachers.push_back(t);
+            if (teachers.size() > static_cast<std::size_t>(TLessonItem::kMaxSubgroups)) {
+                note("activities with more than 5 teachers: the first 5 kept");
+                teachers.resize(TLessonItem::kMaxSubgroups);
+            }
+            if (teachers.empty()) note("activities without a teacher: a subgroup without a teacher");
+            addLessons(u, targets, teachers);
+        }
+    }
+
+    void addLessons(const Unit& u, const std::vector<int>& targets, const std::vector<std::string>& teachers) {
+        const int subgroups = std::max<int>(1, static_cast<int>(teachers.size()));
+        std::vector<std::int32_t> made;
+        for (int k : targets) {
+            const TKlassItem& klass = p_.klasses.at(k);
+            TLessonItem& lesson = p_.lessons.add();
+            lesson.klass = klass.id;
+            lesson.setSpread(u.spread);
+            lesson.setSubgroupCount(subgroups);
+            for (int g = 0; g < subgroups; ++g) {
+                TLessonSubItem& sub = lesson.subgroups[static_cast<std::size_t>(g)];
+                sub.subject = subjectIds_.at(u.first->subject);
+                sub.teacher = teachers.empty() ? -1 : p_.teachers.at(teacherIds_.at(teachers[static_cast<std::size_t>(g)])).id;
+                // The class's pupils shared out, the first subgroups taking one more.
+                sub.children = static_cast<std::uint16_t>(klass.children / subgroups + (g < klass.children % subgroups ? 1 : 0));
+            }
+            made.push_back(lesson.id);
+        }
+        link(made, subgroups);
+        if (!teachers.empty()) {
+            int hours = 0;
+            for (int h : u.spread) hours += h;
+            for (const auto& t : teachers) teacherHours_[teacherIds_.at(t)] += hours;
+        }
+    }
+
+    // The lessons of one activity in several classes are taught together: each subgroup
+    // is linked with the same subgroup of the others, both ways. Up to six classes link
+    // each to each; more form a chain, which ties them into one link set all the same.
+    void link(const std::vector<std::int32_t>& lessonIds, int subgroups) {
+        const std::size_t n = lessonIds.size();
+        auto lessonOf = [&](std::int32_t id) -> TLessonItem& { return *p_.lessons.findById(id); };
+        for (std::size_t i = 0; i < n; ++i)
+            for (std::size_t j = 0; j < n; ++j) {
+                if (i == j) continue;
+                const bool linked = n <= static_cast<std::size_t>(kMeshedClasses) || i + 1 == j || j + 1 == i;
+                if (!linked) continue;
+                for (int g = 0; g < subgroups; ++g)
+                    lessonOf(lessonIds[i]).subgroups[static_cast<std::size_t>(g)].addLink(LessonLink{lessonIds[j], g});
+            }
+    }
+
+    void busyTimes(const std::vector<FetTime>& times, auto&& mark) {
+        for (const FetTime& t : times) mark(busySlot(t.day + 1, t.hour + 1));
+    }
+
+    void constraints() {
+        for (const FetConstraint& c : s_.constraints) {
+            const std::string& k = c.kind;
+            if (k == "ConstraintTeacherNotAvailableTimes") {
+                TTeacherItem& teacher = p_.teachers.at(teacherIds_.at(c.teacher));
+                const std::int16_t value = c.weight >= 100 ? kTeacherBusy : kTeacherWishHigh;
+                if (c.weight < 100) note("teacher not-available times below 100%: wishes not to teach");
+                busyTimes(c.times, [&](int slot) { teacher.busy.set(slot, value); });
+            } else if (k == "ConstraintStudentsSetNotAvailableTimes") {
+                const FetCover& cov = cover(c.students);
+                if (!cov.whole) {
+                    note("not-available times of a part of a class: left out");
+                    continue;
+                }
+                softened(c);
+                for (int klass : cov.classes)
+                    busyTimes(c.times, [&](int slot) { p_.klasses.at(klass).busy.set(slot, 1); });
+            } else if (k == "ConstraintRoomNotAvailableTimes") {
+                softened(c);
+                TRoomItem& room = *p_.rooms.findById(roomIds_.at(c.room));
+                busyTimes(c.times, [&](int slot) { room.busy.set(slot, 1); });
+            } else if (k == "ConstraintBreakTimes") {
+                softened(c);
+                busyTimes(c.times, [&](int slot) { closeSlot(slot); });
+            } else if (k == "ConstraintStudentsSetHomeRoom" || k == "ConstraintStudentsSetHomeRooms") {
+                const FetCover& cov = cover(c.students);
+                if (!cov.whole) {
+                    note("home rooms of a part of a class: left out");
+                    continue;
+                }
+                for (int klass : cov.classes) p_.klasses.at(klass).attachedRoom = homeRoom(c);
+            } else if (k == "ConstraintTeacherHomeRoom" || k == "ConstraintTeacherHomeRooms") {
+                p_.teachers.at(teacherIds_.at(c.teacher)).attachedRoom = homeRoom(c);
+            } else if (k == "ConstraintSubjectPreferredRoom" || k == "ConstraintSubjectPreferredRooms") {
+                TSubjectItem& subject = *p_.subjects.findById(subjectIds_.at(c.subject));
+                std::vector<std::string> wished = c.rooms;
+                if (!c.room.empty()) wished.insert(wished.begin(), c.room);
+                for (const auto& r : wished) {
+                    if (subject.wishedRooms.size() == TSubjectItem::kMaxWishedRooms) {
+                        note("preferred rooms of a subject past the 10th: left out");
+                        break;
+                    }
+                    subject.insertWishedRoom(static_cast<int>(subject.wishedRooms.size()), roomIds_.at(r));
+                }
+            }
+        }
+        for (const auto& [kind, count] : s_.otherConstraints) note("constraints " + kind + ": not expressed", count);
+        note("inactive constraints: left out", s_.inactiveConstraints);
+        note("days, hours, subjects, teachers or rooms listed again under the same name: taken once", s_.repeatedNames);
+    }
+
+    void softened(const FetConstraint& c) {
+        if (c.weight < 100) note("not-available and break times below 100%: held as always");
+    }
+
+    std::int32_t homeRoom(const FetConstraint& c) {
+        if (!c.room.empty()) return roomIds_.at(c.room);
+        if (c.rooms.size() > 1) note("home rooms past the first of several: left out");
+        return c.rooms.empty() ? -1 : roomIds_.at(c.rooms.front());
+    }
+
+    // A break, or a day the school does not have: nobody teaches, learns or uses a room then.
+    void closeSlot(int slot) {
+        for (auto& klass : p_.klasses) klass.busy.set(slot, 1);
+        for (auto& teacher : p_.teachers) teacher.busy.set(slot, kTeacherBusy);
+        for (auto& room : p_.rooms) room.busy.set(slot, 1);
+    }
+
+    void closeMissingDays() {
+        for (int day = static_cast<int>(s_.days.size()) + 1; day <= kDays; ++day)
+            for (int lesson = 1; lesson <= kMaxLessonsPerDay; ++lesson) closeSlot(busySlot(day, lesson));
+    }
+
+    // A class may begin its day on the first lesson it is free on each day.
+    void startingLessons() {
+        for (auto& klass : p_.klasses) {
+            for (int day = 1; day <= static_cast<int>(s_.days.size()); ++day)
+                for (int lesson = 1; lesson <= static_cast<int>(s_.hours.size()); ++lesson)
+                    if (klass.busy.at(day, lesson) == 0) {
+                        klass.insertStartingLesson(lesson);
+                        break;
+                    }
+            if (klass.startingLessons.empty()) klass.insertStartingLesson(1);
+        }
+    }
+
+    // The curriculum hours of each teacher are the hours of the lessons imported for them,
+    // a lesson taught to several classes at once counted once.
+    void plannedHours() {
+        for (const auto& [teacher, hours] : teacherHours_) p_.teachers.at(teacher).plannedHours = hours;
+    }
+
+    const FetSchool& s_;
+    Project p_;
+    FetImportReport report_;
+    FetClassLevels levels_;
+    std::map<std::string, std::int32_t> roomIds_, subjectIds_;
+    std::map<std::string, int> teacherIds_, setIndex_;  // teachers: position
+    std::map<int, int> teacherHours_;
+};
+
+}  // namespace
+
+int FetImportReport::notExpressedTotal() const {
+    int total = 0;
+    for (const auto& [what, count] : notExpressed) total += count;
+    return total;
+}
+
+std::string FetImportReport::text(const Project& project) const {
+    std::string t = "Imported from FET: " + std::to_string(days) + " days, " + std::to_string(hours) +
+                    " hours a day; " + std::to_string(project.rooms.count()) + " rooms, " +
+                    std::to_string(project.subjects.count()) + " subjects, " + std::to_string(project.klasses.count()) +
+                    " classes, " + std::to_string(project.teachers.count()) + " teachers, " +
+                    std::to_string(project.lessons.count()) + " lessons from " + std::to_string(activities) +
+                    " activities\n";
+    t += "Class level:";
+    bool first = true;
+    for (const auto& [level, years] : classLevels) {
+        t += std::string(first ? " " : ", ") + level + " (" + std::to_string(years) + (years == 1 ? " year)" : " years)");
+        first = false;
+    }
+    if (first) t += " no years";
+    t += "\nNot expressed: " + std::to_string(notExpressedTotal()) + "\n";
+    for (const auto& [what, count] : notExpressed) t += "  " + std::to_string(count) + "  " + what + "\n";
+    return t;
+}
+
+FetImportResult ImportFetSchool(const FetSchool& school) { return Importer(school).run(); }
+
+FetImportResult ImportFet(std::span<const std::uint8_t> bytes) {
+    FetSchoolResult read = ReadFetSchool(bytes);
+    if (!read.school) {
+        FetImportResult refused;
+        refused.error = read.error;
+        return refused;
+    }
+    return ImportFetSchool(*read.school);
+}
+
+}  // namespace lovaris::interchange

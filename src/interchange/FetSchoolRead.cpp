@@ -1,0 +1,296 @@
+#include "FetSchoolRead.h"
+
+#include <charconv>
+#include <cstdlib>
+#include <set>
+#include <stdexcept>
+
+#include "XmlTree.h"
+
+namespace lovaris::interchange {
+namespace {
+
+// Ends the reading with the reason the file is refused.
+struct Refusal : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+[[noreturn]] void Refuse(const XmlElement& at, const std::string& what) {
+    throw Refusal("line " + std::to_string(at.line) + ": " + what);
+}
+
+std::string Trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t\r\n");
+    const auto last = text.find_last_not_of(" \t\r\n");
+    return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
+}
+
+long long WholeNumber(const XmlElement& e, long long least, long long most) {
+    long long value = 0;
+    const std::string t = Trimmed(e.text);
+    const auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), value);
+    if (t.empty() || error != std::errc() || end != t.data() + t.size() || value < least || value > most)
+        Refuse(e, "<" + e.name + "> holds \"" + t.substr(0, 40) + "\", not a whole number " + std::to_string(least) +
+                      ".." + std::to_string(most));
+    return value;
+}
+
+long long ChildNumber(const XmlElement& parent, std::string_view name, long long least, long long most,
+                      long long absent) {
+    const XmlElement* c = parent.child(name);
+    return c ? WholeNumber(*c, least, most) : absent;
+}
+
+bool ChildFlag(const XmlElement& parent, std::string_view name) {
+    const XmlElement* c = parent.child(name);
+    return !c || Trimmed(c->text) != "false";
+}
+
+// A list entry's name: <Name> inside it, or its own text in older files.
+std::string EntryName(const XmlElement& e) {
+    const XmlElement* name = e.child("Name");
+    std::string text = name ? name->text : e.text;
+    if (text.empty()) Refuse(e, "a <" + e.name + "> without a name");
+    return text;
+}
+
+// A name listed again stands for the same entry: FET refers to entries by name.
+std::vector<std::string> NamedList(const XmlElement* list, std::string_view entry, std::string_view countTag,
+                                   int& repeated) {
+    std::vector<std::string> names;
+    if (!list) return names;
+    std::set<std::string> seen;
+    int listed = 0;
+    for (const auto& c : list->children) {
+        if (c.name != entry) continue;
+        ++listed;
+        std::string n = EntryName(c);
+        if (seen.insert(n).second)
+            names.push_back(std::move(n));
+        else if (countTag.empty())
+            ++repeated;
+        else  // days and hours are counted: one listed twice leaves the times ambiguous
+            Refuse(c, "\"" + n + "\" is listed twice");
+    }
+    if (!countTag.empty())
+        if (const XmlElement* count = list->child(countTag))
+            if (WholeNumber(*count, 0, 1'000'000) != listed)
+                Refuse(*count, "<" + count->name + "> says " + Trimmed(count->text) + ", the list holds " +
+                                   std::to_string(listed));
+    return names;
+}
+
+class SchoolReader {
+public:
+    explicit SchoolReader(const XmlElement& root) : root_(root) {}
+
+    FetSchool read() {
+        if (root_.name != "fet") Refuse(root_, "the root element is <" + root_.name + ">, not <fet>: no FET file");
+        school_.institution = root_.childText("Institution_Name");
+        school_.days = NamedList(root_.child("Days_List"), "Day", "Number_of_Days", school_.repeatedNames);
+        school_.hours = NamedList(root_.child("Hours_List"), "Hour", "Number_of_Hours", school_.repeatedNames);
+        if (school_.days.empty()) Refuse(root_, "the file lists no days");
+        if (school_.hours.empty()) Refuse(root_, "the file lists no hours");
+        school_.subjects = NamedList(root_.child("Subjects_List"), "Subject", "", school_.repeatedNames);
+        school_.teachers = NamedList(root_.child("Teachers_List"), "Teacher", "", school_.repeatedNames);
+        readRooms();
+        readStudents();
+        readActivities();
+        readConstraints("Time_Constraints_List");
+        readConstraints("Space_Constraints_List");
+        return std::move(school_);
+    }
+
+private:
+    void readRooms() {
+        const XmlElement* list = root_.child("Rooms_List");
+        if (!list) return;
+        for (const auto& r : list->children) {
+            if (r.name != "Room") continue;
+            FetRoom room;
+            room.name = EntryName(r);
+            room.capacity = static_cast<int>(ChildNumber(r, "Capacity", 0, 2'000'000'000, 0));
+            const XmlElement* v = r.child("Virtual");
+            room.isVirtual = v && Trimmed(v->text) == "true";
+            bool known = false;
+            for (const auto& other : school_.rooms) known = known || other.name == room.name;
+            if (known)
+                ++school_.repeatedNames;
+            else
+                school_.rooms.push_back(std::move(room));
+        }
+    }
+
+    int addStudentsSet(const XmlElement& e, FetLevel level, int parent) {
+        const std::string name = EntryName(e);
+        const int students = static_cast<int>(ChildNumber(e, "Number_of_Students", 0, 65535, 0));
+        auto found = setIndex_.find(name);
+        int index = 0;
+        // A set met again, at any level, is the same set: what is listed under it joins it.
+        if (found != setIndex_.end()) {
+            index = found->second;
+        } else {
+            index = static_cast<int>(school_.students.size());
+            school_.students.push_back(FetStudentsSet{name, students, level, parent, {}});
+            setIndex_.emplace(name, index);
+            if (parent >= 0) school_.students[static_cast<std::size_t>(parent)].children.push_back(index);
+        }
+        return index;
+    }
+
+    void readStudents() {
+        const XmlElement* list = root_.child("Students_List");
+        if (!list) return;
+        for (const auto& y : list->children) {
+            if (y.name != "Year") continue;
+            const int year = addStudentsSet(y, FetLevel::Year, -1);
+            for (const auto& g : y.children) {
+                if (g.name != "Group") continue;
+                const int group = addStudentsSet(g, FetLevel::Group, year);
+                for (const auto& s : g.children)
+                    if (s.name == "Subgroup") addStudentsSet(s, FetLevel::Subgroup, group);
+            }
+        }
+    }
+
+    void expectKnown(const XmlElement& at, const std::vector<std::string>& names, const std::string& name,
+                     const char* what) {
+        for (const auto& n : names)
+            if (n == name) return;
+        Refuse(at, std::string(what) + " \"" + name + "\" is not defined in the file");
+    }
+    void expectRoom(const XmlElement& at, const std::string& name) {
+        for (const auto& r : school_.rooms)
+            if (r.name == name) return;
+        Refuse(at, "the room \"" + name + "\" is not defined in the file");
+    }
+    void expectStudents(const XmlElement& at, const std::string& name) {
+        if (!setIndex_.contains(name)) Refuse(at, "the students \"" + name + "\" are not defined in the file");
+    }
+
+    void readActivities() {
+        const XmlElement* list = root_.child("Activities_List");
+        if (!list) return;
+        std::set<long long> ids;
+        for (const auto& a : list->children) {
+            if (a.name != "Activity") continue;
+            FetActivity activity;
+            for (const auto& c : a.children) {
+                if (c.name == "Teacher") {
+                    expectKnown(c, school_.teachers, c.text, "the teacher");
+                    activity.teachers.push_back(c.text);
+                } else if (c.name == "Subject") {
+                    expectKnown(c, school_.subjects, c.text, "the subject");
+                    activity.subject = c.text;
+                } else if (c.name == "Students") {
+                    expectStudents(c, c.text);
+                    activity.students.push_back(c.text);
+                }
+            }
+            if (activity.subject.empty()) Refuse(a, "an activity without a subject");
+            activity.id = static_cast<int>(ChildNumber(a, "Id", 0, 2'000'000'000, -1));
+            if (activity.id < 0) Refuse(a, "an activity without an <Id>");
+            if (!ids.insert(activity.id).second) Refuse(a, "the activity Id " + std::to_string(activity.id) + " is used twice");
+            activity.groupId = static_cast<int>(ChildNumber(a, "Activity_Group_Id", 0, 2'000'000'000, 0));
+            activity.duration =
+                static_cast<int>(ChildNumber(a, "Duration", 1, static_cast<long long>(school_.hours.size()), 1));
+            activity.active = ChildFlag(a, "Active");
+            school_.activities.push_back(std::move(activity));
+        }
+    }
+
+    FetTime timeOf(const XmlElement& slot) {
+        const XmlElement* day = slot.child("Day");
+        const XmlElement* hour = slot.child("Hour");
+        if (!day || !hour) Refuse(slot, "<" + slot.name + "> needs a <Day> and an <Hour>");
+        FetTime t{-1, -1};
+        for (std::size_t i = 0; i < school_.days.size(); ++i)
+            if (school_.days[i] == day->text) t.day = static_cast<int>(i);
+        for (std::size_t i = 0; i < school_.hours.size(); ++i)
+            if (school_.hours[i] == hour->text) t.hour = static_cast<int>(i);
+        if (t.day < 0) Refuse(*day, "the day \"" + day->text + "\" is not defined in the file");
+        if (t.hour < 0) Refuse(*hour, "the hour \"" + hour->text + "\" is not defined in the file");
+        return t;
+    }
+
+    void readConstraints(std::string_view listName) {
+        static const std::set<std::string, std::less<>> kMapped = {
+            "ConstraintTeacherNotAvailableTimes", "ConstraintStudentsSetNotAvailableTimes",
+            "ConstraintRoomNotAvailableTimes",    "ConstraintBreakTimes",
+            "ConstraintStudentsSetHomeRoom",      "ConstraintStudentsSetHomeRooms",
+            "ConstraintTeacherHomeRoom",          "ConstraintTeacherHomeRooms",
+            "ConstraintSubjectPreferredRoom",     "ConstraintSubjectPreferredRooms"};
+        static const std::set<std::string, std::less<>> kAlwaysHeld = {"ConstraintBasicCompulsoryTime",
+                                                                        "ConstraintBasicCompulsorySpace"};
+        const XmlElement* list = root_.child(listName);
+        if (!list) return;
+        for (const auto& c : list->children) {
+            if (kAlwaysHeld.contains(c.name)) continue;
+            // Blocks of an hour spread fall on different days: a minimum of one day between
+            // the activities of a split is what the spread holds anyway.
+            if (c.name == "ConstraintMinDaysBetweenActivities" && Trimmed(c.childText("MinDays")) == "1" && ChildFlag(c, "Active"))
+                continue;
+            const bool active = ChildFlag(c, "Active");
+            if (!active) {
+                ++school_.inactiveConstraints;
+                continue;
+            }
+            if (!kMapped.contains(c.name)) {
+                ++school_.otherConstraints[c.name];
+                continue;
+            }
+            FetConstraint k;
+            k.kind = c.name;
+            if (const XmlElement* w = c.child("Weight_Percentage")) {
+                char* end = nullptr;
+                k.weight = std::strtod(w->text.c_str(), &end);
+                if (w->text.empty() || *end != '\0' || !(k.weight >= 0 && k.weight <= 100))
+                    Refuse(*w, "<Weight_Percentage> holds \"" + w->text.substr(0, 40) + "\", not a number 0..100");
+            }
+            for (const auto& f : c.children) {
+                if (f.name == "Teacher") {
+                    expectKnown(f, school_.teachers, f.text, "the teacher");
+                    k.teacher = f.text;
+                } else if (f.name == "Students") {
+                    expectStudents(f, f.text);
+                    k.students = f.text;
+                } else if (f.name == "Subject") {
+                    expectKnown(f, school_.subjects, f.text, "the subject");
+                    k.subject = f.text;
+                } else if (f.name == "Room") {
+                    expectRoom(f, f.text);
+                    k.room = f.text;
+                } else if (f.name == "Preferred_Room") {
+                    expectRoom(f, f.text);
+                    k.rooms.push_back(f.text);
+                } else if (f.name == "Not_Available_Time" || f.name == "Break_Time") {
+                    k.times.push_back(timeOf(f));
+                }
+            }
+            school_.constraints.push_back(std::move(k));
+        }
+    }
+
+    const XmlElement& root_;
+    FetSchool school_;
+    std::map<std::string, int> setIndex_;
+};
+
+}  // namespace
+
+FetSchoolResult ReadFetSchool(std::span<const std::uint8_t> bytes) {
+    FetSchoolResult result;
+    XmlTreeResult tree = ReadXmlTree(bytes);
+    if (!tree.root) {
+        result.error = tree.error;
+        return result;
+    }
+    try {
+        result.school = SchoolReader(*tree.root).read();
+    } catch (const Refusal& refusal) {
+        result.error = refusal.what();
+    }
+    return result;
+}
+
+}  // namespace lovaris::interchange

@@ -1,0 +1,188 @@
+// The mapping of a FET school onto a project, one hand-made school per rule.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "FetFixtures.h"
+#include "core/data/DataCheck.h"
+
+namespace lovaris::interchange::test {
+namespace {
+
+const TKlassItem& ClassNamed(const Project& p, std::string_view name) {
+    for (const auto& k : p.klasses)
+        if (k.name == name) return k;
+    throw std::runtime_error("no class " + std::string(name));
+}
+
+std::vector<const TLessonItem*> LessonsOf(const Project& p, const TKlassItem& klass) {
+    std::vector<const TLessonItem*> found;
+    for (const auto& l : p.lessons)
+        if (l.klass == klass.id) found.push_back(&l);
+    return found;
+}
+
+int Noted(const FetImportReport& r, std::string_view start) {
+    int n = 0;
+    for (const auto& [what, count] : r.notExpressed)
+        if (what.starts_with(start)) n += count;
+    return n;
+}
+
+TEST(FetImport, SchoolFrameBecomesTheProjectsRecords) {
+    const auto r = ImportFixture("school-frame.fet");
+    ASSERT_TRUE(r.project) << r.error;
+    const Project& p = *r.project;
+    EXPECT_EQ(p.params.lessonsPerDay, 4);
+    EXPECT_EQ(p.params.description, "Школа №5 & лицей");
+    ASSERT_EQ(p.rooms.count(), 2);
+    EXPECT_EQ(p.rooms.at(0).name, "R1");
+    EXPECT_EQ(p.rooms.at(0).seats, 28);
+    EXPECT_EQ(p.rooms.at(1).seats, 100) << "FET's unlimited capacity is the most a room seats";
+    EXPECT_EQ(Noted(r.report, "room capacities above 100"), 1);
+    ASSERT_EQ(p.subjects.count(), 2);
+    EXPECT_EQ(p.subjects.at(1).name, "Sport");
+    ASSERT_EQ(p.teachers.count(), 2);
+    EXPECT_EQ(p.teachers.at(0).name, "Anna");
+
+    // The groups get the hours: they are the classes, the year above them is not one.
+    ASSERT_EQ(p.klasses.count(), 2);
+    EXPECT_EQ(p.klasses.at(0).name, "5a");
+    EXPECT_EQ(p.klasses.at(0).children, 25);
+    EXPECT_EQ(p.klasses.at(1).children, 30) << "a class without a number of pupils";
+    EXPECT_EQ(r.report.classLevels.at("groups"), 1);
+
+    // A school of five days has no Saturday: nobody can be placed on it.
+    const TKlassItem& a = p.klasses.at(0);
+    for (int lesson = 1; lesson <= 24; ++lesson) {
+        EXPECT_EQ(a.busy.at(6, lesson), 1);
+        EXPECT_EQ(p.teachers.at(0).busy.at(6, lesson), kTeacherBusy);
+        EXPECT_EQ(p.rooms.at(0).busy.at(6, lesson), 1);
+    }
+    EXPECT_EQ(a.busy.at(5, 4), 0);
+
+    ASSERT_EQ(p.lessons.count(), 2);
+    const TLessonItem& math = p.lessons.at(0);
+    EXPECT_EQ(math.klass, a.id);
+    EXPECT_EQ(math.spread(), std::vector<int>({1}));
+    ASSERT_EQ(math.subgroupCount(), 1);
+    EXPECT_EQ(math.subgroups[0].subject, p.subjects.at(0).id);
+    EXPECT_EQ(math.subgroups[0].teacher, p.teachers.at(0).id);
+    EXPECT_EQ(math.subgroups[0].children, 25);
+    EXPECT_EQ(p.teachers.at(0).plannedHours, 1);
+}
+
+TEST(FetImport, SplitActivityBecomesOneLessonWithItsHourSpread) {
+    const auto r = ImportFixture("split-activity.fet");
+    ASSERT_TRUE(r.project) << r.error;
+    ASSERT_EQ(r.project->lessons.count(), 1);
+    EXPECT_EQ(r.project->lessons.at(0).spread(), std::vector<int>({1, 1, 2}));
+    EXPECT_EQ(r.project->teachers.at(0).plannedHours, 4);
+    // One day between the parts is what the spread keeps anyway.
+    EXPECT_EQ(Noted(r.report, "constraints ConstraintMinDays"), 0);
+}
+
+TEST(FetImport, ActivityOfSeveralClassesBecomesLinkedSubgroups) {
+    const auto r = ImportFixture("several-classes.fet");
+    ASSERT_TRUE(r.project) << r.error;
+    const Project& p = *r.project;
+    ASSERT_EQ(p.klasses.count(), 2);
+    const auto inA = LessonsOf(p, ClassNamed(p, "5a"));
+    const auto inB = LessonsOf(p, ClassNamed(p, "5b"));
+    ASSERT_EQ(inA.size(), 2u);
+    ASSERT_EQ(inB.size(), 2u);
+    const TLessonItem& sportA = *inA[1];
+    const TLessonItem& sportB = *inB[1];
+    EXPECT_EQ(sportA.spread(), std::vector<int>({2}));
+    EXPECT_EQ(sportA.subgroups[0].links, std::vector<LessonLink>({{sportB.id, 0}}));
+    EXPECT_EQ(sportB.subgroups[0].links, std::vector<LessonLink>({{sportA.id, 0}}));
+    // Taught at once to both classes: Boris teaches its two hours once.
+    EXPECT_EQ(p.teachers.at(1).plannedHours, 2);
+    // Linked both ways, same teacher, subject and spread: the data check finds nothing.
+    for (const auto& page : RunDataCheck(p).pages) EXPECT_EQ(page, std::vector<std::string>({"1. Ошибок не обнаружено."}));
+}
+
+TEST(FetImport, ActivityOfSeveralTeachersBecomesASubgroupPerTeacher) {
+    const auto r = ImportFixture("several-teachers.fet");
+    ASSERT_TRUE(r.project) << r.error;
+    const TLessonItem& l = r.project->lessons.at(0);
+    ASSERT_EQ(l.subgroupCount(), 2);
+    EXPECT_EQ(l.subgroups[0].teacher, r.project->teachers.at(0).id);
+    EXPECT_EQ(l.subgroups[1].teacher, r.project->teachers.at(1).id);
+    EXPECT_EQ(l.subgroups[0].subject, l.subgroups[1].subject);
+    // The class's 25 pupils shared out, the first subgroup taking the one left over.
+    EXPECT_EQ(l.subgroups[0].children, 13);
+    EXPECT_EQ(l.subgroups[1].children, 12);
+}
+
+TEST(FetImport, YearWithMostHoursAsAWholeIsTheClass) {
+    const auto r = ImportFixture("class-level.fet");
+    ASSERT_TRUE(r.project) << r.error;
+    const Project& p = *r.project;
+    ASSERT_EQ(p.klasses.count(), 1);
+    EXPECT_EQ(p.klasses.at(0).name, "5");
+    EXPECT_EQ(p.klasses.at(0).children, 50);
+    EXPECT_EQ(r.report.classLevels.at("years"), 1);
+    // The group's and the subgroup's activities are lessons of the year, reported as such.
+    EXPECT_EQ(p.lessons.count(), 3);
+    for (const auto& l : p.lessons) EXPECT_EQ(l.klass, p.klasses.at(0).id);
+    EXPECT_EQ(Noted(r.report, "activities for a part of a class"), 2);
+}
+
+TEST(FetImport, NotAvailableAndBreakTimesBecomeBusyHours) {
+    const auto r = ImportFixture("busy-hours.fet");
+    ASSERT_TRUE(r.project) << r.error;
+    const Project& p = *r.project;
+    const TKlassItem& a = ClassNamed(p, "5a");
+    const TTeacherItem& anna = p.teachers.at(0);
+    const TTeacherItem& boris = p.teachers.at(1);
+    EXPECT_EQ(anna.busy.at(1, 1), kTeacherBusy);
+    EXPECT_EQ(anna.busy.at(1, 2), kTeacherFree);
+    EXPECT_EQ(boris.busy.at(5, 4), kTeacherWishHigh) << "a time FET may break becomes a wish";
+    EXPECT_EQ(a.busy.at(2, 1), 1);
+    EXPECT_EQ(a.busy.at(2, 2), 1);
+    EXPECT_EQ(a.busy.at(2, 3), 0);
+    EXPECT_EQ(a.busy.at(4, 1), 0) << "the boys' time is not the whole class's";
+    EXPECT_EQ(Noted(r.report, "not-available times of a part of a class"), 1);
+    EXPECT_EQ(p.rooms.at(1).busy.at(1, 2), 1);
+    EXPECT_EQ(p.rooms.at(0).busy.at(1, 2), 0);
+    // The break closes the hour for everybody.
+    EXPECT_EQ(ClassNamed(p, "5b").busy.at(3, 3), 1);
+    EXPECT_EQ(boris.busy.at(3, 3), kTeacherBusy);
+    EXPECT_EQ(p.rooms.at(0).busy.at(3, 3), 1);
+    // Tuesday begins at the third lesson, every other day at the first.
+    EXPECT_EQ(a.startingLessons, std::vector<int>({1, 3}));
+    EXPECT_EQ(ClassNamed(p, "5b").startingLessons, std::vector<int>({1}));
+    // What is not expressed is counted, active or not.
+    EXPECT_EQ(r.report.notExpressed.at("constraints ConstraintTeacherMaxGapsPerWeek: not expressed"), 1);
+    EXPECT_EQ(r.report.notExpressed.at("inactive constraints: left out"), 1);
+}
+
+TEST(FetImport, HomeRoomsAreAttachedAndPreferredRoomsWished) {
+    const auto r = ImportFixture("rooms.fet");
+    ASSERT_TRUE(r.project) << r.error;
+    const Project& p = *r.project;
+    const auto r1 = p.rooms.at(0).id, gym = p.rooms.at(1).id;
+    EXPECT_EQ(ClassNamed(p, "5a").attachedRoom, r1);
+    EXPECT_EQ(ClassNamed(p, "5b").attachedRoom, -1);
+    EXPECT_EQ(p.teachers.at(1).attachedRoom, gym);
+    EXPECT_EQ(Noted(r.report, "home rooms past the first"), 1);
+    EXPECT_EQ(p.subjects.at(1).wishedRooms, std::vector<std::int32_t>({gym, r1}));
+    EXPECT_EQ(p.subjects.at(0).wishedRooms, std::vector<std::int32_t>({r1}));
+}
+
+TEST(FetImport, ActivitiesALessonCannotHoldAreCounted) {
+    const auto r = ImportFixture("dropped-activities.fet");
+    ASSERT_TRUE(r.project) << r.error;
+    ASSERT_EQ(r.project->lessons.count(), 1);
+    EXPECT_EQ(r.project->lessons.at(0).subgroups[0].teacher, -1);
+    EXPECT_EQ(Noted(r.report, "activities without students"), 1);
+    EXPECT_EQ(Noted(r.report, "inactive activities"), 1);
+    EXPECT_EQ(Noted(r.report, "activities without a teacher"), 1);
+    const std::string text = r.report.text(*r.project);
+    EXPECT_NE(text.find("Not expressed: "), std::string::npos);
+    EXPECT_NE(text.find("1 lessons from 3 activities"), std::string::npos) << text;
+}
+
+}  // namespace
+}  // namespace lovaris::interchange::test
