@@ -25,6 +25,12 @@ protected:
         variant_ = scratch_->file("week.rsp");
         const auto plan = RunCli({"plan", kSchool, "-o", variant_, "--seconds", "0.05"}, scratch_->path());
         ASSERT_TRUE(plan.exitCode == 0 || plan.exitCode == 3) << plan.err;
+        // Monday 07.09.2026: Смирнова away for her first two lessons.
+        archive_ = scratch_->file("zarch.sys");
+        const auto absent = RunCli({"journal-add", archive_, kSchool, variant_, "--date", "2026-09-07", "--teacher",
+                                    "Смирнова Елена Викторовна", "--lessons", "1,2", "--reason", "Болезнь"},
+                                   scratch_->path());
+        ASSERT_EQ(absent.exitCode, 0) << absent.err;
     }
     static void TearDownTestSuite() { scratch_.reset(); }
 
@@ -36,10 +42,12 @@ protected:
 
     static std::unique_ptr<ScratchDir> scratch_;
     static std::string variant_;
+    static std::string archive_;
 };
 
 std::unique_ptr<ScratchDir> ReportCli::scratch_;
 std::string ReportCli::variant_;
+std::string ReportCli::archive_;
 
 struct KindCase {
     const char* kind;
@@ -56,7 +64,7 @@ TEST_P(ReportKinds, WritesAnA4PdfWithTheReportsTexts) {
     const std::string pdf = scratch_->file(std::string(c.kind) + ".pdf");
     std::vector<std::string> args{"report", c.kind, kSchool};
     if (c.withVariant) args.push_back(variant_);
-    args.insert(args.end(), c.options.begin(), c.options.end());
+    for (const auto& option : c.options) args.push_back(option == "ARCHIVE" ? archive_ : option);
     args.insert(args.end(), {"-o", pdf});
     const auto run = RunCli(args, scratch_->path());
     ASSERT_EQ(run.exitCode, 0) << run.err;
@@ -79,7 +87,11 @@ INSTANTIATE_TEST_SUITE_P(
         KindCase{"teachers-data", {}, false, false, {"Нагрузка по учебному плану", "Количество часов", "Всего"}},
         KindCase{"classes-data", {}, false, false, {"Тарификация", "Часы по УП", "10 - 11 кл.", "Итого"}},
         KindCase{"load-table", {}, true, false, {"Распределение нагрузки по дням недели", "Пятница", "1А"}},
-        KindCase{"load-chart", {}, true, false, {"ПРИМЕЧАНИЯ", "1А", "Пн"}}),
+        KindCase{"load-chart", {}, true, false, {"ПРИМЕЧАНИЯ", "1А", "Пн"}},
+        KindCase{"subst-day", {"--archive", "ARCHIVE", "--date", "07.09.2026"}, false, false,
+                 {"Замещения на 07.09.2026", "Ф.И.О. отсутств.", "Смирнова Елена", "Примеч."}},
+        KindCase{"subst-period", {"--archive", "ARCHIVE", "--from", "2026-09-01", "--to", "2026-09-30"}, true, true,
+                 {"Замещения за период 01.09.2026 - 30.09.2026", "07.09.2026", "Болезнь", "Подпись", "Стр. 1"}}),
     [](const auto& info) {
         std::string name = info.param.kind;
         for (char& ch : name)
@@ -128,7 +140,10 @@ INSTANTIATE_TEST_SUITE_P(
                                   "no class named"},
                       RefusalCase{"DataWithVariant", {"teachers-data", "SCHOOL", "VARIANT", "-o", "OUT"}, 1,
                                   "PROJECT.tbl only"},
-                      RefusalCase{"VariantAsProject", {"load-table", "VARIANT", "VARIANT", "-o", "OUT"}, 2, ""}),
+                      RefusalCase{"VariantAsProject", {"load-table", "VARIANT", "VARIANT", "-o", "OUT"}, 2, ""},
+                      RefusalCase{"NoArchive", {"subst-day", "SCHOOL", "--archive", "none.sys", "--date", "07.09.2026",
+                                   "-o", "OUT"}, 2, "Не удается открыть журнал замещений."},
+                      RefusalCase{"NoDate", {"subst-period", "SCHOOL", "--from", "07.09.2026", "-o", "OUT"}, 1, "--to"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ReportCli, UnwritableOutputFailsAndLeavesNoFile) {

@@ -87,7 +87,6 @@ constexpr TextEntry kTexts[] = {
     E(X::GenerationRunning, "Дождитесь завершения генерации отчета и повторите попытку."),
     E(X::CannotCloseWhileRunning,
       "До завершения предварительного просмотра или печати отчета диалог закрыть невозможно."),
-    E(X::JournalOpenError, "Не удается открыть журнал замещений."),
 };
 
 }  // namespace

@@ -87,7 +87,6 @@ enum class ReportText : int {
     NoPrinter = 41150,
     GenerationRunning,
     CannotCloseWhileRunning,
-    JournalOpenError,
 };
 
 }  // namespace lovaris

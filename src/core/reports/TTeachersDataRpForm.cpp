@@ -49,7 +49,7 @@ Levels TeacherSubjectHours(const Project& project, std::int32_t teacher, std::in
 }
 
 // Name, subject, then per level its hours and an empty "Ф/к", then the load and its "Ф/к".
-const std::vector<int> kTeacherWidths{24, 22, 7, 5, 7, 5, 7, 5, 8, 5};
+const std::vector<int> kTeacherWidths{22, 28, 6, 4, 6, 4, 6, 4, 7, 4};
 
 std::vector<std::string> TeacherRow(std::string name, std::string subject, const Levels& hours) {
     std::vector<std::string> row{std::move(name), std::move(subject)};
@@ -89,7 +89,7 @@ Report TTeachersDataRpForm::Build(const Project& project) {
     captions.push_back("");
     captions.push_back(fk);
     const std::vector<ReportBand> header{
-        RowBand(BandKind::ColumnHeader, {24, 22, 36, 13}, top, 1, BandStyle::Bold),
+        RowBand(BandKind::ColumnHeader, {22, 28, 30, 11}, top, 1, BandStyle::Bold),
         RowBand(BandKind::ColumnHeader, kTeacherWidths, captions, 1, BandStyle::Bold)};
     pager.SetPageHeader(header);
     pager.Add(header);
