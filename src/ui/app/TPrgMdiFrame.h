@@ -59,6 +59,7 @@ public:
     void SaveProjectAsMenuClick();
     void CloseProjectMenuClick();
     void PrintOnClick();
+    void TableOnClick();  // the planning window's print dialog
     void ProjectParamsMenuClick();
     void ExitMenuClick();
     void TestDataOnClick();
