@@ -126,7 +126,8 @@ void ReportRenderer::DrawPage(QPainter& painter, const QRectF& area, int index) 
     painter.restore();
 }
 
-bool ReportRenderer::Paint(QPagedPaintDevice& device, int first, int last) const {
+bool ReportRenderer::Paint(QPagedPaintDevice& device, int first, int last,
+                           const std::function<void(int page)>& pageDone) const {
     if (first <= 0) first = 1;
     if (last <= 0 || last > pageCount()) last = pageCount();
     QPainter painter;
@@ -138,11 +139,13 @@ bool ReportRenderer::Paint(QPagedPaintDevice& device, int first, int last) const
     for (int p = first; p <= last; ++p) {
         if (p > first) device.newPage();
         DrawPage(painter, area, p - 1);
+        if (pageDone) pageDone(p);
     }
     return painter.end();
 }
 
-bool WriteReportPdf(const Report& report, const QString& path, QString* error) {
+bool WriteReportPdf(const Report& report, const QString& path, QString* error,
+                    const std::function<void(int page)>& pageDone) {
     // Written beside the target and then put in its place, so that a failed write
     // leaves an older file whole.
     QSaveFile file(path);
@@ -153,7 +156,7 @@ bool WriteReportPdf(const Report& report, const QString& path, QString* error) {
         writer.setResolution(600);
         writer.setCreator(QStringLiteral("Ловарис"));
         writer.setTitle(QString::fromStdString(report.name));
-        painted = ReportRenderer(report).Paint(writer);
+        painted = ReportRenderer(report).Paint(writer, 0, 0, pageDone);
     }
     if (painted && file.commit()) return true;
     file.cancelWriting();

@@ -4,6 +4,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QString>
+#include <functional>
 
 #include "core/reports/Report.h"
 
@@ -21,8 +22,10 @@ public:
     // painter's units.
     void DrawPage(QPainter& painter, const QRectF& area, int index) const;
     // Every page from `first` to `last` (from 1; 0 for both: all), each on a new sheet
-    // after the first. False when the device cannot be painted on.
-    bool Paint(QPagedPaintDevice& device, int first = 0, int last = 0) const;
+    // after the first; `pageDone` hears of each page drawn (from 1). False when the
+    // device cannot be painted on.
+    bool Paint(QPagedPaintDevice& device, int first = 0, int last = 0,
+               const std::function<void(int page)>& pageDone = {}) const;
 
 private:
     void drawBand(QPainter& painter, const ReportBand& band, const QRectF& rect, double lineHeight) const;
@@ -32,6 +35,7 @@ private:
 };
 
 // Writes the report as an A4 PDF. False with the reason when the file cannot be written.
-bool WriteReportPdf(const Report& report, const QString& path, QString* error = nullptr);
+bool WriteReportPdf(const Report& report, const QString& path, QString* error = nullptr,
+                    const std::function<void(int page)>& pageDone = {});
 
 }  // namespace lovaris

@@ -219,6 +219,7 @@ private slots:
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QCOMPARE(pdf.read(5), QByteArray("%PDF-"));
         QVERIFY(!dialog.reportRunning());
+        QVERIFY(!dialog.progressBar()->isVisible());  // shown while the pages were drawn, then hidden
 
         // A folder that does not exist: the system's message, and no file.
         ModalWatch watch(QStringLiteral("yesButton"));

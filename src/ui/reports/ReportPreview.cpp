@@ -37,9 +37,10 @@ void ReportPreview::Zoom100() {
 void ReportPreview::PreviousPage() { view_->setCurrentPage(std::max(1, currentPage() - 1)); }
 void ReportPreview::NextPage() { view_->setCurrentPage(std::min(pageCount(), currentPage() + 1)); }
 
-bool PrintReportOn(const Report& report, QPrinter& printer) {
+bool PrintReportOn(const Report& report, QPrinter& printer, const std::function<void(int page)>& pageDone) {
     const bool range = printer.printRange() == QPrinter::PageRange;
-    return ReportRenderer(report).Paint(printer, range ? printer.fromPage() : 0, range ? printer.toPage() : 0);
+    return ReportRenderer(report).Paint(printer, range ? printer.fromPage() : 0, range ? printer.toPage() : 0,
+                                        pageDone);
 }
 
 }  // namespace lovaris::ui

@@ -3,6 +3,7 @@
 // report painter, with zoom and page turning. The same painter prints the pages.
 #include <QPrinter>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "core/reports/Report.h"
@@ -48,6 +49,6 @@ private:
 };
 
 // Prints the report on the printer as it is set (pages from..to, 0: all).
-bool PrintReportOn(const Report& report, QPrinter& printer);
+bool PrintReportOn(const Report& report, QPrinter& printer, const std::function<void(int page)>& pageDone = {});
 
 }  // namespace lovaris::ui

@@ -243,7 +243,7 @@ void ReportPrintDialog::printOn(const Report& report, QPrinter& printer) {
     printer.setCollateCopies(lastCollate_);
     showProgress(report.progressSteps);
     generating_ = true;
-    PrintReportOn(report, printer);
+    PrintReportOn(report, printer, [&](int page) { advanceProgress(report, page); });
     generating_ = false;
     hideProgress();
 }
@@ -276,7 +276,7 @@ void ReportPrintDialog::writePdf(const Report& report) {
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
     showProgress(report.progressSteps);
     generating_ = true;
-    const bool written = WriteReportPdf(report, path);
+    const bool written = WriteReportPdf(report, path, nullptr, [&](int page) { advanceProgress(report, page); });
     generating_ = false;
     hideProgress();
     if (!written)
@@ -289,6 +289,13 @@ void ReportPrintDialog::showProgress(int steps) {
     progress_->setRange(0, steps - 1);
     progress_->setValue(0);
     progress_->show();
+    progress_->repaint();
+}
+
+// The report's steps spread over its pages as they are drawn.
+void ReportPrintDialog::advanceProgress(const Report& report, int page) {
+    if (!progress_->isVisible() || report.pages.empty()) return;
+    progress_->setValue(progress_->maximum() * page / static_cast<int>(report.pages.size()));
     progress_->repaint();
 }
 

@@ -73,6 +73,7 @@ private:
     void printOn(const Report& report, QPrinter& printer);
     void writePdf(const Report& report);
     void showProgress(int steps);
+    void advanceProgress(const Report& report, int page);
     void hideProgress();
 
     QVBoxLayout* choiceColumn_ = nullptr;
