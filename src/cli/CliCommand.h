@@ -81,5 +81,6 @@ extern const CliCommand kUnplacedCommand;
 extern const CliCommand kExportHtmlCommand;
 extern const CliCommand kExportCsvCommand;
 extern const CliCommand kExportICalCommand;
+extern const CliCommand kReportCommand;
 
 }  // namespace lovaris::cli

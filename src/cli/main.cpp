@@ -24,6 +24,7 @@ constexpr auto kCommands = std::to_array<const CliCommand*>({
     &kMoveCommand, &kChoicesCommand, &kPlaceCommand, &kToDraftCommand, &kTakeOffCommand, &kRoomChoicesCommand,
     &kSetRoomCommand, &kUnplacedCommand,
     &kExportHtmlCommand, &kExportCsvCommand, &kExportICalCommand,
+    &kReportCommand,
 });
 
 bool isHelp(std::string_view arg) { return arg == "--help" || arg == "-h"; }

@@ -182,7 +182,8 @@ std::string WeekdayLongName(int day) {
 std::string LoadResText(int id) {
     for (auto part : {MessageTexts(), ShellTexts(), EditorTexts(), LessonTexts(), CheckTexts(), RunTexts(),
                       WorkspaceTexts(), ViewTexts(), EngineDialogTexts(), GroupDialogTexts(), JournalTexts(),
-                      ManualTexts(), InterchangeTexts()}) {
+                      ManualTexts(), InterchangeTexts(),
+                      ReportTexts()}) {
         const auto it = std::find_if(part.begin(), part.end(), [id](const TextEntry& e) { return e.id == id; });
         if (it != part.end()) return utf8Left(it->text, 255);
     }

@@ -166,5 +166,6 @@ std::span<const TextEntry> GroupDialogTexts();  // teacher group dialogs, week s
 std::span<const TextEntry> JournalTexts();  // substitution journal, its dialogs and summary
 std::span<const TextEntry> ManualTexts();  // manual planning: menus, choice popups, details window, undo
 std::span<const TextEntry> InterchangeTexts();  // import from FET, exports of a variant
+std::span<const TextEntry> ReportTexts();   // printed reports, print and preview dialogs
 
 }  // namespace lovaris

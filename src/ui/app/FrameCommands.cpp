@@ -51,7 +51,7 @@ constexpr FrameCommand kVariantItems[] = {
     {"saveVariantItem", S::MenuSave, "Ctrl+S", 113, 1, &F::VarSaveOnClick, G::Save, 0},
     {"saveVariantAsItem", S::MenuSaveAs, nullptr, 114, 2, &F::VarSaveAsOnClick, G::None, 0},
     {"closeVariantItem", S::MenuClose, nullptr, 115, -1, &F::CloseTableMenuOnClick, G::None, 0},
-    {"printVariantItem", S::MenuPrint, "Ctrl+P", 116, -1, nullptr, G::Print, kSeparatorBefore},
+    {"printVariantItem", S::MenuPrint, "Ctrl+P", 116, -1, &F::TableOnClick, G::Print, kSeparatorBefore},
     {"optionsItem", S::MenuOptions, "Ctrl+R", 117, -1, &F::OnVarOptionsClick, G::Params, kSeparatorBefore},
     {"planningExitItem", S::MenuExit, "Ctrl+X", 118, -1, &F::ExitMenuClick, G::None, kSeparatorBefore},
 };
@@ -98,7 +98,7 @@ constexpr FrameCommand kPlanningButtons[] = {
     {"openVariantButton", S::HintOpenVariant, nullptr, 112, -1, &F::LoadVarClick, G::Open, 0},
     {"newVariantButton", S::HintNewVariant, nullptr, 111, -1, &F::NewVarClick, G::New, 0},
     {"saveVariantButton", S::HintSaveVariant, nullptr, 113, 1, &F::VarSaveOnClick, G::Save, 0},
-    {"printVariantButton", S::HintPrintVariant, nullptr, 116, -1, nullptr, G::Print, 0},
+    {"printVariantButton", S::HintPrintVariant, nullptr, 116, -1, &F::TableOnClick, G::Print, 0},
     {"automaticButton", S::HintAutomatic, nullptr, 138, 2, &F::OnAutomaticRegime, G::Automatic, kCheckable | kChecked | kRegimeGroup},
     {"endPlanningButton", S::HintEndPlanning, nullptr, 115, -1, &F::CloseTableMenuOnClick, G::EndPlanning, 0},
     {"optionsButton", S::HintOptions, nullptr, 117, -1, &F::OnVarOptionsClick, G::Params, 0},

@@ -321,10 +321,6 @@ void TPrgMdiFrame::CloseProjectMenuClick() {
     UpdateMenusAndTools();
 }
 
-void TPrgMdiFrame::PrintOnClick() {
-    // The data print dialog comes with the reports.
-}
-
 void TPrgMdiFrame::ProjectParamsMenuClick() {
     if (project_) project_->EditParams();
 }

@@ -63,6 +63,7 @@ public:
     void ImportFetClick();
     bool ImportFetFile(const QString& fetFile);
     void PrintOnClick();
+    void TableOnClick();  // the planning window's print dialog
     void ProjectParamsMenuClick();
     void ExitMenuClick();
     void TestDataOnClick();

@@ -1,0 +1,96 @@
+#include "ReportTexts.h"
+
+namespace lovaris {
+namespace {
+
+using X = ReportText;
+constexpr TextEntry E(X id, std::string_view text) { return {static_cast<int>(id), text}; }
+
+constexpr TextEntry kTexts[] = {
+    E(X::ListLoadTable, "Распределение нагрузки (таблица)"),
+    E(X::ListLoadCharts, "Распределение нагрузки (графики)"),
+    E(X::ListSubstDay, "Замещения на конкретный день"),
+    E(X::ListSubstPeriod, "Журнал замещений за конкретный период"),
+    E(X::ListAllClasses, "Полное расписание по классам"),
+    E(X::ListAllTeachers, "Полное расписание по учителям"),
+    E(X::ListClass, "Расписание для класса"),
+    E(X::ListTeacher, "Расписание для учителя"),
+    E(X::LevelJunior, "1 - 3 кл."),
+    E(X::LevelMiddle, "5 - 9 кл."),
+    E(X::LevelSenior, "10 - 11 кл."),
+
+    E(X::PageNumber, "Стр. "),
+    E(X::LessonNumber, "№"),
+    E(X::TeacherName, "Ф.И.О."),
+    E(X::ShortDashes, "---"),
+    E(X::TeacherLoadTitle, "Нагрузка по учебному плану"),
+    E(X::Subject, "Предмет"),
+    E(X::HoursCount, "Количество часов"),
+    E(X::PhysicalCulture, "Ф/к"),
+    E(X::Load, "Нагрузка"),
+    E(X::Total, "Всего"),
+    E(X::ChargingTitle, "Тарификация"),
+    E(X::Klass, "Класс"),
+    E(X::PlanHours, "Часы по УП"),
+    E(X::ExtraHours, "Доп. часы"),
+    E(X::Electives, "Факульт."),
+    E(X::SectionTotal, "Итого"),
+    E(X::LoadTableTitle, "Распределение нагрузки по дням недели"),
+    E(X::LoadChartTitle, "Распределение нагрузки по дням недели (графическое представление)"),
+    E(X::Notes, "ПРИМЕЧАНИЯ"),
+    E(X::SubstDayTitle, "Замещения на "),
+    E(X::SubstLesson, "Урок"),
+    E(X::SubstAbsentShort, "Ф.И.О. отсутств."),
+    E(X::SubstRoom, "Кабинет"),
+    E(X::SubstSubstituteShort, "Ф.И.О. замест."),
+    E(X::SubstNote, "Примеч."),
+    E(X::SubstPeriodTitle, "Замещения за период "),
+    E(X::SubstPeriodDash, " - "),
+    E(X::SubstDate, "Дата"),
+    E(X::SubstAbsent, "Ф.И.О. отсутствующего"),
+    E(X::SubstReason, "Причина отсутствия"),
+    E(X::SubstSubstitute, "Ф.И.О. замещающего"),
+    E(X::SubstSignature, "Подпись"),
+    E(X::ShortMonday, "Пн"),
+    {static_cast<int>(X::ShortMonday) + 1, "Вт"},
+    {static_cast<int>(X::ShortMonday) + 2, "Ср"},
+    {static_cast<int>(X::ShortMonday) + 3, "Чт"},
+    {static_cast<int>(X::ShortMonday) + 4, "Пт"},
+    E(X::ShortSaturday, "Сб"),
+
+    E(X::DialogCaption, "Просмотр и печать"),
+    E(X::ChoiceGroup, " Выбор формы отчета "),
+    E(X::DataTeachers, "учителя"),
+    E(X::DataClasses, "классы"),
+    E(X::Preview, "Просмотр"),
+    E(X::PreviewHint, "Предварит. просмотр"),
+    E(X::Print, "Печать"),
+    E(X::PrintHint, "Печать отчета"),
+    E(X::Close, "Закрыть"),
+    E(X::CloseHint, "Закрыть диалог"),
+    E(X::Help, "Справка"),
+    E(X::HelpHint, "Справка по диалогу"),
+    E(X::FitHeight, "Во всю высоту"),
+    E(X::FitWidth, "Во всю ширину"),
+    E(X::Zoom100, "100%"),
+    E(X::PrintReport, "Печать отчета"),
+    E(X::CallHelp, "Вызов справки"),
+    E(X::PreviousPage, "Предыдущая страница"),
+    E(X::NextPage, "Следующая страница"),
+    E(X::Done, "Готово"),
+    E(X::DoneHint, "Завершить просмотр"),
+    E(X::SavePdf, "Сохранить в PDF…"),
+    E(X::SavePdfHint, "Сохранить отчет в файл PDF"),
+    E(X::PdfFilter, "Документы PDF (*.pdf)"),
+    E(X::Teacher, "Учитель"),
+    E(X::NoPrinter, "В системе не зарегистрировано ни одного принтера."),
+    E(X::GenerationRunning, "Дождитесь завершения генерации отчета и повторите попытку."),
+    E(X::CannotCloseWhileRunning,
+      "До завершения предварительного просмотра или печати отчета диалог закрыть невозможно."),
+};
+
+}  // namespace
+
+std::span<const TextEntry> ReportTexts() { return kTexts; }
+
+}  // namespace lovaris
