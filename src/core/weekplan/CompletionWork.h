@@ -23,6 +23,9 @@ using PlacedBlock = std::pair<CompletionUnit, UnitPlacement>;
 inline int HoursOf(const CompletionUnit& unit) { return unit.hours * static_cast<int>(unit.klassLessons.size()); }
 
 class CompletionWork {
+    // The ejection search works on the completion's view of the week.
+    friend class EjectionWork;
+
 public:
     // Each attempt walks the classes and days in another order.
     CompletionWork(const PlanningSession& session, TTableVarItem& variant, int attempt);
@@ -71,6 +74,8 @@ private:
     // those taught together with other classes, standing alike in each of them), with
     // their rooms; the first and the last block of the day first.
     std::vector<PlacedBlock> CleanBlocks(int klass, int day, bool linked = false) const;
+    // The block standing at `start` with the rooms its subgroups hold there.
+    UnitPlacement PlacementInClean(const CompletionUnit& unit, int day, int start) const;
     // Each class of the unit holds its lesson on the day exactly at the unit's numbers.
     bool StandsAlike(const CompletionUnit& unit, int day, int start) const;
     // The clean blocks of the day in the classes and in every class taught together

@@ -202,10 +202,20 @@ void Timed(WeekPlanResult& result, std::string name, Stage&& stage) {
     result.stages.push_back({std::move(name), Clock::now() - started});
 }
 
+void RunStages(PlanningSession& session, VariantPlanning& planning, const VariantOptions& options,
+               SearchBudget& budget, WeekPlanResult& result) {
+    Timed(result, "week search", [&] { PlanWeekGroups(session, planning, budget, result); });
+    Timed(result, "optimisation", [&] {
+        for (int day = 1; day <= kVariantDays; ++day) OptimiseDay(session, planning, options, day, budget, result);
+    });
+    Timed(result, "room assignment", [&] { AssignRoomsOfWeek(session, planning, result); });
+    Timed(result, "completion", [&] { result.completion = CompleteWeek(session, planning.variant()); });
+}
+
 }  // namespace
 
 WeekPlanResult PlanWholeWeek(PlanningSession& session, TTableVarItem& variant, const VariantOptions& options,
-                             SearchBudget& budget) {
+                             SearchBudget& budget, const WeekPlanSearch& search) {
     auto& state = session.state();
     SetStartingGroupSettings(state);
     state.placeToCleanCopy = false;  // the week search fills the drafts, the optimisation the clean copy
@@ -213,12 +223,12 @@ WeekPlanResult PlanWholeWeek(PlanningSession& session, TTableVarItem& variant, c
     VariantPlanning planning(variant, session);
     WeekPlanResult result;
 
-    Timed(result, "week search", [&] { PlanWeekGroups(session, planning, budget, result); });
-    Timed(result, "optimisation", [&] {
-        for (int day = 1; day <= kVariantDays; ++day) OptimiseDay(session, planning, options, day, budget, result);
+    if (search.stages) RunStages(session, planning, options, budget, result);
+    Timed(result, "ejection search", [&] {
+        RunAllSteps allSteps;
+        result.ejection =
+            SearchByEjection(session, variant, search.settings, search.control ? *search.control : allSteps);
     });
-    Timed(result, "room assignment", [&] { AssignRoomsOfWeek(session, planning, result); });
-    Timed(result, "completion", [&] { result.completion = CompleteWeek(session, variant); });
 
     state.currentDay = 1;
     session.SetupDay(planning);
