@@ -11,6 +11,7 @@ EjectionWork::EjectionWork(const PlanningSession& session, TTableVarItem& varian
     linkSets_.resize(static_cast<std::size_t>(work_.classCount()));
     for (int k = 0; k < work_.classCount(); ++k)
         linkSets_[static_cast<std::size_t>(k)].resize(static_cast<std::size_t>(session.klasses().at(k).lessonCount()));
+    TakeOutBrokenBlocks();
     bool drafts = work_.DraftHours() > 0;
     waiting_ = work_.UnplacedUnits();
     if (drafts || !waiting_.empty()) {
@@ -18,6 +19,61 @@ EjectionWork::EjectionWork(const PlanningSession& session, TTableVarItem& varian
         waiting_ = work_.UnplacedUnits();
     }
     for (const CompletionUnit& unit : waiting_) hoursWaiting_ += HoursOf(unit);
+}
+
+void EjectionWork::TakeOutPiece(int klass, int day, int number) {
+    const int lesson = variant_.GetCleanSlot(klass, day, number).lessonIndex;
+    if (lesson < 0 || lesson >= session_.klasses().at(klass).lessonCount()) {
+        // No lesson of the class: only the class's hour to clear.
+        work_.grid_.take(CompletionUnit{{LessonRef{klass, lesson, -1}}, {}, 1, 0}, day, UnitPlacement{number, {}});
+        variant_.SetCleanSlot(klass, day, LessonSlot::Empty(), number);
+        return;
+    }
+    int start = number;
+    while (start > 1 && variant_.GetCleanSlot(klass, day, start - 1).lessonIndex == lesson) --start;
+    CompletionUnit piece = work_.UnitOf(klass, lesson, 1, 0);
+    piece.klassLessons = {LessonRef{klass, lesson, -1}};
+    piece.hours = 0;
+    while (start + piece.hours <= variant_.lessonsPerDay() &&
+           variant_.GetCleanSlot(klass, day, start + piece.hours).lessonIndex == lesson)
+        ++piece.hours;
+    work_.Displace(piece, day, work_.PlacementInClean(piece, day, start));
+}
+
+void EjectionWork::TakeOutBrokenBlocks() {
+    for (int k = 0; k < work_.classCount(); ++k)
+        for (int d = 1; d <= kVariantDays; ++d) {
+            // Lessons taught together that stand apart leave in every class.
+            for (int n = 1; n <= variant_.lessonsPerDay(); ++n) {
+                const LessonSlot slot = variant_.GetCleanSlot(k, d, n);
+                if (!slot.occupied() || slot.lessonIndex >= session_.klasses().at(k).lessonCount()) continue;
+                if (BlockAt(k, d, n)) continue;
+                for (const LessonRef& ref : LinkSetOf(k, slot.lessonIndex).klassLessons)
+                    for (int m = 1; ref.owner < work_.classCount() && m <= variant_.lessonsPerDay(); ++m)
+                        if (variant_.GetCleanSlot(ref.owner, d, m).lessonIndex == ref.lesson) TakeOutPiece(ref.owner, d, m);
+            }
+        }
+    // Days beginning past their starting lessons lose their first blocks, days with a
+    // gap their last ones.
+    // A block taught together leaves other classes too: again until no day changes.
+    const CompletionGrid& grid = work_.grid_;
+    for (bool changed = true; changed;) {
+        changed = false;
+        for (int k = 0; k < work_.classCount(); ++k)
+            for (int d = 1; d <= kVariantDays; ++d)
+                for (; !grid.klassStartsRight(k, d) || grid.klassGaps(k, d) > 0; changed = true) {
+                    const NumberMask taken = grid.klassDay(k, d);
+                    TakeOutSet(k, d, grid.klassStartsRight(k, d) ? LastNumber(taken) : FirstNumber(taken));
+                }
+    }
+}
+
+void EjectionWork::TakeOutSet(int klass, int day, int number) {
+    if (const auto block = BlockAt(klass, day, number)) {
+        work_.Displace(block->first, day, block->second);
+    } else {
+        TakeOutPiece(klass, day, number);
+    }
 }
 
 void EjectionWork::EmptyDrafts() {
@@ -139,7 +195,7 @@ EjectionResult SearchByEjection(const PlanningSession& session, TTableVarItem& v
                                 const EjectionSettings& settings, EjectionControl& control) {
     const TTableVarItem start = variant;
     EjectionResult result;
-    for (long long run = 0; result.steps < settings.steps; ++run) {
+    for (long long run = 0; run == 0 || result.steps < settings.steps; ++run) {
         TTableVarItem trial = start;
         EjectionWork work(session, trial, RunSeed(settings.seed, run));
         if (run == 0) {

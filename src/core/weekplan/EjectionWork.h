@@ -58,6 +58,13 @@ private:
     static constexpr int kEjectedHourWeight = 4;
 
     // EjectionWork.cpp
+    // What the week was given with against the rules (lessons taught together standing
+    // apart, a day beginning past its starting lessons or with a gap) leaves to wait.
+    void TakeOutBrokenBlocks();
+    // The class's hours of the lesson at the number, alone.
+    void TakeOutPiece(int klass, int day, int number);
+    // The block at the number with its link set, or the class's piece of it.
+    void TakeOutSet(int klass, int day, int number);
     void EmptyDrafts();
     void Step(long long step);
     void Apply(const CompletionUnit& unit, const EjectionMove& move, long long step);

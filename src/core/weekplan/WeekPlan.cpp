@@ -202,6 +202,22 @@ void Timed(WeekPlanResult& result, std::string name, Stage&& stage) {
     result.stages.push_back({std::move(name), Clock::now() - started});
 }
 
+// The search gives rooms block by block, and a subgroup whose rooms were all taken
+// then goes without one; room assignment of every day, as the planner would run it,
+// may seat more of them. It stays where it leaves fewer subgroups without a room.
+void GiveRoomsAgain(PlanningSession& session, VariantPlanning& planning, WeekPlanResult& result) {
+    const int without = SummariseWeek(session, planning.variant()).subgroupsWithoutRoom;
+    if (without == 0) return;
+    const TTableVarItem before = planning.variant();
+    WeekPlanResult assigned;
+    AssignRoomsOfWeek(session, planning, assigned);
+    if (SummariseWeek(session, planning.variant()).subgroupsWithoutRoom < without) {
+        result.roomQuestionsAnswered += assigned.roomQuestionsAnswered;
+    } else {
+        planning.variant().Assign(before);
+    }
+}
+
 void RunStages(PlanningSession& session, VariantPlanning& planning, const VariantOptions& options,
                SearchBudget& budget, WeekPlanResult& result) {
     Timed(result, "week search", [&] { PlanWeekGroups(session, planning, budget, result); });
@@ -229,6 +245,8 @@ WeekPlanResult PlanWholeWeek(PlanningSession& session, TTableVarItem& variant, c
         result.ejection =
             SearchByEjection(session, variant, search.settings, search.control ? *search.control : allSteps);
     });
+
+    Timed(result, "rooms again", [&] { GiveRoomsAgain(session, planning, result); });
 
     state.currentDay = 1;
     session.SetupDay(planning);
