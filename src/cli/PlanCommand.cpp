@@ -152,6 +152,7 @@ int runPlan(const CliArguments& args) {
     search.stages = args.has("--stages");
     search.settings = {static_cast<std::uint64_t>(*seed), *steps};
     search.control = &progress;
+    search.timeUp = [planEnd] { return Clock::now() >= planEnd; };
     const WeekPlanResult result = PlanWholeWeek(*project.session, planned.variant, planned.options, budget, search);
     if (const int status = SaveVariant(output, planned); status != kExitOk) return status;
     if (const int status = WriteStdout(Report(result, output)); status != kExitOk) return status;

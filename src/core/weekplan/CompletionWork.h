@@ -4,6 +4,7 @@
 // methods are defined in CompletionUnits.cpp, CompletionPlacing.cpp and
 // CompletionImproving.cpp.
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <tuple>
 #include <utility>
@@ -28,7 +29,8 @@ class CompletionWork {
 
 public:
     // Each attempt walks the classes and days in another order.
-    CompletionWork(const PlanningSession& session, TTableVarItem& variant, int attempt);
+    CompletionWork(const PlanningSession& session, TTableVarItem& variant, int attempt,
+                   const std::function<bool()>& timeUp = {});
     void Run(WeekCompletion& result);
 
 private:
@@ -202,6 +204,7 @@ private:
         long long unit = kNoLimit;  // what the block being placed may still use
         bool improving = false;     // the days are being improved
     } budget_;
+    std::function<bool()> timeUp_;  // once true, no arrangement is searched any more
 };
 
 }  // namespace lovaris

@@ -85,12 +85,17 @@ std::optional<EjectionMove> EjectionWork::BestMove(const CompletionUnit& unit, l
     std::optional<EjectionMove> best;
     int ties = 0;
     const CompletionGrid& grid = work_.grid_;
+    std::vector<std::pair<int, int>> sameLesson;  // (class, number) of a block of the unit's lesson
     for (int day = 1; day <= kVariantDays; ++day) {
         if (!DayOpenFor(unit, day)) continue;
+        sameLesson.clear();
+        for (const LessonRef& ref : unit.klassLessons)
+            for (int n = 1; n <= grid.lessonsPerDay(); ++n)
+                if (variant_.GetCleanSlot(ref.owner, day, n).lessonIndex == ref.lesson) sameLesson.emplace_back(ref.owner, n);
         for (int start = 1; start + unit.hours - 1 <= grid.lessonsPerDay(); ++start) {
             if (!grid.open(unit, day, start)) continue;
             ++evaluated_;
-            auto move = Weigh(unit, day, start, step, best ? best->cost + 1 : INT_MAX);
+            auto move = Weigh(unit, day, start, step, best ? best->cost + 1 : INT_MAX, sameLesson);
             if (!move) continue;
             if (best && move->cost == best->cost) {
                 // Each of the equally cheap places has the same chance.
@@ -105,7 +110,7 @@ std::optional<EjectionMove> EjectionWork::BestMove(const CompletionUnit& unit, l
 }
 
 std::optional<EjectionMove> EjectionWork::Weigh(const CompletionUnit& unit, int day, int start, long long step,
-                                                int bound) {
+                                                int bound, const std::vector<std::pair<int, int>>& sameLesson) {
     CompletionGrid& grid = work_.grid_;
     EjectionMove move;
     move.day = day;
@@ -135,10 +140,9 @@ std::optional<EjectionMove> EjectionWork::Weigh(const CompletionUnit& unit, int 
     for (const LessonRef& ref : unit.klassLessons) {
         touch(ref.owner);
         for (int n = start; n < start + unit.hours; ++n) eject(ref.owner, n);
-        // One block of a lesson a day: another block of it on the day makes way.
-        for (int n = 1; n <= grid.lessonsPerDay() && possible; ++n)
-            if (variant_.GetCleanSlot(ref.owner, day, n).lessonIndex == ref.lesson) eject(ref.owner, n);
     }
+    // One block of a lesson a day: another block of it on the day makes way.
+    for (const auto& [klass, number] : sameLesson) eject(klass, number);
     for (int t : unit.teachers)
         for (int n = start; n < start + unit.hours && possible; ++n)
             if (grid.teacherDay(t, day) & (NumberMask{1} << n)) {

@@ -77,7 +77,9 @@ private:
     std::optional<EjectionMove> BestMove(const CompletionUnit& unit, long long step);
     // The block at `start` of `day`, with what it pushes out; none when that cannot be,
     // or when it would cost `bound` or more.
-    std::optional<EjectionMove> Weigh(const CompletionUnit& unit, int day, int start, long long step, int bound);
+    // `sameLesson`: where blocks of the unit's lesson stand on the day, by class and number.
+    std::optional<EjectionMove> Weigh(const CompletionUnit& unit, int day, int start, long long step, int bound,
+                                      const std::vector<std::pair<int, int>>& sameLesson);
     bool DayOpenFor(const CompletionUnit& unit, int day) const;
     // The block of the class's clean copy at the number, with its link set; none when
     // its set does not stand alike in all its classes.

@@ -219,13 +219,13 @@ void GiveRoomsAgain(PlanningSession& session, VariantPlanning& planning, WeekPla
 }
 
 void RunStages(PlanningSession& session, VariantPlanning& planning, const VariantOptions& options,
-               SearchBudget& budget, WeekPlanResult& result) {
+               SearchBudget& budget, const std::function<bool()>& timeUp, WeekPlanResult& result) {
     Timed(result, "week search", [&] { PlanWeekGroups(session, planning, budget, result); });
     Timed(result, "optimisation", [&] {
         for (int day = 1; day <= kVariantDays; ++day) OptimiseDay(session, planning, options, day, budget, result);
     });
     Timed(result, "room assignment", [&] { AssignRoomsOfWeek(session, planning, result); });
-    Timed(result, "completion", [&] { result.completion = CompleteWeek(session, planning.variant()); });
+    Timed(result, "completion", [&] { result.completion = CompleteWeek(session, planning.variant(), timeUp); });
 }
 
 }  // namespace
@@ -239,7 +239,7 @@ WeekPlanResult PlanWholeWeek(PlanningSession& session, TTableVarItem& variant, c
     VariantPlanning planning(variant, session);
     WeekPlanResult result;
 
-    if (search.stages) RunStages(session, planning, options, budget, result);
+    if (search.stages) RunStages(session, planning, options, budget, search.timeUp, result);
     Timed(result, "ejection search", [&] {
         RunAllSteps allSteps;
         result.ejection =

@@ -8,6 +8,7 @@
 // what still waits put in by ejection chains (EjectionSearch).
 #include <array>
 #include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -67,6 +68,9 @@ struct WeekPlanSearch {
     bool stages = true;  // the week search, optimisation, room assignment and completion first
     EjectionSettings settings;
     EjectionControl* control = nullptr;  // none: every step is done
+    // True once the plan's time is up: the completion then ends early (the stages'
+    // searches end by their budget).
+    std::function<bool()> timeUp;
 };
 
 // Plans the whole week into `variant` (normally a new, empty one) with the session's
