@@ -90,8 +90,7 @@ std::string Seconds(std::chrono::nanoseconds time) {
     return text;
 }
 
-std::string Report(const WeekPlanResult& result, const std::string& output) {
-    const WeekPlanSummary& s = result.summary;
+std::string StagesReport(const WeekPlanResult& result) {
     std::string text;
     text += "Week search: " + std::to_string(result.weekGroupsSearched) + " teacher groups, " +
             std::to_string(result.weekMembersCut) + " teacher passes ended by the time limit\n";
@@ -103,10 +102,19 @@ std::string Report(const WeekPlanResult& result, const std::string& output) {
     text += "Completion: " + std::to_string(result.completion.draftHoursPlaced) + " draft hours put in, " +
             std::to_string(result.completion.unplacedHoursPlaced) + " hours that stood on no day, " +
             std::to_string(result.completion.displacedHours) + " hours that made way for them\n";
+    return text;
+}
+
+std::string Report(const WeekPlanResult& result, bool stages, const std::string& output) {
+    const WeekPlanSummary& s = result.summary;
+    std::string text = stages ? StagesReport(result) : std::string();
     text += "Ejection search: " + std::to_string(result.ejection.steps) + " steps, " +
             std::to_string(result.ejection.movesEvaluated) + " places weighed, class hours waiting " +
             std::to_string(result.ejection.hoursWaitingBefore) + " -> " +
-            std::to_string(result.ejection.hoursWaitingAfter) + "\n\n";
+            std::to_string(result.ejection.hoursWaitingAfter) + "\n";
+    if (!stages)
+        text += "Room assignment: " + std::to_string(result.roomQuestionsAnswered) + " questions answered \"Да\"\n";
+    text += "\n";
     text += "Hours required:          " + std::to_string(s.requiredHours) + "\n";
     text += "  in the clean copy:     " + std::to_string(s.cleanHours) + "\n";
     text += "  left in the draft:     " + std::to_string(s.draftHours) + "\n";
@@ -155,7 +163,7 @@ int runPlan(const CliArguments& args) {
     search.timeUp = [planEnd] { return Clock::now() >= planEnd; };
     const WeekPlanResult result = PlanWholeWeek(*project.session, planned.variant, planned.options, budget, search);
     if (const int status = SaveVariant(output, planned); status != kExitOk) return status;
-    if (const int status = WriteStdout(Report(result, output)); status != kExitOk) return status;
+    if (const int status = WriteStdout(Report(result, search.stages, output)); status != kExitOk) return status;
     return result.summary.cleanHours == result.summary.requiredHours ? kExitOk : kExitNoResult;
 }
 
