@@ -72,7 +72,8 @@ std::optional<PlacedBlock> EjectionWork::BlockAt(int klass, int day, int number)
 }
 
 int EjectionWork::KlassTeachingAt(int teacher, int day, int number) const {
-    for (int k = 0; k < work_.classCount(); ++k) {
+    if (teacher < 0 || teacher >= static_cast<int>(teacherClasses_.size())) return -1;
+    for (int k : teacherClasses_[static_cast<std::size_t>(teacher)]) {
         const LessonSlot slot = variant_.GetCleanSlot(k, day, number);
         if (!slot.occupied() || slot.lessonIndex >= session_.klasses().at(k).lessonCount()) continue;
         for (const auto& sub : session_.klasses().at(k).lesson(slot.lessonIndex).subgroups)

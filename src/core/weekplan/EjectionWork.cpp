@@ -11,6 +11,14 @@ EjectionWork::EjectionWork(const PlanningSession& session, TTableVarItem& varian
     linkSets_.resize(static_cast<std::size_t>(work_.classCount()));
     for (int k = 0; k < work_.classCount(); ++k)
         linkSets_[static_cast<std::size_t>(k)].resize(static_cast<std::size_t>(session.klasses().at(k).lessonCount()));
+    teacherClasses_.resize(static_cast<std::size_t>(session.teachers().count()));
+    for (int k = 0; k < work_.classCount(); ++k)
+        for (const auto& lesson : session.klasses().at(k).lessonCopies)
+            for (const auto& sub : lesson.subgroups)
+                if (sub.teacher >= 0 && sub.teacher < session.teachers().count()) {
+                    auto& classes = teacherClasses_[static_cast<std::size_t>(sub.teacher)];
+                    if (classes.empty() || classes.back() != k) classes.push_back(k);
+                }
     TakeOutBrokenBlocks();
     bool drafts = work_.DraftHours() > 0;
     waiting_ = work_.UnplacedUnits();

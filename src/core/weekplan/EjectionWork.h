@@ -97,6 +97,7 @@ private:
     // Step until which the lesson's blocks stay where they are, by link set.
     std::unordered_map<std::uint64_t, long long> tabuUntil_;
     std::vector<std::vector<std::optional<CompletionUnit>>> linkSets_;  // by class and lesson
+    std::vector<std::vector<int>> teacherClasses_;  // by teacher, the classes it teaches
     long long evaluated_ = 0;
 
     struct Best {
