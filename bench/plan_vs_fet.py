@@ -78,10 +78,17 @@ def fet(source, seconds, work):
     out = os.path.join(work, "fet")
     shutil.rmtree(out, ignore_errors=True)
     start = time.perf_counter()
-    run = subprocess.run(["fet-cl", f"--inputfile={source}", f"--outputdir={out}", f"--timelimitseconds={seconds}",
-                          "--htmllevel=0", "--writetimetablesxml=false"], capture_output=True, text=True)
+    # fet-cl does not always stop at its limit (a school may hang before its search
+    # starts): it is ended a while later, unsolved.
+    try:
+        run = subprocess.run(["fet-cl", f"--inputfile={source}", f"--outputdir={out}",
+                              f"--timelimitseconds={seconds}", "--htmllevel=0", "--writetimetablesxml=false"],
+                             capture_output=True, text=True, timeout=seconds + 30)
+        output = run.stdout + run.stderr
+    except subprocess.TimeoutExpired:
+        output = ""
     took = time.perf_counter() - start
-    return {"solved": "Simulation successful" in run.stdout + run.stderr, "time": took}
+    return {"solved": "Simulation successful" in output, "time": took}
 
 
 def main():

@@ -72,6 +72,7 @@ public:
     void OnVarOptionsClick();
     void OnOptimizeClick();
     void OnWeekVarsClick();
+    void OnPlanWeekClick();
     void PrepareDateOnClick();
     void VarStatisticsButtonClick();
     // The working regime: the automatic runs are offered only in the automatic one.

@@ -141,6 +141,10 @@ void TPrgMdiFrame::OnWeekVarsClick() {
     if (workspace_) workspace_->RunWeekSearch();
 }
 
+void TPrgMdiFrame::OnPlanWeekClick() {
+    if (workspace_) workspace_->PlanWeek();
+}
+
 void TPrgMdiFrame::PrepareDateOnClick() {
     if (workspace_) workspace_->ShowControl();
 }
@@ -163,7 +167,7 @@ void TPrgMdiFrame::OnManualRegime() {
 
 void TPrgMdiFrame::SetVarMenuBarForRegime(PlanningRegime regime) {
     const bool automatic = regime == PlanningRegime::Automatic;
-    for (const char* name : {"weekVariantsItem", "weekVariantsButton", "optimizeItem", "optimizeButton", "setRoomsItem",
+    for (const char* name : {"weekVariantsItem", "weekVariantsButton", "optimizeItem", "optimizeButton", "planWeekItem", "setRoomsItem",
                              "setRoomsButton", "controlItem", "controlButton", "statisticsItem", "statisticsButton"})
         if (QAction* action = command(QString::fromLatin1(name))) action->setEnabled(automatic);
     command(QString::fromLatin1(automatic ? "automaticButton" : "manualButton"))->setChecked(true);
