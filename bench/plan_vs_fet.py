@@ -11,8 +11,9 @@ Each file is imported with `import-fet` (by --import-cli, the same tool by defau
 and planned with `plan --seconds S`; our time is the wall-clock time of the plan.
 FET runs with `--timelimitseconds=60` and every constraint of its file; a school is
 solved when it reports "Simulation successful", its time is the process's wall-clock
-time. The table gives per school: classes, hours required and placed, the share
-placed, class gaps, subgroups without a room and our time, beside FET's solved flag
+time. The table gives per school: classes, hours required, the hours that fit in the
+classes' open hours at all ("fit"), hours placed, the share placed, class gaps,
+subgroups without a room and our time, beside FET's solved flag
 and time; then the totals and the medians (our share and time over all schools, FET's
 time over the schools it solved).
 """
@@ -46,11 +47,21 @@ def fet_days(path):
     return len(re.findall(r"<Day>", days.group(1))) if days else 0
 
 
-def class_count(cli, project):
+def classes_and_room(cli, project):
+    """The number of classes, and the hours that fit at all: each class's curriculum
+    hours up to the hours of the week it is open (an import that gives a class more
+    hours than that leaves a school no plan can finish)."""
     out = subprocess.run([cli, "export-json", project], capture_output=True, text=True)
     if out.returncode != 0:
-        return 0
-    return len(json.loads(out.stdout)["classes"]["items"])
+        return 0, 0
+    school = json.loads(out.stdout)
+    per_day = school["params"]["lessonsPerDay"]
+    fit = 0
+    for klass in school["classes"]["items"]:
+        closed = sum(1 for b in klass["busy"] if b["lesson"] <= per_day)
+        hours = sum(sum(l["spread"]) for l in school["lessons"]["items"] if l["klass"] == klass["id"])
+        fit += min(hours, 6 * per_day - closed)
+    return len(school["classes"]["items"]), fit
 
 
 def figure(text, label):
@@ -104,7 +115,7 @@ def main():
     with_fet = not args.no_fet and shutil.which("fet-cl") is not None
 
     rows = []
-    print(f"{'school':58} {'cls':>3} {'req':>5} {'placed':>6} {'share':>7} {'gaps':>4} {'noroom':>6} {'time':>7}"
+    print(f"{'school':58} {'cls':>3} {'req':>5} {'fit':>5} {'placed':>6} {'share':>7} {'gaps':>4} {'noroom':>6} {'time':>7}"
           f"  {'FET':>6} {'time':>6}")
     with tempfile.TemporaryDirectory() as work:
         for n, path in enumerate(find_files(args.examples)):
@@ -118,28 +129,31 @@ def main():
             project = os.path.join(work, "school.tbl")
             if subprocess.run([importer, "import-fet", source, project], capture_output=True).returncode != 0:
                 continue
-            classes = class_count(args.cli, project)
+            classes, fit = classes_and_room(args.cli, project)
             if not 8 <= classes <= 40:
                 continue
             name = os.path.relpath(path, args.examples)
             ours = plan(args.cli, project, args.seconds, work)
             theirs = fet(source, args.fet_seconds, work) if with_fet else None
             rows.append((name, classes, ours, theirs))
+            if ours is not None:
+                ours["fit"] = fit
             if ours is None:
                 print(f"{name[-58:]:58} {classes:3}  plan failed")
                 continue
             share = 100.0 * ours["placed"] / ours["required"] if ours["required"] else 100.0
             ours["share"] = share
             fet_text = f"{'solved' if theirs['solved'] else 'no':>6} {theirs['time']:6.1f}" if theirs else ""
-            print(f"{name[-58:]:58} {classes:3} {ours['required']:5} {ours['placed']:6} {share:6.2f}% "
+            print(f"{name[-58:]:58} {classes:3} {ours['required']:5} {fit:5} {ours['placed']:6} {share:6.2f}% "
                   f"{ours['gaps']:4} {ours['roomless']:6} {ours['time']:6.2f}s  {fet_text}", flush=True)
 
     planned = [r for r in rows if r[2] is not None]
     if not planned:
         sys.exit("no school-like example found")
     complete = sum(1 for r in planned if r[2]["placed"] == r[2]["required"])
+    fitting = sum(1 for r in planned if r[2]["placed"] == r[2]["fit"])
     print()
-    print(f"schools: {len(rows)}; every hour placed by plan: {complete}")
+    print(f"schools: {len(rows)}; every hour placed by plan: {complete}; every hour that fits: {fitting}")
     print(f"plan: median share {statistics.median(r[2]['share'] for r in planned):.2f} %, "
           f"worst {min(r[2]['share'] for r in planned):.2f} %, "
           f"median time {statistics.median(r[2]['time'] for r in planned):.2f} s, "
