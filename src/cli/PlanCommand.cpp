@@ -1,8 +1,14 @@
 // lovaris-cli plan: the whole week of a new variant in one run, as the planner would
 // build it with the week variant search, the optimisation and room assignment.
+#include <unistd.h>
+
+#include <algorithm>
 #include <array>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <optional>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -15,24 +21,63 @@
 namespace lovaris::cli {
 namespace {
 
-// A week search left alone may go on for hours: every search gets a limit. What a
-// search misses the completion mostly makes up for, so a short one serves.
-constexpr double kDefaultSeconds = 0.1;
+// A week search of the stages left alone may go on for hours: every search gets a
+// limit. What a search misses the completion mostly makes up for, so a short one serves.
+constexpr double kDefaultSearchSeconds = 0.1;
+// The whole plan, unless told otherwise: as long as one is prepared to wait for a school.
+constexpr double kDefaultSeconds = 60;
+constexpr long long kDefaultSteps = 2'000'000;
 
-constexpr std::array<CliOption, 3> kOptions = {CliOption{"-o", true}, CliOption{"--output", true},
-                                               CliOption{"--seconds", true}};
+constexpr std::array<CliOption, 7> kOptions = {
+    CliOption{"-o", true},        CliOption{"--output", true}, CliOption{"--seconds", true},
+    CliOption{"--steps", true},   CliOption{"--seed", true},   CliOption{"--stages", false},
+    CliOption{"--search-seconds", true}};
 
-// Each search may take this long.
+using Clock = std::chrono::steady_clock;
+
+// Each search of the stages may take this long, and none goes past the plan's end.
 class TimeBudget : public SearchBudget {
 public:
-    explicit TimeBudget(std::chrono::steady_clock::duration limit) : limit_(limit) {}
-    void start() override { end_ = std::chrono::steady_clock::now() + limit_; }
-    bool spent() override { return std::chrono::steady_clock::now() >= end_; }
+    TimeBudget(Clock::duration limit, Clock::time_point planEnd) : limit_(limit), planEnd_(planEnd) {}
+    void start() override { end_ = std::min(Clock::now() + limit_, planEnd_); }
+    bool spent() override { return Clock::now() >= end_; }
 
 private:
-    std::chrono::steady_clock::duration limit_;
-    std::chrono::steady_clock::time_point end_;
+    Clock::duration limit_;
+    Clock::time_point planEnd_;
+    Clock::time_point end_;
 };
+
+// Ends the ejection search at the plan's end; on a terminal, a line of its progress
+// every second.
+class SearchProgress : public EjectionControl {
+public:
+    SearchProgress(Clock::time_point planEnd, bool terminal) : planEnd_(planEnd), terminal_(terminal) {}
+    bool stop(const EjectionProgress& progress) override {
+        const auto now = Clock::now();
+        if (terminal_ && now >= nextLine_) {
+            std::fprintf(stderr, "search: %lld steps, %d class hours waiting, best %d\n", progress.steps,
+                         progress.hoursWaiting, progress.bestWaiting);
+            nextLine_ = now + std::chrono::seconds(1);
+        }
+        return now >= planEnd_;
+    }
+
+private:
+    Clock::time_point planEnd_;
+    bool terminal_;
+    Clock::time_point nextLine_ = Clock::now() + std::chrono::seconds(1);
+};
+
+std::optional<long long> CountOption(const CliArguments& args, std::string_view name, long long fallback) {
+    const auto it = args.options.find(name);
+    if (it == args.options.end()) return fallback;
+    char* end = nullptr;
+    errno = 0;
+    const long long value = std::strtoll(it->second.c_str(), &end, 10);
+    if (it->second.empty() || *end != '\0' || errno != 0 || value < 0) return std::nullopt;
+    return value;
+}
 
 std::string DefaultOutput(const std::string& project) {
     const std::filesystem::path path(project);
@@ -45,8 +90,7 @@ std::string Seconds(std::chrono::nanoseconds time) {
     return text;
 }
 
-std::string Report(const WeekPlanResult& result, const std::string& output) {
-    const WeekPlanSummary& s = result.summary;
+std::string StagesReport(const WeekPlanResult& result) {
     std::string text;
     text += "Week search: " + std::to_string(result.weekGroupsSearched) + " teacher groups, " +
             std::to_string(result.weekMembersCut) + " teacher passes ended by the time limit\n";
@@ -57,7 +101,20 @@ std::string Report(const WeekPlanResult& result, const std::string& output) {
     text += "Room assignment: " + std::to_string(result.roomQuestionsAnswered) + " questions answered \"Да\"\n";
     text += "Completion: " + std::to_string(result.completion.draftHoursPlaced) + " draft hours put in, " +
             std::to_string(result.completion.unplacedHoursPlaced) + " hours that stood on no day, " +
-            std::to_string(result.completion.displacedHours) + " hours that made way for them\n\n";
+            std::to_string(result.completion.displacedHours) + " hours that made way for them\n";
+    return text;
+}
+
+std::string Report(const WeekPlanResult& result, bool stages, const std::string& output) {
+    const WeekPlanSummary& s = result.summary;
+    std::string text = stages ? StagesReport(result) : std::string();
+    text += "Ejection search: " + std::to_string(result.ejection.steps) + " steps, " +
+            std::to_string(result.ejection.movesEvaluated) + " places weighed, class hours waiting " +
+            std::to_string(result.ejection.hoursWaitingBefore) + " -> " +
+            std::to_string(result.ejection.hoursWaitingAfter) + "\n";
+    if (!stages)
+        text += "Room assignment: " + std::to_string(result.roomQuestionsAnswered) + " questions answered \"Да\"\n";
+    text += "\n";
     text += "Hours required:          " + std::to_string(s.requiredHours) + "\n";
     text += "  in the clean copy:     " + std::to_string(s.cleanHours) + "\n";
     text += "  left in the draft:     " + std::to_string(s.draftHours) + "\n";
@@ -77,8 +134,17 @@ std::string Report(const WeekPlanResult& result, const std::string& output) {
 int runPlan(const CliArguments& args) {
     const double seconds = SecondsOption(args, "--seconds").value_or(kDefaultSeconds);
     if (seconds <= 0) return ReportFailure("lovaris-cli: --seconds takes a number of seconds above 0", kExitFailure);
-    const auto limit =
-        std::chrono::duration_cast<std::chrono::steady_clock::duration>(std::chrono::duration<double>(seconds));
+    const double searchSeconds = SecondsOption(args, "--search-seconds").value_or(kDefaultSearchSeconds);
+    if (searchSeconds <= 0)
+        return ReportFailure("lovaris-cli: --search-seconds takes a number of seconds above 0", kExitFailure);
+    const auto steps = CountOption(args, "--steps", kDefaultSteps);
+    if (!steps) return ReportFailure("lovaris-cli: --steps takes a whole number of 0 or more", kExitFailure);
+    const auto seed = CountOption(args, "--seed", 1);
+    if (!seed) return ReportFailure("lovaris-cli: --seed takes a whole number of 0 or more", kExitFailure);
+    const auto duration = [](double s) {
+        return std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(s));
+    };
+    const Clock::time_point planEnd = Clock::now() + duration(seconds);
     const std::string* out = args.output();
     const std::string output = out ? *out : DefaultOutput(args.plain[0]);
 
@@ -88,10 +154,16 @@ int runPlan(const CliArguments& args) {
     planned.variant = project.session->NewVariant();
     planned.options = VariantOptions::Defaults(planned.variant.classCount(), planned.variant.lessonsPerDay());
 
-    TimeBudget budget(limit);
-    const WeekPlanResult result = PlanWholeWeek(*project.session, planned.variant, planned.options, budget);
+    TimeBudget budget(duration(searchSeconds), planEnd);
+    SearchProgress progress(planEnd, isatty(fileno(stderr)) != 0);
+    WeekPlanSearch search;
+    search.stages = args.has("--stages");
+    search.settings = {static_cast<std::uint64_t>(*seed), *steps};
+    search.control = &progress;
+    search.timeUp = [planEnd] { return Clock::now() >= planEnd; };
+    const WeekPlanResult result = PlanWholeWeek(*project.session, planned.variant, planned.options, budget, search);
     if (const int status = SaveVariant(output, planned); status != kExitOk) return status;
-    if (const int status = WriteStdout(Report(result, output)); status != kExitOk) return status;
+    if (const int status = WriteStdout(Report(result, search.stages, output)); status != kExitOk) return status;
     return result.summary.cleanHours == result.summary.requiredHours ? kExitOk : kExitNoResult;
 }
 
@@ -99,9 +171,22 @@ int runPlan(const CliArguments& args) {
 
 const CliCommand kPlanCommand{
     "plan",
-    "PROJECT.tbl [-o OUT.rsp] [--seconds S]",
+    "PROJECT.tbl [-o OUT.rsp] [--seconds S] [--steps N] [--seed N] [--stages [--search-seconds S]]",
     "plan a whole week into a new variant",
-    "Builds a new timetable variant of the project PROJECT.tbl in one run:\n"
+    "Builds a new timetable variant of the project PROJECT.tbl in one run, by an\n"
+    "ejection search from the empty week: each step takes a block of a lesson still\n"
+    "waiting and puts it where it pushes out the fewest class hours (the blocks of its\n"
+    "classes and of its teachers at those hours, and what would then stand cut off\n"
+    "from a class's day); what is pushed out waits in turn. A block that has just gone\n"
+    "in is not pushed out again for a while; the search starts afresh with other draws\n"
+    "in runs of growing length, and the best week stays. Every class day stays gapless\n"
+    "from a starting lesson, no teacher, class or room is used twice at one hour,\n"
+    "closed hours stay free, each lesson has one block a day matching its spread,\n"
+    "lessons taught together go in together, and each subgroup gets a free room of\n"
+    "the right kind and size where one is left (else it goes without one, as room\n"
+    "assignment leaves it).\n"
+    "With --stages the planner's own stages come first and the search finishes what\n"
+    "they leave:\n"
     "  1. the week variant search of every week teacher group, into the draft;\n"
     "  2. for each day Monday..Saturday, the optimisation of every teacher group of\n"
     "     the day, keeping its first complete variant or else its best incomplete\n"
@@ -124,13 +209,20 @@ const CliCommand kPlanCommand{
     "Then it prints the hours required, placed in the clean copy, left in the draft\n"
     "and not placed, the gaps in the classes' days, the teachers' windows by day, the\n"
     "subgroup hours without a room and the time of each stage, and writes the variant.\n"
+    "On a terminal the search prints its progress on stderr once a second.\n"
     "  -o, --output OUT.rsp  where to write the variant; by default PROJECT-plan.rsp\n"
     "                        beside the project (school.tbl gives school-plan.rsp)\n"
-    "  --seconds S           time for each search, 0.1 by default: a teacher's pass of\n"
-    "                        the week search then ends as by \"Дальше\" (the teacher\n"
-    "                        keeps its best distribution) and a group's optimisation\n"
-    "                        of a day as by \"Прервать\" (its best incomplete\n"
-    "                        arrangement stays)\n"
+    "  --seconds S           time for the whole plan, 60 by default: the search then\n"
+    "                        ends with the best week so far\n"
+    "  --steps N             steps of the search at most, 2000000 by default\n"
+    "  --seed N              the search's draws, 1 by default; the same seed and steps\n"
+    "                        write the same variant when the time does not run out\n"
+    "  --stages              the planner's stages before the search\n"
+    "  --search-seconds S    with --stages, time for each of their searches, 0.1 by\n"
+    "                        default: a teacher's pass of the week search then ends as\n"
+    "                        by \"Дальше\" (the teacher keeps its best distribution) and\n"
+    "                        a group's optimisation of a day as by \"Прервать\" (its\n"
+    "                        best incomplete arrangement stays)\n"
     "Exit status: 0 every required hour stands in the clean copy, 3 the plan ran but\n"
     "some hours did not get there, 2 PROJECT.tbl refused, 1 any other failure.\n",
     1, 1, nullptr, kOptions, runPlan};

@@ -57,11 +57,34 @@ TEST_F(PlanCli, PlansTheSampleSchoolAndWritesAVariantTheOtherCommandsRead) {
     EXPECT_GT(clean, 0) << plan.out;
     EXPECT_EQ(required, clean + draft + missing) << plan.out;
     EXPECT_EQ(plan.exitCode, clean == required ? 0 : 3);
-    for (const char* line : {"Class gaps:", "Teacher windows:", "Subgroups without a room:", "Time: week search"})
+    for (const char* line : {"Class gaps:", "Teacher windows:", "Subgroups without a room:", "Time: ejection search"})
         EXPECT_NE(plan.out.find(line), std::string::npos) << line;
 
     const auto show = run({"variant-show", kSchool, out});
     EXPECT_EQ(show.exitCode, 0) << show.err;
+}
+
+TEST_F(PlanCli, WithTheStagesTheSearchFinishesWhatTheyLeave) {
+    const auto plan = run({"plan", kSchool, "-o", path("week.rsp"), "--stages", "--search-seconds", "0.05"});
+    ASSERT_TRUE(plan.exitCode == 0 || plan.exitCode == 3) << plan.exitCode << plan.err;
+    EXPECT_NE(plan.out.find("Time: week search"), std::string::npos) << plan.out;
+    EXPECT_NE(plan.out.find("ejection search"), std::string::npos) << plan.out;
+}
+
+// The same seed and steps write the same file; the steps are few enough that the week
+// still depends on every draw.
+TEST_F(PlanCli, TheSameSeedAndStepsWriteTheSameFile) {
+    std::vector<std::string> files;
+    for (const char* seed : {"5", "5", "6"}) {
+        const std::string out = path(std::string("week-") + std::to_string(files.size()) + ".rsp");
+        const auto plan = run({"plan", kSchool, "-o", out, "--seed", seed, "--steps", "300"});
+        EXPECT_EQ(plan.exitCode, 3) << plan.err;
+        std::ifstream in(out, std::ios::binary);
+        files.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    EXPECT_FALSE(files[0].empty());
+    EXPECT_EQ(files[0], files[1]);
+    EXPECT_NE(files[0], files[2]);
 }
 
 TEST_F(PlanCli, WritesBesideTheProjectByDefault) {
@@ -81,6 +104,9 @@ TEST_F(PlanCli, RefusedInputWritesNothing) {
         {{"plan", path("missing.tbl"), "-o", path("out.rsp")}, 2},
         {{"plan", kSchool, "-o", path("out.rsp"), "--seconds", "0"}, 1},
         {{"plan", kSchool, "-o", path("out.rsp"), "--seconds", "soon"}, 1},
+        {{"plan", kSchool, "-o", path("out.rsp"), "--steps", "-5"}, 1},
+        {{"plan", kSchool, "-o", path("out.rsp"), "--seed", "x1"}, 1},
+        {{"plan", kSchool, "-o", path("out.rsp"), "--stages", "--search-seconds", "0"}, 1},
     };
     for (const auto& c : cases) {
         const auto result = run(c.args);

@@ -1,15 +1,20 @@
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 #include <memory>
 
 #include "core/planning/DayDraftFill.h"
+#include "core/weekplan/WeekPlanSummary.h"
 #include "support/ModalWatch.h"
 #include "ui/app/TMdiTable.h"
 #include "ui/app/TPrgMdiFrame.h"
@@ -24,7 +29,8 @@ using namespace lovaris::ui;
 using lovaris::test::ModalWatch;
 
 // The planning window on the sample school: entering planning, the five views, the
-// day and orientation, saving a variant and finding it again, the close question.
+// day and orientation, saving a variant and finding it again, the close question, the
+// whole week planned.
 class WorkspaceTest : public QObject {
     Q_OBJECT
 
@@ -48,6 +54,11 @@ class WorkspaceTest : public QObject {
         QVERIFY(workspace()->workspace().planning().PlaceLinkedLesson(0, 0, false, 1, 1, 1));
         workspace()->workspace().SetVariantModified(true);
         workspace()->RefreshViews();
+    }
+
+    WeekPlanSummary weekSummary() const {
+        const VariantWorkspace& ws = workspace()->workspace();
+        return SummariseWeek(ws.session(), ws.variant());
     }
 
     // Monday's lessons in the drafts, and the run's group and preparation answered:
@@ -230,6 +241,54 @@ private slots:
         QVERIFY(table && table->grab().save(folder + QStringLiteral("/planning-run-progress-table.png")));
         trigger("abortItem");
         QTRY_VERIFY_WITH_TIMEOUT(!workspace()->runInProgress(), 30000);
+    }
+
+    // "Планирование недели": the progress window counts the hours in place while the
+    // search runs and closes with it; the whole week stands, gapless, and the variant
+    // is marked changed.
+    void planningTheWeekPlacesEveryHourAndShowsItsProgress() {
+        enterPlanning();
+        QSignalSpy states(workspace(), &TTableVarsManager::runStateChanged);
+        QPointer<TProgressWnd> seen;
+        QString step;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, this, [&] {
+            if (auto* window = workspace()->findChild<TProgressWnd*>()) {
+                seen = window;
+                step = window->stageLabel()->text();
+                const QString folder = qEnvironmentVariable("LOVARIS_SCREENSHOTS");
+                if (!folder.isEmpty()) window->grab().save(folder + QStringLiteral("/plan-week-progress.png"));
+            }
+        });
+        watch.start(50);
+        trigger("planWeekItem");
+        watch.stop();
+
+        const WeekPlanSummary s = weekSummary();
+        QCOMPARE(s.cleanHours, s.requiredHours);
+        QCOMPARE(s.classGaps, 0);
+        QVERIFY(workspace()->workspace().modified());
+        QVERIFY2(step.contains(QStringLiteral("уроков на месте: ")), qPrintable(step));
+        QVERIFY(!seen);
+        QCOMPARE(states.size(), 2);
+        QCOMPARE(states.first().at(0).toInt(), 1);
+        QCOMPARE(states.last().at(0).toInt(), 3);
+    }
+
+    // "Отмена" in the progress window ends the search with the best week so far.
+    void cancellingThePlanKeepsTheBestWeekSoFar() {
+        enterPlanning();
+        QTimer cancel;
+        connect(&cancel, &QTimer::timeout, this, [&] {
+            if (auto* window = workspace()->findChild<TProgressWnd*>()) window->cancelButton()->click();
+        });
+        cancel.start(0);
+        trigger("planWeekItem");
+        cancel.stop();
+        const WeekPlanSummary s = weekSummary();
+        QVERIFY(s.cleanHours > 0 && s.cleanHours < s.requiredHours);
+        QCOMPARE(s.requiredHours, s.cleanHours + s.draftHours + s.notPlacedHours);
+        QCOMPARE(s.classGaps, 0);
     }
 
     void endingPlanningAsksAboutAChangedVariant_data() {

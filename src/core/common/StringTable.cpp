@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "Cp1251.h"
+#include "PlanTexts.h"
 
 namespace lovaris {
 namespace {
@@ -183,7 +184,7 @@ std::string LoadResText(int id) {
     for (auto part : {MessageTexts(), ShellTexts(), EditorTexts(), LessonTexts(), CheckTexts(), RunTexts(),
                       WorkspaceTexts(), ViewTexts(), EngineDialogTexts(), GroupDialogTexts(), JournalTexts(),
                       ManualTexts(), InterchangeTexts(),
-                      ReportTexts()}) {
+                      ReportTexts(), PlanTexts()}) {
         const auto it = std::find_if(part.begin(), part.end(), [id](const TextEntry& e) { return e.id == id; });
         if (it != part.end()) return utf8Left(it->text, 255);
     }

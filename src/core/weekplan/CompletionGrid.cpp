@@ -156,7 +156,8 @@ int CompletionGrid::chooseRoom(const LessonRef& ref, int subgroup, int day,
     return -1;
 }
 
-std::optional<UnitPlacement> CompletionGrid::place(const CompletionUnit& unit, int day, int start) const {
+std::optional<UnitPlacement> CompletionGrid::place(const CompletionUnit& unit, int day, int start,
+                                                   bool roomless) const {
     if (!open(unit, day, start)) return std::nullopt;
     const NumberMask block = blockMask(start, unit.hours);
     for (int t : unit.teachers)
@@ -189,7 +190,11 @@ std::optional<UnitPlacement> CompletionGrid::place(const CompletionUnit& unit, i
             const TSubjectItem& subject = session_->subjects().at(sub.subject).record;
             const int pupils = SubgroupPupils(klasses, ref.owner, ref.lesson, s);
             for (int r = 0; r < roomCount_; ++r)
-                if (roomServes(r, subject, pupils, placement.rooms)) return std::nullopt;
+                if (roomServes(r, subject, pupils, placement.rooms)) {
+                    if (!roomless) return std::nullopt;
+                    ++placement.roomless;
+                    break;
+                }
         }
     }
     return placement;

@@ -45,6 +45,7 @@ struct UnitRoom {
 struct UnitPlacement {
     int start = 0;
     std::vector<UnitRoom> rooms;
+    int roomless = 0;  // subgroups that need a room and go without one
 };
 
 class CompletionGrid {
@@ -58,7 +59,9 @@ public:
     // lesson and teacher of the unit and taken by none of them, no class day gains a
     // gap or begins before the class's first starting lesson, and every subgroup that
     // needs a room finds a free one that suits it for the whole block.
-    std::optional<UnitPlacement> place(const CompletionUnit& unit, int day, int start) const;
+    // With `roomless`, a subgroup whose rooms are all taken goes without one, as room
+    // assignment leaves it.
+    std::optional<UnitPlacement> place(const CompletionUnit& unit, int day, int start, bool roomless = false) const;
     // Each hour of the block is open for its classes, lessons and teachers, whatever
     // stands there now: where it could go once others made way.
     bool open(const CompletionUnit& unit, int day, int start) const;
@@ -67,6 +70,8 @@ public:
 
     NumberMask klassDay(int klass, int day) const { return klasses_[index(klass, day)]; }
     NumberMask teacherDay(int teacher, int day) const { return teachers_[index(teacher, day)]; }
+    // Numbers the class itself is closed at.
+    NumberMask klassClosed(int klass, int day) const { return klassClosed_[index(klass, day)]; }
     // The class's day is empty or begins at one of its starting lessons.
     bool klassStartsRight(int klass, int day) const;
     // Empty open numbers inside the class's day.

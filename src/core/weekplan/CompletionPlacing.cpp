@@ -243,6 +243,7 @@ bool CompletionWork::Rearrange(std::vector<PlacedBlock>& blocks, int day, std::o
 std::vector<std::optional<UnitPlacement>> CompletionWork::Arrange(int day, std::vector<const CompletionUnit*> units,
                                                                  int required, int nodeLimit,
                                                                  std::optional<int> enoughWindows) {
+    if (timeUp_ && timeUp_()) budget_.placingLeft = budget_.improvingLeft = 0;
     BlockArrangement arrangement(grid_, day, std::move(units), required);
     long long& stage = budget_.improving ? budget_.improvingLeft : budget_.placingLeft;
     const long long allowed = std::max(0LL, std::min(stage, budget_.unit));

@@ -137,22 +137,27 @@ std::vector<PlacedBlock> CompletionWork::CleanBlocks(int klass, int day, bool li
             ++hours;
         CompletionUnit unit = UnitOf(klass, slot.lessonIndex, hours, 0);
         if (unit.klassLessons.size() != 1 && !(linked && StandsAlike(unit, day, n))) continue;
-        // The rooms hour by hour: a later hour may stand in other rooms than the first.
-        UnitPlacement placement{n, {}};
-        for (int h = n; h < n + hours; ++h)
-            for (const LessonRef& ref : unit.klassLessons) {
-                const LessonSlot at = variant_.GetCleanSlot(ref.owner, day, h);
-                for (int s = 0; s < kSlotRooms; ++s) {
-                    const std::uint16_t room = at.rooms[static_cast<std::size_t>(s)];
-                    const bool known = std::any_of(placement.rooms.begin(), placement.rooms.end(),
-                                                   [&](const UnitRoom& r) { return r.room == room && r.number == h; });
-                    if (room != kNoRoom && !known) placement.rooms.push_back({ref.owner, ref.lesson, s, room, h});
-                }
-            }
+        UnitPlacement placement = PlacementInClean(unit, day, n);
         blocks.emplace_back(std::move(unit), std::move(placement));
     }
     if (blocks.size() > 2) std::swap(blocks[1], blocks.back());
     return blocks;
+}
+
+UnitPlacement CompletionWork::PlacementInClean(const CompletionUnit& unit, int day, int start) const {
+    // The rooms hour by hour: a later hour may stand in other rooms than the first.
+    UnitPlacement placement{start, {}};
+    for (int h = start; h < start + unit.hours; ++h)
+        for (const LessonRef& ref : unit.klassLessons) {
+            const LessonSlot at = variant_.GetCleanSlot(ref.owner, day, h);
+            for (int s = 0; s < kSlotRooms; ++s) {
+                const std::uint16_t room = at.rooms[static_cast<std::size_t>(s)];
+                const bool known = std::any_of(placement.rooms.begin(), placement.rooms.end(),
+                                               [&](const UnitRoom& r) { return r.room == room && r.number == h; });
+                if (room != kNoRoom && !known) placement.rooms.push_back({ref.owner, ref.lesson, s, room, h});
+            }
+        }
+    return placement;
 }
 
 bool CompletionWork::StandsAlike(const CompletionUnit& unit, int day, int start) const {

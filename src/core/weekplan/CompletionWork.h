@@ -4,6 +4,7 @@
 // methods are defined in CompletionUnits.cpp, CompletionPlacing.cpp and
 // CompletionImproving.cpp.
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <tuple>
 #include <utility>
@@ -23,9 +24,13 @@ using PlacedBlock = std::pair<CompletionUnit, UnitPlacement>;
 inline int HoursOf(const CompletionUnit& unit) { return unit.hours * static_cast<int>(unit.klassLessons.size()); }
 
 class CompletionWork {
+    // The ejection search works on the completion's view of the week.
+    friend class EjectionWork;
+
 public:
     // Each attempt walks the classes and days in another order.
-    CompletionWork(const PlanningSession& session, TTableVarItem& variant, int attempt);
+    CompletionWork(const PlanningSession& session, TTableVarItem& variant, int attempt,
+                   const std::function<bool()>& timeUp = {});
     void Run(WeekCompletion& result);
 
 private:
@@ -71,6 +76,8 @@ private:
     // those taught together with other classes, standing alike in each of them), with
     // their rooms; the first and the last block of the day first.
     std::vector<PlacedBlock> CleanBlocks(int klass, int day, bool linked = false) const;
+    // The block standing at `start` with the rooms its subgroups hold there.
+    UnitPlacement PlacementInClean(const CompletionUnit& unit, int day, int start) const;
     // Each class of the unit holds its lesson on the day exactly at the unit's numbers.
     bool StandsAlike(const CompletionUnit& unit, int day, int start) const;
     // The clean blocks of the day in the classes and in every class taught together
@@ -197,6 +204,7 @@ private:
         long long unit = kNoLimit;  // what the block being placed may still use
         bool improving = false;     // the days are being improved
     } budget_;
+    std::function<bool()> timeUp_;  // once true, no arrangement is searched any more
 };
 
 }  // namespace lovaris

@@ -30,8 +30,9 @@ auto Score(const PlanningSession& session, const TTableVarItem& variant) {
 
 }  // namespace
 
-CompletionWork::CompletionWork(const PlanningSession& session, TTableVarItem& variant, int attempt)
-    : session_(session), variant_(variant), grid_(session, variant) {
+CompletionWork::CompletionWork(const PlanningSession& session, TTableVarItem& variant, int attempt,
+                               const std::function<bool()>& timeUp)
+    : session_(session), variant_(variant), grid_(session, variant), timeUp_(timeUp) {
     const int classes = std::min(session.klasses().count(), variant.classCount());
     for (int k = 0; k < classes; ++k) dayLimit_.push_back(DayLimit(k));
     klassOrder_ = Order(0, classes, attempt, kAttempts);
@@ -52,7 +53,8 @@ void CompletionWork::Run(WeekCompletion& result) {
 
 // The best attempt stays: the fewest hours left out, then the fewest gaps, then the
 // fewest teacher windows; one with none of them ends the attempts.
-WeekCompletion CompleteWeek(const PlanningSession& session, TTableVarItem& variant) {
+WeekCompletion CompleteWeek(const PlanningSession& session, TTableVarItem& variant,
+                            const std::function<bool()>& timeUp) {
     const TTableVarItem before = variant;
     TTableVarItem best;
     WeekCompletion bestResult;
@@ -60,14 +62,14 @@ WeekCompletion CompleteWeek(const PlanningSession& session, TTableVarItem& varia
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         TTableVarItem trial = before;
         WeekCompletion result;
-        CompletionWork(session, trial, attempt).Run(result);
+        CompletionWork(session, trial, attempt, timeUp).Run(result);
         const auto score = Score(session, trial);
         if (attempt == 0 || score < bestScore) {
             best = std::move(trial);
             bestResult = result;
             bestScore = score;
         }
-        if (bestScore == std::tuple(0, 0, 0)) break;
+        if (bestScore == std::tuple(0, 0, 0) || (timeUp && timeUp())) break;
     }
     variant.Assign(best);
     return bestResult;

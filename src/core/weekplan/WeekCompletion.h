@@ -17,6 +17,8 @@
 // A block goes only where its teachers are free and open, each of its subgroups gets
 // a free room that suits it (unless no room of the school could serve it), and its
 // classes' days gain no gap; lessons taught together go in together.
+#include <functional>
+
 #include "../planning/PlanningSession.h"
 #include "../variant/TTableVarItem.h"
 
@@ -28,6 +30,9 @@ struct WeekCompletion {
     int displacedHours = 0;       // clean hours that made way for them, to another place or day
 };
 
-WeekCompletion CompleteWeek(const PlanningSession& session, TTableVarItem& variant);
+// `timeUp`, asked before each arrangement searched, ends the completion early: what is
+// left stays where it is.
+WeekCompletion CompleteWeek(const PlanningSession& session, TTableVarItem& variant,
+                            const std::function<bool()>& timeUp = {});
 
 }  // namespace lovaris

@@ -202,10 +202,36 @@ void Timed(WeekPlanResult& result, std::string name, Stage&& stage) {
     result.stages.push_back({std::move(name), Clock::now() - started});
 }
 
+// The search gives rooms block by block, and a subgroup whose rooms were all taken
+// then goes without one; room assignment of every day, as the planner would run it,
+// may seat more of them. It stays where it leaves fewer subgroups without a room.
+void GiveRoomsAgain(PlanningSession& session, VariantPlanning& planning, WeekPlanResult& result) {
+    const int without = SummariseWeek(session, planning.variant()).subgroupsWithoutRoom;
+    if (without == 0) return;
+    const TTableVarItem before = planning.variant();
+    WeekPlanResult assigned;
+    AssignRoomsOfWeek(session, planning, assigned);
+    if (SummariseWeek(session, planning.variant()).subgroupsWithoutRoom < without) {
+        result.roomQuestionsAnswered += assigned.roomQuestionsAnswered;
+    } else {
+        planning.variant().Assign(before);
+    }
+}
+
+void RunStages(PlanningSession& session, VariantPlanning& planning, const VariantOptions& options,
+               SearchBudget& budget, const std::function<bool()>& timeUp, WeekPlanResult& result) {
+    Timed(result, "week search", [&] { PlanWeekGroups(session, planning, budget, result); });
+    Timed(result, "optimisation", [&] {
+        for (int day = 1; day <= kVariantDays; ++day) OptimiseDay(session, planning, options, day, budget, result);
+    });
+    Timed(result, "room assignment", [&] { AssignRoomsOfWeek(session, planning, result); });
+    Timed(result, "completion", [&] { result.completion = CompleteWeek(session, planning.variant(), timeUp); });
+}
+
 }  // namespace
 
 WeekPlanResult PlanWholeWeek(PlanningSession& session, TTableVarItem& variant, const VariantOptions& options,
-                             SearchBudget& budget) {
+                             SearchBudget& budget, const WeekPlanSearch& search) {
     auto& state = session.state();
     SetStartingGroupSettings(state);
     state.placeToCleanCopy = false;  // the week search fills the drafts, the optimisation the clean copy
@@ -213,12 +239,14 @@ WeekPlanResult PlanWholeWeek(PlanningSession& session, TTableVarItem& variant, c
     VariantPlanning planning(variant, session);
     WeekPlanResult result;
 
-    Timed(result, "week search", [&] { PlanWeekGroups(session, planning, budget, result); });
-    Timed(result, "optimisation", [&] {
-        for (int day = 1; day <= kVariantDays; ++day) OptimiseDay(session, planning, options, day, budget, result);
+    if (search.stages) RunStages(session, planning, options, budget, search.timeUp, result);
+    Timed(result, "ejection search", [&] {
+        RunAllSteps allSteps;
+        result.ejection =
+            SearchByEjection(session, variant, search.settings, search.control ? *search.control : allSteps);
     });
-    Timed(result, "room assignment", [&] { AssignRoomsOfWeek(session, planning, result); });
-    Timed(result, "completion", [&] { result.completion = CompleteWeek(session, variant); });
+
+    Timed(result, "rooms again", [&] { GiveRoomsAgain(session, planning, result); });
 
     state.currentDay = 1;
     session.SetupDay(planning);

@@ -4,15 +4,18 @@
 // day-mode group, keeping its first complete variant or its best incomplete one
 // (tried again with more teacher windows when that leaves fewer hours in the draft);
 // then room assignment of every day with each question answered "Да"; then what is
-// left in the drafts or on no day finished by hand, with rooms (WeekCompletion).
+// left in the drafts or on no day finished by hand, with rooms (WeekCompletion); then
+// what still waits put in by ejection chains (EjectionSearch).
 #include <array>
 #include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "../planning/PlanningSession.h"
 #include "../variant/TTableVarItem.h"
 #include "../variant/VariantOptions.h"
+#include "EjectionSearch.h"
 #include "WeekCompletion.h"
 #include "WeekPlanSummary.h"
 
@@ -53,14 +56,26 @@ struct WeekPlanResult {
     // Days on which every group's optimisation found a complete variant; [0] unused.
     std::array<bool, kVariantDays + 1> dayComplete{};
     WeekCompletion completion;
+    EjectionResult ejection;
     int roomQuestionsAnswered = 0;
     std::vector<WeekPlanStage> stages;  // in the order run
     WeekPlanSummary summary;
 };
 
+// The ejection search that finishes the week after the completion, or that plans the
+// whole week alone from the empty one.
+struct WeekPlanSearch {
+    bool stages = true;  // the week search, optimisation, room assignment and completion first
+    EjectionSettings settings;
+    EjectionControl* control = nullptr;  // none: every step is done
+    // True once the plan's time is up: the completion then ends early (the stages'
+    // searches end by their budget).
+    std::function<bool()> timeUp;
+};
+
 // Plans the whole week into `variant` (normally a new, empty one) with the session's
 // copies; the session's state is left on day 1.
 WeekPlanResult PlanWholeWeek(PlanningSession& session, TTableVarItem& variant, const VariantOptions& options,
-                             SearchBudget& budget);
+                             SearchBudget& budget, const WeekPlanSearch& search = {});
 
 }  // namespace lovaris

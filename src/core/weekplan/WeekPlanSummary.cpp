@@ -65,15 +65,19 @@ int TeacherWindowsOnDay(const PlanningSession& session, const TTableVarItem& var
 
 }  // namespace
 
-int ClassDayGaps(const TTableVarItem& variant, int klass, int day) {
-    int first = 0, last = 0, occupied = 0;
+int ClassDayGaps(const PlanningSession& session, const TTableVarItem& variant, int klass, int day) {
+    int first = 0, last = 0;
     for (int n = 1; n <= variant.lessonsPerDay(); ++n) {
         if (!variant.GetCleanSlot(klass, day, n).occupied()) continue;
         if (first == 0) first = n;
         last = n;
-        ++occupied;
     }
-    return first == 0 ? 0 : last - first + 1 - occupied;
+    const bool known = klass < session.klasses().count();
+    int gaps = 0;
+    for (int n = first; first > 0 && n <= last; ++n)
+        if (!variant.GetCleanSlot(klass, day, n).occupied() && !(known && session.klasses().at(klass).busyAt(day, n)))
+            ++gaps;
+    return gaps;
 }
 
 WeekPlanSummary SummariseWeek(const PlanningSession& session, const TTableVarItem& variant) {
@@ -91,7 +95,7 @@ WeekPlanSummary SummariseWeek(const PlanningSession& session, const TTableVarIte
         summary.cleanHours += counts.clean;
         summary.draftHours += counts.draft;
         for (int d = 1; d <= kVariantDays; ++d) {
-            summary.classGaps += ClassDayGaps(variant, k, d);
+            summary.classGaps += ClassDayGaps(session, variant, k, d);
             for (int n = 1; n <= variant.lessonsPerDay(); ++n)
                 summary.subgroupsWithoutRoom += SubgroupsWithoutRoomAt(session, variant, k, d, n);
         }

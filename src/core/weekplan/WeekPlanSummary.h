@@ -25,7 +25,8 @@ struct WeekPlanSummary {
 
 WeekPlanSummary SummariseWeek(const PlanningSession& session, const TTableVarItem& variant);
 
-// Empty lesson numbers between the first and the last clean hour of a class's day.
-int ClassDayGaps(const TTableVarItem& variant, int klass, int day);
+// Empty lesson numbers between the first and the last clean hour of a class's day;
+// a number the class is closed at (a break) is no gap.
+int ClassDayGaps(const PlanningSession& session, const TTableVarItem& variant, int klass, int day);
 
 }  // namespace lovaris

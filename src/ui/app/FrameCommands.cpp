@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+#include "core/common/PlanTexts.h"
+
 namespace lovaris::ui {
 namespace {
 
@@ -62,6 +64,7 @@ constexpr FrameCommand kPlanningWorkItems[] = {
     {"manualItem", S::MenuRegimeManual, "Ctrl+M", 138, 0, &F::OnManualRegime, G::None, kCheckable | kSubmenuEnd},
     {"weekVariantsItem", S::MenuWeekVariants, "F9", 131, -1, &F::OnWeekVarsClick, G::WeekVariants, 0},
     {"optimizeItem", S::MenuOptimize, nullptr, 132, -1, &F::OnOptimizeClick, G::Optimize, 0},
+    {"planWeekItem", static_cast<S>(static_cast<int>(PlanText::MenuPlanWeek)), nullptr, 132, -1, &F::OnPlanWeekClick, G::None, 0},
     {"setRoomsItem", S::MenuSetRooms, nullptr, 133, -1, &F::SetRoomsClick, G::SetRooms, 0},
     {"controlItem", S::MenuControl, nullptr, 134, -1, &F::PrepareDateOnClick, G::Control, 0},
     {"statisticsItem", S::MenuStatistics, nullptr, 135, -1, &F::VarStatisticsButtonClick, G::Statistics, 0},

@@ -78,6 +78,7 @@ public:
     void ExportVariantClick();
     void OnOptimizeClick();
     void OnWeekVarsClick();
+    void OnPlanWeekClick();
     void PrepareDateOnClick();
     void VarStatisticsButtonClick();
     // "Журнал замещений": the journal of the archive beside the program, on the open variant.

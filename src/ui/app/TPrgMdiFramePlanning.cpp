@@ -155,6 +155,10 @@ void TPrgMdiFrame::OnWeekVarsClick() {
     if (workspace_) workspace_->RunWeekSearch();
 }
 
+void TPrgMdiFrame::OnPlanWeekClick() {
+    if (workspace_) workspace_->PlanWeek();
+}
+
 void TPrgMdiFrame::PrepareDateOnClick() {
     if (workspace_) workspace_->ShowControl();
 }
@@ -185,7 +189,7 @@ void TPrgMdiFrame::OnManualRegime() {
 
 void TPrgMdiFrame::SetVarMenuBarForRegime(PlanningRegime regime) {
     const bool automatic = regime == PlanningRegime::Automatic;
-    for (const char* name : {"weekVariantsItem", "weekVariantsButton", "optimizeItem", "optimizeButton", "setRoomsItem",
+    for (const char* name : {"weekVariantsItem", "weekVariantsButton", "optimizeItem", "optimizeButton", "planWeekItem", "setRoomsItem",
                              "setRoomsButton", "controlItem", "controlButton", "statisticsItem", "statisticsButton"})
         if (QAction* action = command(QString::fromLatin1(name))) action->setEnabled(automatic);
     command(QString::fromLatin1(automatic ? "automaticButton" : "manualButton"))->setChecked(true);

@@ -58,6 +58,9 @@ public:
     bool runInProgress() const { return run_ != nullptr; }
     // "Подбор вариантов": the week's group, then the week search window.
     void RunWeekSearch();
+    // "Планирование недели": the ejection search finishes the variant's week, with the
+    // progress window; "Отмена" keeps the best week so far (TTableVarsManagerPlan.cpp).
+    void PlanWeek();
     // "Общий контроль" and "Статистика".
     void ShowControl();
     void ShowStatistics();

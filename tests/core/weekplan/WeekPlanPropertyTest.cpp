@@ -19,18 +19,7 @@ namespace {
 
 using test::EngineSchool;
 
-// The same draws on every platform.
-class Draws {
-public:
-    explicit Draws(unsigned seed) : state_(seed * 2654435761u + 1u) {}
-    int pick(int least, int most) {
-        state_ = state_ * 1103515245u + 12345u;
-        return least + static_cast<int>((state_ >> 16) % static_cast<unsigned>(most - least + 1));
-    }
-
-private:
-    unsigned state_;
-};
+using test::Draws;
 
 struct SchoolKind {
     const char* name;

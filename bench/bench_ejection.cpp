@@ -1,0 +1,49 @@
+// The ejection search's inner loop: weighing the places of the blocks still waiting,
+// in places weighed per second, on the sample school and on the generated school of
+// 30 classes (BenchSchools.h), once the search has put most of the week in.
+#include <benchmark/benchmark.h>
+
+#include "BenchSchools.h"
+#include "core/planning/PlanningSession.h"
+#include "core/weekplan/EjectionWork.h"
+
+namespace {
+
+using namespace lovaris;
+
+// Steps taken before measuring: most blocks stand, and most places push some out.
+constexpr long long kStepsBefore = 400;
+
+// range(0): 0 the sample school, 1 the generated one.
+void BM_WeighWaitingBlocks(benchmark::State& state) {
+    static const Project sample = bench::SampleSchool();
+    static const Project generated = bench::GeneratedSchool();
+    const Project& project = state.range(0) == 0 ? sample : generated;
+    PlanningSession session(project);
+    TTableVarItem variant = session.NewVariant();
+    EjectionWork work(session, variant, 1);
+    RunAllSteps allSteps;
+    work.Run(kStepsBefore, allSteps);
+    long long weighed = 0;
+    for (auto _ : state) weighed += work.WeighAll();
+    state.counters["places_per_s"] = benchmark::Counter(static_cast<double>(weighed), benchmark::Counter::kIsRate);
+    state.counters["hours_waiting"] = work.hoursWaiting();
+    state.SetLabel(state.range(0) == 0 ? "sample school" : "30 classes");
+}
+BENCHMARK(BM_WeighWaitingBlocks)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Whole steps: a block drawn, weighed at every place, put in, what it pushed out waiting.
+void BM_EjectionSteps(benchmark::State& state) {
+    static const Project sample = bench::SampleSchool();
+    long long steps = 0;
+    for (auto _ : state) {
+        PlanningSession session(sample);
+        TTableVarItem variant = session.NewVariant();
+        RunAllSteps allSteps;
+        steps += SearchByEjection(session, variant, {1, 5000}, allSteps).steps;
+    }
+    state.counters["steps_per_s"] = benchmark::Counter(static_cast<double>(steps), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_EjectionSteps)->Unit(benchmark::kMillisecond);
+
+}  // namespace

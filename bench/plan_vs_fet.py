@@ -1,0 +1,169 @@
+#!/usr/bin/env python3
+"""Plans every school-like FET example (Debian's fet-data: at most 6 days, 8 to 40
+classes) with lovaris-cli plan and, where fet-cl is installed, solves the original
+with FET, one school at a time, and prints both side by side.
+
+    python3 bench/plan_vs_fet.py [--cli build/src/cli/lovaris-cli] [--import-cli CLI]
+                                 [--examples /usr/share/doc/fet-data/examples]
+                                 [--seconds 60] [--fet-seconds 60] [--no-fet]
+
+Each file is imported with `import-fet` (by --import-cli, the same tool by default)
+and planned with `plan --seconds S`; our time is the wall-clock time of the plan.
+FET runs with `--timelimitseconds=60` and every constraint of its file; a school is
+solved when it reports "Simulation successful", its time is the process's wall-clock
+time. The table gives per school: classes, hours required, the hours that fit in the
+classes' open hours at all ("fit"), hours placed, the share placed, class gaps,
+subgroups without a room and our time, beside FET's solved flag
+and time; then the totals and the medians (our share and time over all schools, FET's
+time over the schools it solved).
+"""
+import argparse
+import gzip
+import json
+import os
+import re
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+
+def find_files(root):
+    for folder, _, names in sorted(os.walk(root)):
+        for name in sorted(names):
+            if name.endswith(".fet") or name.endswith(".fet.gz"):
+                yield os.path.join(folder, name)
+
+
+def fet_days(path):
+    with open(path, "rb") as f:
+        text = f.read().decode("utf-8", "replace")
+    m = re.search(r"<Number_of_Days>\s*(\d+)\s*</Number_of_Days>", text)
+    if m:
+        return int(m.group(1))
+    days = re.search(r"<Days_List>(.*?)</Days_List>", text, re.S)
+    return len(re.findall(r"<Day>", days.group(1))) if days else 0
+
+
+def classes_and_room(cli, project):
+    """The number of classes, and the hours that fit at all: each class's curriculum
+    hours up to the hours of the week it is open (an import that gives a class more
+    hours than that leaves a school no plan can finish)."""
+    out = subprocess.run([cli, "export-json", project], capture_output=True, text=True)
+    if out.returncode != 0:
+        return 0, 0
+    school = json.loads(out.stdout)
+    per_day = school["params"]["lessonsPerDay"]
+    fit = 0
+    for klass in school["classes"]["items"]:
+        closed = sum(1 for b in klass["busy"] if b["lesson"] <= per_day)
+        hours = sum(sum(l["spread"]) for l in school["lessons"]["items"] if l["klass"] == klass["id"])
+        fit += min(hours, 6 * per_day - closed)
+    return len(school["classes"]["items"]), fit
+
+
+def figure(text, label):
+    m = re.search(label + r": *(\d+)", text)
+    return int(m.group(1)) if m else None
+
+
+def plan(cli, project, seconds, work):
+    start = time.perf_counter()
+    run = subprocess.run([cli, "plan", project, "-o", os.path.join(work, "plan.rsp"), "--seconds", str(seconds)],
+                         capture_output=True, text=True)
+    took = time.perf_counter() - start
+    if run.returncode not in (0, 3):
+        return None
+    return {
+        "required": figure(run.stdout, "Hours required"),
+        "placed": figure(run.stdout, "in the clean copy"),
+        "gaps": figure(run.stdout, "Class gaps"),
+        "roomless": figure(run.stdout, "Subgroups without a room"),
+        "time": took,
+    }
+
+
+def fet(source, seconds, work):
+    out = os.path.join(work, "fet")
+    shutil.rmtree(out, ignore_errors=True)
+    start = time.perf_counter()
+    # fet-cl does not always stop at its limit (a school may hang before its search
+    # starts): it is ended a while later, unsolved.
+    try:
+        run = subprocess.run(["fet-cl", f"--inputfile={source}", f"--outputdir={out}",
+                              f"--timelimitseconds={seconds}", "--htmllevel=0", "--writetimetablesxml=false"],
+                             capture_output=True, text=True, timeout=seconds + 30)
+        output = run.stdout + run.stderr
+    except subprocess.TimeoutExpired:
+        output = ""
+    took = time.perf_counter() - start
+    return {"solved": "Simulation successful" in output, "time": took}
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--cli", default="build/src/cli/lovaris-cli")
+    parser.add_argument("--import-cli", default=None, help="the tool that has import-fet (default: --cli)")
+    parser.add_argument("--examples", default="/usr/share/doc/fet-data/examples")
+    parser.add_argument("--seconds", type=float, default=60)
+    parser.add_argument("--fet-seconds", type=int, default=60)
+    parser.add_argument("--no-fet", action="store_true")
+    args = parser.parse_args()
+    importer = args.import_cli or args.cli
+    with_fet = not args.no_fet and shutil.which("fet-cl") is not None
+
+    rows = []
+    print(f"{'school':58} {'cls':>3} {'req':>5} {'fit':>5} {'placed':>6} {'share':>7} {'gaps':>4} {'noroom':>6} {'time':>7}"
+          f"  {'FET':>6} {'time':>6}")
+    with tempfile.TemporaryDirectory() as work:
+        for n, path in enumerate(find_files(args.examples)):
+            source = path
+            if path.endswith(".gz"):
+                source = os.path.join(work, f"in{n}.fet")
+                with gzip.open(path, "rb") as packed, open(source, "wb") as plain:
+                    plain.write(packed.read())
+            if not 1 <= fet_days(source) <= 6:
+                continue
+            project = os.path.join(work, "school.tbl")
+            if subprocess.run([importer, "import-fet", source, project], capture_output=True).returncode != 0:
+                continue
+            classes, fit = classes_and_room(args.cli, project)
+            if not 8 <= classes <= 40:
+                continue
+            name = os.path.relpath(path, args.examples)
+            ours = plan(args.cli, project, args.seconds, work)
+            theirs = fet(source, args.fet_seconds, work) if with_fet else None
+            rows.append((name, classes, ours, theirs))
+            if ours is not None:
+                ours["fit"] = fit
+            if ours is None:
+                print(f"{name[-58:]:58} {classes:3}  plan failed")
+                continue
+            share = 100.0 * ours["placed"] / ours["required"] if ours["required"] else 100.0
+            ours["share"] = share
+            fet_text = f"{'solved' if theirs['solved'] else 'no':>6} {theirs['time']:6.1f}" if theirs else ""
+            print(f"{name[-58:]:58} {classes:3} {ours['required']:5} {fit:5} {ours['placed']:6} {share:6.2f}% "
+                  f"{ours['gaps']:4} {ours['roomless']:6} {ours['time']:6.2f}s  {fet_text}", flush=True)
+
+    planned = [r for r in rows if r[2] is not None]
+    if not planned:
+        sys.exit("no school-like example found")
+    complete = sum(1 for r in planned if r[2]["placed"] == r[2]["required"])
+    fitting = sum(1 for r in planned if r[2]["placed"] == r[2]["fit"])
+    print()
+    print(f"schools: {len(rows)}; every hour placed by plan: {complete}; every hour that fits: {fitting}")
+    print(f"plan: median share {statistics.median(r[2]['share'] for r in planned):.2f} %, "
+          f"worst {min(r[2]['share'] for r in planned):.2f} %, "
+          f"median time {statistics.median(r[2]['time'] for r in planned):.2f} s, "
+          f"median time where complete "
+          f"{statistics.median([r[2]['time'] for r in planned if r[2]['placed'] == r[2]['required']] or [0]):.2f} s")
+    if with_fet:
+        solved = [r for r in rows if r[3] and r[3]["solved"]]
+        median = statistics.median(r[3]["time"] for r in solved) if solved else 0
+        print(f"FET: solved {len(solved)}, median time to a solution {median:.2f} s")
+
+
+if __name__ == "__main__":
+    main()

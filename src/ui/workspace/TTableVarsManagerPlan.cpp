@@ -1,0 +1,80 @@
+// "Планирование недели" in the planning window: the ejection search finishes the open
+// variant's week while the progress window counts the hours in place; "Отмена" ends it
+// with the best week so far. The search lets the window's events run between its steps.
+#include <QApplication>
+#include <QElapsedTimer>
+
+#include "TTableVarsManager.h"
+#include "core/common/PlanTexts.h"
+#include "core/weekplan/WeekPlan.h"
+#include "ui/common/TErrorBox.h"
+#include "ui/engine/TProgressWnd.h"
+
+namespace lovaris::ui {
+namespace {
+
+// Steps the desktop's search may take: about a minute on a large school.
+constexpr long long kPlanSteps = 2'000'000;
+// The window shows the search's progress this often.
+constexpr int kRefreshMs = 100;
+
+class PlanProgress : public EjectionControl {
+public:
+    PlanProgress(TProgressWnd& window, int required) : window_(window), required_(required) {
+        window_.SetStage(1, required);
+        clock_.start();
+    }
+    bool stop(const EjectionProgress& progress) override {
+        if (clock_.elapsed() >= kRefreshMs) {
+            const int placed = required_ - progress.bestWaiting;
+            window_.SetStep(placed, Text(LoadResText(PlanText::PlacedHoursBegin) + std::to_string(placed) +
+                                         LoadResText(PlanText::PlacedHoursOf) + std::to_string(required_)));
+            QApplication::processEvents();
+            clock_.restart();
+        }
+        return cancelled;
+    }
+    bool cancelled = false;
+
+private:
+    TProgressWnd& window_;
+    int required_;
+    QElapsedTimer clock_;
+};
+
+}  // namespace
+
+void TTableVarsManager::PlanWeek() {
+    if (run_) return;
+    VariantWorkspace& ws = *workspace_;
+    const int day = ws.currentDay();
+    const int required = SummariseWeek(ws.session(), ws.variant()).requiredHours;
+    PlanProgress* control = nullptr;
+    auto* window = new TProgressWnd(this, 1, [&control] {
+        if (control) control->cancelled = true;
+    });
+    PlanProgress progress(*window, required);
+    control = &progress;
+    window->show();
+    emit runStateChanged(static_cast<int>(RunState::Running));
+
+    UnlimitedSearch noStages;
+    WeekPlanSearch search;
+    search.stages = false;
+    search.settings = {1, kPlanSteps};
+    search.control = &progress;
+    PlanWholeWeek(ws.session(), ws.variant(), ws.options(), noStages, search);
+
+    control = nullptr;
+    delete window;
+    // The plan leaves the session on Monday: back to the day the window shows.
+    ws.state().currentDay = day;
+    ws.session().teachers().SetupDay();
+    ws.session().teachers().BuildTeacherGroups(ws.planning(), false);
+    ws.SetVariantModified(true);
+    RefreshViews();
+    UpdateCaption();
+    emit runStateChanged(static_cast<int>(RunState::Ended));
+}
+
+}  // namespace lovaris::ui
