@@ -60,12 +60,8 @@ public:
 
     // Teachers and groups.
     TeacherLessonAt FindTeacherLessonAt(int teacher, int lesson) const;
-    // The same on any day, the selected one left as it is (the printed week).
-    TeacherLessonAt FindTeacherLessonOnDay(int teacher, int day, int lesson) const {
-        return findTeacherLessonOn(teacher, day, lesson);
-    }
     TeacherLessonAt FindTeacherDraftLessonAt(int teacher, int ordinal) const;
-    // The same on any day, not only the selected one.
+    // The same on any day, not only the selected one (the printed week).
     TeacherLessonAt FindTeacherLessonOnDay(int teacher, int day, int lesson) const {
         return findTeacherLessonOn(teacher, day, lesson);
     }

@@ -11,11 +11,6 @@ std::string PageNumberText(int page) { return LoadResText(ReportText::PageNumber
 
 std::string DayCaption(int day) { return utf8CapitaliseFirst(WeekdayLongName(day)); }
 
-std::string WeekdayShortName(int day) {
-    if (day < 1 || day > 6) return {};
-    return LoadResText(static_cast<int>(ReportText::ShortMonday) + day - 1);
-}
-
 std::string ProductQuoted() { return LoadResText(ShellText::AboutProgram); }
 
 std::string DescriptionsLine(const std::string& project, const std::string& variant) {

@@ -7,8 +7,6 @@ namespace lovaris {
 std::string PageNumberText(int page);  // "Стр. 3"
 // "Понедельник" .. "Суббота" for days 1..6.
 std::string DayCaption(int day);
-// "Пн" .. "Сб" for days 1..6.
-std::string WeekdayShortName(int day);
 // The product name in double quotation marks.
 std::string ProductQuoted();
 // The project's and the variant's descriptions on one line, two blanks between them.

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "../common/ManualTexts.h"
 #include "../common/ReportTexts.h"
 #include "../common/StringTable.h"
 #include "../views/CellTexts.h"
