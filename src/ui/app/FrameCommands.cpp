@@ -46,7 +46,7 @@ constexpr FrameCommand kHelpItems[] = {
     {"aboutItem", S::MenuAbout, nullptr, 156, -1, &F::ShowAboutBox, G::None, kSeparatorBefore},
 };
 
-// The planning commands reach the planning window; those it does not answer yet have no handler.
+// The planning commands reach the planning window.
 constexpr FrameCommand kVariantItems[] = {
     {"newVariantItem", S::MenuNew, "Ctrl+N", 111, -1, &F::NewVarClick, G::New, 0},
     {"openVariantItem", S::MenuOpen, "Ctrl+O", 112, -1, &F::LoadVarClick, G::Open, 0},
