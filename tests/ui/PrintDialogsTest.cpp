@@ -19,7 +19,7 @@
 #include "core/workspace/VariantWorkspace.h"
 #include "support/DialogAnswers.h"
 #include "support/ModalWatch.h"
-#include "ui/reports/ReportPeriodDlg.h"
+#include "ui/journal/TSelDateDlg.h"
 #include "ui/reports/ReportPreview.h"
 #include "ui/reports/TPrintDatasDlg.h"
 #include "ui/reports/TPrintTableDlg.h"
@@ -193,7 +193,7 @@ private slots:
 
         dialog.archivePath = folder.filePath(QStringLiteral("zarch.sys"));
         QString caption;
-        dialog.askPeriod = [&](ReportPeriodDlg& period) {
+        dialog.askPeriod = [&](TSelDateDlg& period) {
             caption = period.windowTitle();
             period.fromPicker()->setDate(QDate(2026, 9, 7));
             period.toPicker()->setDate(QDate(2026, 9, 1));  // before the start: the start

@@ -10,7 +10,7 @@ namespace lovaris {
 namespace {
 
 // Days from 01.03.0000 of the proleptic Gregorian calendar (H. Hinnant's civil algorithm).
-long long daysFromCivil(long long y, unsigned m, unsigned d) {
+constexpr long long daysFromCivil(long long y, unsigned m, unsigned d) {
     y -= m <= 2;
     const long long era = (y >= 0 ? y : y - 399) / 400;
     const unsigned yoe = static_cast<unsigned>(y - era * 400);
@@ -19,7 +19,7 @@ long long daysFromCivil(long long y, unsigned m, unsigned d) {
     return era * 146097 + static_cast<long long>(doe) - 719468;
 }
 
-const long long kSerialZero = daysFromCivil(1899, 12, 30);
+constexpr long long kSerialZero = daysFromCivil(1899, 12, 30);
 
 bool isLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
 

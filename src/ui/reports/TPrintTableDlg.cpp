@@ -14,8 +14,9 @@
 #include "core/reports/TZamDayRpForm.h"
 #include "core/workspace/VariantWorkspace.h"
 #include "ui/common/TErrorBox.h"
-#include "ReportPeriodDlg.h"
 #include "ui/data/TSelItemDlg.h"
+#include "ui/journal/JournalWidgets.h"
+#include "ui/journal/TSelDateDlg.h"
 
 namespace lovaris::ui {
 
@@ -23,7 +24,7 @@ TPrintTableDlg::TPrintTableDlg(VariantWorkspace& workspace, QWidget* parent)
     : ReportPrintDialog(parent), workspace_(workspace), dayWhenOpened_(workspace.currentDay()) {
     setObjectName(QStringLiteral("TPrintTableDlg"));
     archivePath = QString::fromStdString(SubstitutionArchive::PathFor(QCoreApplication::applicationDirPath().toStdString()));
-    askPeriod = [](ReportPeriodDlg& dialog) { return dialog.exec() == QDialog::Accepted; };
+    askPeriod = [](TSelDateDlg& dialog) { return dialog.exec() == QDialog::Accepted; };
     auto* group = new QGroupBox(Res(ReportText::ChoiceGroup), this);
     auto* column = new QVBoxLayout(group);
     grid_ = new QListWidget(group);
@@ -67,20 +68,17 @@ std::optional<Report> TPrintTableDlg::substitutionReport(bool oneDay) {
         ShowMessageText(this, Res(JournalText::ArchiveOpenError));
         return std::nullopt;
     }
-    ReportPeriodDlg period(this, oneDay);
+    TSelDateDlg period(this, oneDay, TodaySerial());
     if (!askPeriod(period)) {
         archive->Close();
         return std::nullopt;
     }
-    const auto serial = [](const QDate& d) { return SerialFromCivil(d.year(), d.month(), d.day()); };
-    const std::optional<SerialDate> from = serial(period.from());
-    const std::optional<SerialDate> to = serial(period.to());
-    std::optional<Report> report;
-    if (from && to) {
-        const SubstitutionTitles titles{workspace_.session().params().description, workspace_.options().comment};
-        report = oneDay ? TZamDayRpForm::Build(titles, *from, archive->ReadDay(*from))
-                        : TZamArcRpForm::Build(titles, *from, *to, [&](SerialDate d) { return archive->ReadDay(d); });
-    }
+    const SerialDate from = period.from();
+    const SerialDate to = period.to();
+    const SubstitutionTitles titles{workspace_.session().params().description, workspace_.options().comment};
+    std::optional<Report> report =
+        oneDay ? TZamDayRpForm::Build(titles, from, archive->ReadDay(from))
+               : TZamArcRpForm::Build(titles, from, to, [&](SerialDate d) { return archive->ReadDay(d); });
     archive->Close();
     return report;
 }

@@ -13,7 +13,7 @@ class VariantWorkspace;
 
 namespace lovaris::ui {
 
-class ReportPeriodDlg;
+class TSelDateDlg;
 
 class TPrintTableDlg : public ReportPrintDialog {
     Q_OBJECT
@@ -38,7 +38,7 @@ public:
     // The substitution archive the journal keeps beside the program, and the day or
     // period asked for its reports (false: cancelled); replaceable in tests.
     QString archivePath;
-    std::function<bool(ReportPeriodDlg&)> askPeriod;
+    std::function<bool(TSelDateDlg&)> askPeriod;
 
 protected:
     std::optional<Report> MakeReport() override;
