@@ -168,7 +168,9 @@ private:
             int subgroups = 0;
             for (std::size_t i : group) subgroups += std::max<int>(1, static_cast<int>(planned[i].teachers.size()));
             if (group.size() > 1 && subgroups <= TLessonItem::kMaxSubgroups) {
-                note("activities for parts of a class at the same time: one lesson, a subgroup each",
+                note(apartHeads_.contains(group.front())
+                         ? "activities for parts of a class apart from each other: one lesson, a subgroup each"
+                         : "activities for parts of a class at the same time: one lesson, a subgroup each",
                      static_cast<int>(group.size()));
                 std::vector<const Planned*> parts;
                 for (std::size_t i : group) {
@@ -230,11 +232,14 @@ private:
                     if (!sameStart.contains(id)) sameStart[id] = first;
                 }
         std::vector<std::vector<std::size_t>> groups;
+        std::vector<std::size_t> loose;  // groups of one part of one class, not started with others
         std::map<std::tuple<int, std::vector<int>, int>, std::size_t> open;
         for (std::size_t i = 0; i < planned.size(); ++i) {
             const Planned& p = planned[i];
             const auto set = sameStart.find(p.unit->first->id);
             if (!p.partial || p.targets.size() != 1 || set == sameStart.end()) {
+                if (p.partial && p.targets.size() == 1 && !sameStart.contains(p.unit->first->id))
+                    loose.push_back(groups.size());
                 groups.push_back({i});
                 continue;
             }
@@ -244,7 +249,74 @@ private:
             else
                 groups[it->second].push_back(i);
         }
+        joinPartsApart(planned, loose, groups);
+        std::erase_if(groups, [](const auto& g) { return g.empty(); });
         return groups;
+    }
+
+    // The pupils of a students set: the subgroups at the bottom of what is listed under it.
+    std::set<int> pupilsOf(int set) const {
+        std::set<int> leaves, seen;
+        std::vector<int> todo{set};
+        while (!todo.empty()) {
+            const int at = todo.back();
+            todo.pop_back();
+            if (!seen.insert(at).second) continue;  // a set listed under its own part
+            const auto& members = s_.students[static_cast<std::size_t>(at)].members;
+            if (members.empty()) leaves.insert(at);
+            todo.insert(todo.end(), members.begin(), members.end());
+        }
+        return leaves;
+    }
+
+    // Parts of one class that FET does not start together still become one lesson when
+    // their pupils and teachers differ and their hour spread is the same, as a class
+    // divided for languages is taught: otherwise each part takes the whole class's hours
+    // and its week cannot hold them. Same subjects first, then the order of the file.
+    void joinPartsApart(const std::vector<Planned>& planned, const std::vector<std::size_t>& loose,
+                        std::vector<std::vector<std::size_t>>& groups) {
+        std::map<std::pair<int, std::vector<int>>, std::vector<std::size_t>> buckets;  // (class, spread) -> groups
+        for (std::size_t g : loose) {
+            const Planned& p = planned[groups[g].front()];
+            buckets[{p.targets[0], p.unit->spread}].push_back(g);
+        }
+        for (auto& [key, members] : buckets) {
+            std::stable_sort(members.begin(), members.end(), [&](std::size_t a, std::size_t b) {
+                return planned[groups[a].front()].unit->first->subject < planned[groups[b].front()].unit->first->subject;
+            });
+            struct Joined {
+                std::size_t group;
+                std::set<int> pupils;
+                std::set<std::string> teachers;
+                int subgroups;
+            };
+            std::vector<Joined> joined;
+            for (std::size_t g : members) {
+                const Planned& p = planned[groups[g].front()];
+                std::set<int> pupils;
+                for (const auto& name : p.unit->first->students) pupils.merge(pupilsOf(setIndex_.at(name)));
+                const std::set<std::string> teachers(p.teachers.begin(), p.teachers.end());
+                const int subgroups = std::max<int>(1, static_cast<int>(p.teachers.size()));
+                const auto apart = [](const auto& x, const auto& y) {
+                    return std::none_of(x.begin(), x.end(), [&](const auto& v) { return y.contains(v); });
+                };
+                const auto fits = std::find_if(joined.begin(), joined.end(), [&](const Joined& j) {
+                    return j.subgroups + subgroups <= TLessonItem::kMaxSubgroups && apart(pupils, j.pupils) &&
+                           apart(teachers, j.teachers);
+                });
+                if (fits == joined.end()) {
+                    joined.push_back({g, std::move(pupils), teachers, subgroups});
+                    continue;
+                }
+                fits->pupils.merge(pupils);
+                fits->teachers.insert(teachers.begin(), teachers.end());
+                fits->subgroups += subgroups;
+                auto& into = groups[fits->group];
+                into.insert(into.end(), groups[g].begin(), groups[g].end());
+                groups[g].clear();
+                apartHeads_.insert(into.front());
+            }
+        }
     }
 
     // One lesson per class the units are taught to, with a subgroup per teacher of each
@@ -407,6 +479,7 @@ private:
     std::map<std::string, int> teacherIds_, setIndex_;  // teachers: position
     std::map<int, int> teacherHours_;
     std::map<int, int> joinedInto_;  // activity ID -> the lesson its part was joined into
+    std::set<std::size_t> apartHeads_;  // units that parts not started together were joined to
 };
 
 }  // namespace

@@ -24,6 +24,9 @@ struct FetStudentsSet {
     FetLevel level = FetLevel::Year;
     int parent = -1;  // index of the year or group it was first met under
     std::vector<int> children;
+    // Every set listed under it, those first met elsewhere too: a subgroup of two
+    // divisions stands under a group of each. Its pupils are theirs.
+    std::vector<int> members;
 };
 
 struct FetActivity {

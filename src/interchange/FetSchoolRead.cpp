@@ -1,5 +1,6 @@
 #include "FetSchoolRead.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdlib>
 #include <set>
@@ -131,9 +132,13 @@ private:
             index = found->second;
         } else {
             index = static_cast<int>(school_.students.size());
-            school_.students.push_back(FetStudentsSet{name, students, level, parent, {}});
+            school_.students.push_back(FetStudentsSet{name, students, level, parent, {}, {}});
             setIndex_.emplace(name, index);
             if (parent >= 0) school_.students[static_cast<std::size_t>(parent)].children.push_back(index);
+        }
+        if (parent >= 0 && parent != index) {
+            std::vector<int>& members = school_.students[static_cast<std::size_t>(parent)].members;
+            if (std::find(members.begin(), members.end(), index) == members.end()) members.push_back(index);
         }
         return index;
     }

@@ -225,13 +225,52 @@ namespace {
 TEST(FetImport, EveryImportedSchoolSurvivesSaveAndReload) {
     for (const char* name : {"school-frame.fet", "split-activity.fet", "several-classes.fet", "several-teachers.fet",
                              "class-level.fet", "busy-hours.fet", "rooms.fet", "dropped-activities.fet",
-                             "parallel-parts.fet"}) {
+                             "parallel-parts.fet", "parts-apart.fet"}) {
         const auto r = ImportFixture(name);
         ASSERT_TRUE(r.project) << name << ": " << r.error;
         const auto reloaded = ParseProject(SerializeProject(*r.project));
         ASSERT_TRUE(reloaded) << name;
         EXPECT_TRUE(*reloaded == *r.project) << name;
     }
+}
+
+// Parts of a class that FET does not start together: disjoint pupils, other teachers and
+// the same spread make one lesson; a shared teacher, shared pupils or a spread of its
+// own leave the part taught to the whole class.
+TEST(FetImport, PartsOfAClassApartFromEachOtherShareALessonWhenTheyCan) {
+    const auto r = ImportFixture("parts-apart.fet");
+    ASSERT_TRUE(r.project) << r.error;
+    const Project& p = *r.project;
+    ASSERT_EQ(p.klasses.count(), 1);
+    const auto subjectName = [&](std::int32_t id) { return p.subjects.findById(id)->name; };
+    struct Expected {
+        std::vector<int> spread;
+        std::vector<std::string> subjects;
+    };
+    const std::vector<Expected> expected = {
+        {{4, 4, 5}, {"Math"}},
+        {{1, 1}, {"English", "German"}},  // the two language groups
+        {{2}, {"Sport"}},                 // boys and girls have one teacher
+        {{2}, {"Sport"}},
+        {{1}, {"Art", "Drama"}},          // boys learning English, girls learning German
+        {{1}, {"Music"}},                 // its pupils overlap the art group's
+        {{3}, {"English"}},               // no other part has its spread
+    };
+    const auto lessons = LessonsOf(p, p.klasses.at(0));
+    ASSERT_EQ(lessons.size(), expected.size());
+    int hours = 0;
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const TLessonItem& lesson = *lessons[i];
+        EXPECT_EQ(lesson.spread(), expected[i].spread) << i;
+        std::vector<std::string> subjects;
+        for (int g = 0; g < lesson.subgroupCount(); ++g)
+            subjects.push_back(subjectName(lesson.subgroups[static_cast<std::size_t>(g)].subject));
+        EXPECT_EQ(subjects, expected[i].subjects) << i;
+        for (int h : lesson.spread()) hours += h;
+    }
+    EXPECT_EQ(hours, 24);  // 33 had every part taken the whole class's hours
+    EXPECT_EQ(Noted(r.report, "activities for parts of a class apart from each other"), 4);
+    EXPECT_EQ(Noted(r.report, "activities for a part of a class: taught to the whole class"), 4);
 }
 
 }  // namespace
