@@ -165,9 +165,12 @@ private:
         for (const Unit& u : all)
             if (auto p = plan(u)) planned.push_back(std::move(*p));
         for (const auto& group : joinedParts(planned)) {
-            int subgroups = 0;
-            for (std::size_t i : group) subgroups += std::max<int>(1, static_cast<int>(planned[i].teachers.size()));
-            if (group.size() > 1 && subgroups <= TLessonItem::kMaxSubgroups) {
+            std::map<int, int> subgroups;  // class -> the subgroups its lesson would have
+            for (std::size_t i : group)
+                for (int k : planned[i].targets) subgroups[k] += std::max<int>(1, static_cast<int>(planned[i].teachers.size()));
+            const bool fits = std::all_of(subgroups.begin(), subgroups.end(),
+                                          [](const auto& c) { return c.second <= TLessonItem::kMaxSubgroups; });
+            if (group.size() > 1 && fits) {
                 note(apartHeads_.contains(group.front())
                          ? "activities for parts of a class apart from each other: one lesson, a subgroup each"
                          : "activities for parts of a class at the same time: one lesson, a subgroup each",
@@ -233,17 +236,17 @@ private:
                 }
         std::vector<std::vector<std::size_t>> groups;
         std::vector<std::size_t> loose;  // groups of one part of one class, not started with others
-        std::map<std::tuple<int, std::vector<int>, int>, std::size_t> open;
+        std::map<std::pair<std::vector<int>, int>, std::size_t> open;  // (spread, first of its set) -> group
         for (std::size_t i = 0; i < planned.size(); ++i) {
             const Planned& p = planned[i];
             const auto set = sameStart.find(p.unit->first->id);
-            if (!p.partial || p.targets.size() != 1 || set == sameStart.end()) {
+            if (!p.partial || set == sameStart.end()) {
                 if (p.partial && p.targets.size() == 1 && !sameStart.contains(p.unit->first->id))
                     loose.push_back(groups.size());
                 groups.push_back({i});
                 continue;
             }
-            const auto [it, added] = open.emplace(std::make_tuple(p.targets[0], p.unit->spread, set->second), groups.size());
+            const auto [it, added] = open.emplace(std::make_pair(p.unit->spread, set->second), groups.size());
             if (added)
                 groups.push_back({i});
             else
@@ -320,52 +323,65 @@ private:
     }
 
     // One lesson per class the units are taught to, with a subgroup per teacher of each
-    // unit (one without a teacher when a unit has none), the class's pupils shared out.
+    // unit that class takes part in (one without a teacher when a unit has none), the
+    // class's pupils shared out. A unit's subgroup in one class is linked with its
+    // subgroups in the others: they are taught together.
     void addLessons(const std::vector<const Planned*>& parts) {
-        const Planned& head = *parts.front();
-        std::vector<std::pair<std::string, std::string>> subjectTeacher;
+        std::vector<int> classes;
+        for (const Planned* p : parts) classes.insert(classes.end(), p->targets.begin(), p->targets.end());
+        std::sort(classes.begin(), classes.end());
+        classes.erase(std::unique(classes.begin(), classes.end()), classes.end());
+        struct Taught {
+            std::string subject, teacher;
+            std::vector<LessonLink> places;  // its subgroup in each class's lesson
+        };
+        std::vector<Taught> taught;
+        std::vector<std::pair<const Planned*, std::size_t>> firstOf;  // a unit -> its first subgroup in `taught`
         for (const Planned* p : parts) {
-            if (p->teachers.empty()) subjectTeacher.emplace_back(p->unit->first->subject, std::string());
-            for (const auto& t : p->teachers) subjectTeacher.emplace_back(p->unit->first->subject, t);
+            firstOf.emplace_back(p, taught.size());
+            if (p->teachers.empty()) taught.push_back({p->unit->first->subject, std::string(), {}});
+            for (const auto& t : p->teachers) taught.push_back({p->unit->first->subject, t, {}});
         }
-        const int subgroups = static_cast<int>(subjectTeacher.size());
-        std::vector<std::int32_t> made;
-        for (int k : head.targets) {
+        const std::vector<int>& spread = parts.front()->unit->spread;
+        for (int k : classes) {
+            std::vector<std::size_t> here;
+            for (const auto& [p, first] : firstOf)
+                if (std::binary_search(p->targets.begin(), p->targets.end(), k))
+                    for (std::size_t t = 0; t < std::max<std::size_t>(1, p->teachers.size()); ++t) here.push_back(first + t);
             const TKlassItem& klass = p_.klasses.at(k);
             TLessonItem& lesson = p_.lessons.add();
             lesson.klass = klass.id;
-            lesson.setSpread(head.unit->spread);
+            lesson.setSpread(spread);
+            const int subgroups = static_cast<int>(here.size());
             lesson.setSubgroupCount(subgroups);
             for (int g = 0; g < subgroups; ++g) {
+                Taught& t = taught[here[static_cast<std::size_t>(g)]];
                 TLessonSubItem& sub = lesson.subgroups[static_cast<std::size_t>(g)];
-                const auto& [subject, teacher] = subjectTeacher[static_cast<std::size_t>(g)];
-                sub.subject = subjectIds_.at(subject);
-                sub.teacher = teacher.empty() ? -1 : p_.teachers.at(teacherIds_.at(teacher)).id;
+                sub.subject = subjectIds_.at(t.subject);
+                sub.teacher = t.teacher.empty() ? -1 : p_.teachers.at(teacherIds_.at(t.teacher)).id;
                 // The first subgroups take one pupil more.
                 sub.children = static_cast<std::uint16_t>(klass.children / subgroups + (g < klass.children % subgroups ? 1 : 0));
+                t.places.push_back(LessonLink{lesson.id, g});
             }
-            made.push_back(lesson.id);
         }
-        link(made, subgroups);
+        for (const Taught& t : taught) link(t.places);
         int hours = 0;
-        for (int h : head.unit->spread) hours += h;
+        for (int h : spread) hours += h;
         for (const Planned* p : parts)
             for (const auto& t : p->teachers) teacherHours_[teacherIds_.at(t)] += hours;
     }
 
-    // The lessons of one activity in several classes are taught together: each subgroup
-    // is linked with the same subgroup of the others, both ways. Up to six classes link
-    // each to each; more form a chain, which ties them into one link set all the same.
-    void link(const std::vector<std::int32_t>& lessonIds, int subgroups) {
-        const std::size_t n = lessonIds.size();
-        auto lessonOf = [&](std::int32_t id) -> TLessonItem& { return *p_.lessons.findById(id); };
+    // Links one taught subgroup's places each to each, or along a chain past six classes
+    // (a subgroup holds five links).
+    void link(const std::vector<LessonLink>& places) {
+        const std::size_t n = places.size();
         for (std::size_t i = 0; i < n; ++i)
             for (std::size_t j = 0; j < n; ++j) {
                 if (i == j) continue;
                 const bool linked = n <= static_cast<std::size_t>(kMeshedClasses) || i + 1 == j || j + 1 == i;
                 if (!linked) continue;
-                for (int g = 0; g < subgroups; ++g)
-                    lessonOf(lessonIds[i]).subgroups[static_cast<std::size_t>(g)].addLink(LessonLink{lessonIds[j], g});
+                TLessonItem& lesson = *p_.lessons.findById(places[i].lessonId);
+                lesson.subgroups[static_cast<std::size_t>(places[i].subgroup)].addLink(places[j]);
             }
     }
 

@@ -214,6 +214,35 @@ TEST(FetImport, PartsOfAClassStartedTogetherBecomeOneLessonWithASubgroupEach) {
     for (const auto& page : RunDataCheck(p).pages) EXPECT_EQ(page, std::vector<std::string>({"1. Ошибок не обнаружено."}));
 }
 
+// Language groups of several classes started together: each class gets one lesson with
+// a subgroup per language, and a teacher's group of two classes is a linked subgroup.
+TEST(FetImport, PartsOfSeveralClassesStartedTogetherBecomeLinkedSubgroups) {
+    const auto r = ImportFixture("parts-of-classes-together.fet");
+    ASSERT_TRUE(r.project) << r.error;
+    const Project& p = *r.project;
+    ASSERT_EQ(p.klasses.count(), 2);
+    const auto languages = [&](const TKlassItem& klass) {
+        const auto lessons = LessonsOf(p, klass);
+        EXPECT_EQ(lessons.size(), 2u);
+        return lessons.back();
+    };
+    const TLessonItem& a = *languages(ClassNamed(p, "7a"));
+    const TLessonItem& b = *languages(ClassNamed(p, "7b"));
+    const auto teacher = [&](std::string_view name) { return p.teachers.at(name == "GHan" ? 0 : name == "SShi" ? 1 : 2).id; };
+    ASSERT_EQ(a.subgroupCount(), 2);
+    ASSERT_EQ(b.subgroupCount(), 2);
+    EXPECT_EQ(a.subgroups[0].teacher, teacher("GHan"));
+    EXPECT_EQ(a.subgroups[1].teacher, teacher("WShi"));
+    EXPECT_EQ(b.subgroups[0].teacher, teacher("GHan"));
+    EXPECT_EQ(b.subgroups[1].teacher, teacher("SShi"));
+    EXPECT_EQ(a.subgroups[0].links, std::vector<LessonLink>({{b.id, 0}}));
+    EXPECT_EQ(b.subgroups[0].links, std::vector<LessonLink>({{a.id, 0}}));
+    EXPECT_TRUE(a.subgroups[1].links.empty());
+    EXPECT_EQ(p.teachers.at(0).plannedHours, 2);  // one group of two classes
+    EXPECT_EQ(Noted(r.report, "activities for parts of a class at the same time"), 3);
+    EXPECT_EQ(Noted(r.report, "constraints ConstraintActivitiesSameStartingTime"), 0);
+}
+
 }  // namespace
 }  // namespace lovaris::interchange::test
 
@@ -225,7 +254,8 @@ namespace {
 TEST(FetImport, EveryImportedSchoolSurvivesSaveAndReload) {
     for (const char* name : {"school-frame.fet", "split-activity.fet", "several-classes.fet", "several-teachers.fet",
                              "class-level.fet", "busy-hours.fet", "rooms.fet", "dropped-activities.fet",
-                             "parallel-parts.fet", "parts-apart.fet"}) {
+                             "parallel-parts.fet", "parts-apart.fet",
+                             "parts-of-classes-together.fet"}) {
         const auto r = ImportFixture(name);
         ASSERT_TRUE(r.project) << name << ": " << r.error;
         const auto reloaded = ParseProject(SerializeProject(*r.project));
