@@ -410,6 +410,18 @@ private:
                 softened(c);
                 TRoomItem& room = *p_.rooms.findById(roomIds_.at(c.room));
                 busyTimes(c.times, [&](int slot) { room.busy.set(slot, 1); });
+            } else if (k == "ConstraintStudentsEarlyMaxBeginningsAtSecondHour" ||
+                       k == "ConstraintStudentsSetEarlyMaxBeginningsAtSecondHour") {
+                if (c.weight < 100) {
+                    note("constraints " + k + " below 100%: not expressed");
+                    continue;
+                }
+                if (k == "ConstraintStudentsEarlyMaxBeginningsAtSecondHour") {
+                    for (int klass = 0; klass < static_cast<int>(p_.klasses.count()); ++klass) earlyClasses_.insert(klass);
+                } else {
+                    const auto& classes = cover(c.students).classes;
+                    earlyClasses_.insert(classes.begin(), classes.end());
+                }
             } else if (k == "ConstraintBreakTimes") {
                 softened(c);
                 busyTimes(c.times, [&](int slot) { closeSlot(slot); });
@@ -468,16 +480,23 @@ private:
             for (int lesson = 1; lesson <= kMaxLessonsPerDay; ++lesson) closeSlot(busySlot(day, lesson));
     }
 
-    // A class may begin its day on the first lesson it is free on each day.
+    // A class may begin its day on the first lesson it is free on each day. Where FET
+    // does not ask its pupils to begin early, it may also begin on any later lesson, as
+    // FET lets pupils come later.
     void startingLessons() {
-        for (auto& klass : p_.klasses) {
+        const int hours = static_cast<int>(s_.hours.size());
+        for (int k = 0; k < static_cast<int>(p_.klasses.count()); ++k) {
+            TKlassItem& klass = p_.klasses.at(k);
             for (int day = 1; day <= static_cast<int>(s_.days.size()); ++day)
-                for (int lesson = 1; lesson <= static_cast<int>(s_.hours.size()); ++lesson)
+                for (int lesson = 1; lesson <= hours; ++lesson)
                     if (klass.busy.at(day, lesson) == 0) {
                         klass.insertStartingLesson(lesson);
                         break;
                     }
             if (klass.startingLessons.empty()) klass.insertStartingLesson(1);
+            if (!earlyClasses_.contains(k))
+                for (int lesson = klass.startingLessons.front() + 1; lesson <= hours; ++lesson)
+                    klass.insertStartingLesson(lesson);
         }
     }
 
@@ -495,7 +514,8 @@ private:
     std::map<std::string, int> teacherIds_, setIndex_;  // teachers: position
     std::map<int, int> teacherHours_;
     std::map<int, int> joinedInto_;  // activity ID -> the lesson its part was joined into
-    std::set<std::size_t> apartHeads_;  // units that parts not started together were joined to
+    std::set<std::size_t> apartHeads_;
+    std::set<int> earlyClasses_;  // classes whose pupils FET asks to begin at the first hour  // units that parts not started together were joined to
 };
 
 }  // namespace

@@ -225,7 +225,8 @@ private:
             "ConstraintStudentsSetHomeRoom",      "ConstraintStudentsSetHomeRooms",
             "ConstraintTeacherHomeRoom",          "ConstraintTeacherHomeRooms",
             "ConstraintSubjectPreferredRoom",     "ConstraintSubjectPreferredRooms",
-            "ConstraintActivitiesSameStartingTime"};
+            "ConstraintActivitiesSameStartingTime",
+            "ConstraintStudentsEarlyMaxBeginningsAtSecondHour", "ConstraintStudentsSetEarlyMaxBeginningsAtSecondHour"};
         static const std::set<std::string, std::less<>> kAlwaysHeld = {"ConstraintBasicCompulsoryTime",
                                                                         "ConstraintBasicCompulsorySpace"};
         const XmlElement* list = root_.child(listName);

@@ -151,9 +151,10 @@ TEST(FetImport, NotAvailableAndBreakTimesBecomeBusyHours) {
     EXPECT_EQ(ClassNamed(p, "5b").busy.at(3, 3), 1);
     EXPECT_EQ(boris.busy.at(3, 3), kTeacherBusy);
     EXPECT_EQ(p.rooms.at(0).busy.at(3, 3), 1);
-    // Tuesday begins at the third lesson, every other day at the first.
+    // 5a begins early: Tuesday at the third lesson, every other day at the first.
+    // FET lets 5b's pupils come later: any lesson from its first free one.
     EXPECT_EQ(a.startingLessons, std::vector<int>({1, 3}));
-    EXPECT_EQ(ClassNamed(p, "5b").startingLessons, std::vector<int>({1}));
+    EXPECT_EQ(ClassNamed(p, "5b").startingLessons, std::vector<int>({1, 2, 3, 4}));
     // What is not expressed is counted, active or not.
     EXPECT_EQ(r.report.notExpressed.at("constraints ConstraintTeacherMaxGapsPerWeek: not expressed"), 1);
     EXPECT_EQ(r.report.notExpressed.at("inactive constraints: left out"), 1);
