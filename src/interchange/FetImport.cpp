@@ -147,8 +147,39 @@ private:
             }
             result.push_back(Unit{&a, {a.duration}, {a.id}});
         }
-        for (auto& u : result) std::sort(u.spread.begin(), u.spread.end());
+        const int hoursPerDay = static_cast<int>(s_.hours.size());
+        for (auto& u : result) {
+            std::sort(u.spread.begin(), u.spread.end());
+            std::size_t days = s_.days.size();
+            for (const auto& t : u.first->teachers) days = std::min(days, teacherDays(t));
+            // FET may put two activities of a split on one day; a spread has one block a
+            // day, so the shortest parts go together until the week holds them.
+            while (u.spread.size() > days && u.spread[0] + u.spread[1] <= hoursPerDay) {
+                u.spread[1] += u.spread[0];
+                u.spread.erase(u.spread.begin());
+                std::sort(u.spread.begin(), u.spread.end());
+                note("split activities with more parts than days: two parts joined into one block");
+            }
+        }
         return result;
+    }
+
+    // The days a teacher can teach on: those FET does not close wholly for them.
+    std::size_t teacherDays(const std::string& teacher) {
+        if (const auto known = teacherDays_.find(teacher); known != teacherDays_.end()) return known->second;
+        std::set<FetTime> closed;
+        for (const FetConstraint& c : s_.constraints)
+            if (c.weight >= 100 && (c.kind == "ConstraintBreakTimes" ||
+                                    (c.kind == "ConstraintTeacherNotAvailableTimes" && c.teacher == teacher)))
+                closed.insert(c.times.begin(), c.times.end());
+        std::size_t open = 0;
+        for (int d = 0; d < static_cast<int>(s_.days.size()); ++d)
+            for (int h = 0; h < static_cast<int>(s_.hours.size()); ++h)
+                if (!closed.contains(FetTime{d, h})) {
+                    ++open;
+                    break;
+                }
+        return teacherDays_[teacher] = std::max<std::size_t>(open, 1);
     }
 
     // What one unit becomes, before units taught to parts of a class at once are joined.
@@ -515,7 +546,8 @@ private:
     std::map<int, int> teacherHours_;
     std::map<int, int> joinedInto_;  // activity ID -> the lesson its part was joined into
     std::set<std::size_t> apartHeads_;
-    std::set<int> earlyClasses_;  // classes whose pupils FET asks to begin at the first hour  // units that parts not started together were joined to
+    std::set<int> earlyClasses_;
+    std::map<std::string, std::size_t> teacherDays_;  // by teacher, the days not closed wholly  // classes whose pupils FET asks to begin at the first hour  // units that parts not started together were joined to
 };
 
 }  // namespace

@@ -83,6 +83,47 @@ TEST(FetImport, SplitActivityBecomesOneLessonWithItsHourSpread) {
     EXPECT_EQ(Noted(r.report, "constraints ConstraintMinDays"), 0);
 }
 
+// A spread holds one block a day: a split of more parts than its teacher's days has its
+// shortest parts joined; hours closed only in part, or not for sure, close no day.
+TEST(FetImport, SplitOfMorePartsThanDaysJoinsItsShortestParts) {
+    const auto bytes = ReadWholeFile(std::string(LOVARIS_TEST_DATA_DIR) + "/fet/split-activity.fet");
+    ASSERT_TRUE(bytes);
+    const std::string school(bytes->begin(), bytes->end());
+    const auto closed = [](const char* constraint, const char* weight, const char* who, std::vector<const char*> days,
+                           int hours) {
+        const std::string time = std::string_view(constraint) == "ConstraintBreakTimes" ? "Break_Time" : "Not_Available_Time";
+        std::string times;
+        for (const char* d : days)
+            for (int h = 1; h <= hours; ++h)
+                times += "<" + time + "><Day>" + d + "</Day><Hour>" + std::to_string(h) + "</Hour></" + time + ">";
+        return std::string("<") + constraint + "><Weight_Percentage>" + weight + "</Weight_Percentage>" + who + times +
+               "<Active>true</Active></" + constraint + ">";
+    };
+    const struct {
+        const char* what;
+        std::string constraint;
+        std::vector<int> spread;
+    } cases[] = {
+        {"three days closed to the teacher", closed("ConstraintTeacherNotAvailableTimes", "100", "<Teacher>Anna</Teacher>", {"Tu", "We", "Th"}, 4), {2, 2}},
+        {"four days closed to the teacher", closed("ConstraintTeacherNotAvailableTimes", "100", "<Teacher>Anna</Teacher>", {"Tu", "We", "Th", "Fr"}, 4), {4}},
+        {"three days of breaks", closed("ConstraintBreakTimes", "100", "", {"Mo", "We", "Fr"}, 4), {2, 2}},
+        {"days closed but their last hour", closed("ConstraintTeacherNotAvailableTimes", "100", "<Teacher>Anna</Teacher>", {"Tu", "We", "Th"}, 3), {1, 1, 2}},
+        {"days closed not for sure", closed("ConstraintTeacherNotAvailableTimes", "90", "<Teacher>Anna</Teacher>", {"Tu", "We", "Th"}, 4), {1, 1, 2}},
+        {"another teacher's days", closed("ConstraintTeacherNotAvailableTimes", "100", "<Teacher>Boris</Teacher>", {"Tu", "We", "Th"}, 4), {1, 1, 2}},
+    };
+    for (const auto& c : cases) {
+        std::string text = school;
+        const std::size_t at = text.find("<Time_Constraints_List>");
+        ASSERT_NE(at, std::string::npos);
+        text.insert(at + std::string_view("<Time_Constraints_List>").size(), c.constraint);
+        const auto r = ImportText(text);
+        ASSERT_TRUE(r.project) << c.what << ": " << r.error;
+        ASSERT_EQ(r.project->lessons.count(), 1) << c.what;
+        EXPECT_EQ(r.project->lessons.at(0).spread(), c.spread) << c.what;
+        EXPECT_EQ(r.project->teachers.at(0).plannedHours, 4) << c.what;
+    }
+}
+
 TEST(FetImport, ActivityOfSeveralClassesBecomesLinkedSubgroups) {
     const auto r = ImportFixture("several-classes.fet");
     ASSERT_TRUE(r.project) << r.error;
