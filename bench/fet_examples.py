@@ -6,7 +6,8 @@ runs the data check on each project made.
                                   [--examples /usr/share/doc/fet-data/examples]
 
 Prints one line per file (imported or refused with the reason, time, findings of the
-check) and then the totals: how many import, how long they take, the reasons of the
+check, classes given more hours than their open week holds) and then the totals: how
+many import, how long they take, how many classes are overfull, the reasons of the
 refusals, and what the import reports summed over all files. Files ending in .fet.gz
 are read after unpacking them to a temporary file.
 """
@@ -19,6 +20,8 @@ import subprocess
 import sys
 import tempfile
 import time
+
+from plan_vs_fet import class_weeks
 
 
 def find_files(root):
@@ -54,6 +57,7 @@ def main():
     reasons = collections.Counter()
     not_expressed = collections.Counter()
     findings_total = 0
+    overfull_classes = overfull_schools = 0
     with tempfile.TemporaryDirectory() as work:
         for n, path in enumerate(files):
             source = path
@@ -81,7 +85,11 @@ def main():
             findings = check_findings(args.cli, project)
             findings_total += findings or 0
             clean += findings == 0
-            print(f"imported {seconds:6.2f} s  {name}: check findings {findings}")
+            weeks = class_weeks(args.cli, project) or []
+            overfull = sum(1 for hours, open_hours in weeks if hours > open_hours)
+            overfull_classes += overfull
+            overfull_schools += overfull > 0
+            print(f"imported {seconds:6.2f} s  {name}: check findings {findings}, overfull classes {overfull}")
             os.remove(project)
 
     print()
@@ -90,6 +98,7 @@ def main():
         times.sort()
         print(f"import time: total {sum(times):.1f} s, median {times[len(times) // 2]:.3f} s, max {times[-1]:.2f} s")
     print(f"imported projects with no finding of the check: {clean} of {imported}; findings in all: {findings_total}")
+    print(f"classes with more hours than their open week: {overfull_classes}, in {overfull_schools} schools")
     print("refusals:")
     for reason, count in reasons.most_common():
         print(f"  {count:4}  {reason}")

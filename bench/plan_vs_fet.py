@@ -47,21 +47,30 @@ def fet_days(path):
     return len(re.findall(r"<Day>", days.group(1))) if days else 0
 
 
+def class_weeks(cli, project):
+    """Per class of the project: its curriculum hours and the hours of the week it is
+    open; None when the project cannot be read."""
+    out = subprocess.run([cli, "export-json", project], capture_output=True, text=True)
+    if out.returncode != 0:
+        return None
+    school = json.loads(out.stdout)
+    per_day = school["params"]["lessonsPerDay"]
+    weeks = []
+    for klass in school["classes"]["items"]:
+        closed = sum(1 for b in klass["busy"] if b["lesson"] <= per_day)
+        hours = sum(sum(l["spread"]) for l in school["lessons"]["items"] if l["klass"] == klass["id"])
+        weeks.append((hours, 6 * per_day - closed))
+    return weeks
+
+
 def classes_and_room(cli, project):
     """The number of classes, and the hours that fit at all: each class's curriculum
     hours up to the hours of the week it is open (an import that gives a class more
     hours than that leaves a school no plan can finish)."""
-    out = subprocess.run([cli, "export-json", project], capture_output=True, text=True)
-    if out.returncode != 0:
+    weeks = class_weeks(cli, project)
+    if weeks is None:
         return 0, 0
-    school = json.loads(out.stdout)
-    per_day = school["params"]["lessonsPerDay"]
-    fit = 0
-    for klass in school["classes"]["items"]:
-        closed = sum(1 for b in klass["busy"] if b["lesson"] <= per_day)
-        hours = sum(sum(l["spread"]) for l in school["lessons"]["items"] if l["klass"] == klass["id"])
-        fit += min(hours, 6 * per_day - closed)
-    return len(school["classes"]["items"]), fit
+    return len(weeks), sum(min(hours, open_hours) for hours, open_hours in weeks)
 
 
 def figure(text, label):

@@ -296,7 +296,7 @@ namespace {
 TEST(FetImport, EveryImportedSchoolSurvivesSaveAndReload) {
     for (const char* name : {"school-frame.fet", "split-activity.fet", "several-classes.fet", "several-teachers.fet",
                              "class-level.fet", "busy-hours.fet", "rooms.fet", "dropped-activities.fet",
-                             "parallel-parts.fet", "parts-apart.fet",
+                             "parallel-parts.fet", "parts-apart.fet", "three-way-division.fet",
                              "parts-of-classes-together.fet"}) {
         const auto r = ImportFixture(name);
         ASSERT_TRUE(r.project) << name << ": " << r.error;
@@ -310,39 +310,63 @@ TEST(FetImport, EveryImportedSchoolSurvivesSaveAndReload) {
 // the same spread make one lesson; a shared teacher, shared pupils or a spread of its
 // own leave the part taught to the whole class.
 TEST(FetImport, PartsOfAClassApartFromEachOtherShareALessonWhenTheyCan) {
-    const auto r = ImportFixture("parts-apart.fet");
-    ASSERT_TRUE(r.project) << r.error;
-    const Project& p = *r.project;
-    ASSERT_EQ(p.klasses.count(), 1);
-    const auto subjectName = [&](std::int32_t id) { return p.subjects.findById(id)->name; };
     struct Expected {
         std::vector<int> spread;
         std::vector<std::string> subjects;
     };
-    const std::vector<Expected> expected = {
-        {{4, 4, 5}, {"Math"}},
-        {{1, 1}, {"English", "German"}},  // the two language groups
-        {{2}, {"Sport"}},                 // boys and girls have one teacher
-        {{2}, {"Sport"}},
-        {{1}, {"Art", "Drama"}},          // boys learning English, girls learning German
-        {{1}, {"Music"}},                 // its pupils overlap the art group's
-        {{3}, {"English"}},               // no other part has its spread
+    struct Case {
+        const char* fixture;
+        std::vector<Expected> lessons;
+        int hours;       // the class's week
+        int joined;      // part activities that share a lesson
+        int wholeClass;  // part activities left to the whole class
     };
-    const auto lessons = LessonsOf(p, p.klasses.at(0));
-    ASSERT_EQ(lessons.size(), expected.size());
-    int hours = 0;
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        const TLessonItem& lesson = *lessons[i];
-        EXPECT_EQ(lesson.spread(), expected[i].spread) << i;
-        std::vector<std::string> subjects;
-        for (int g = 0; g < lesson.subgroupCount(); ++g)
-            subjects.push_back(subjectName(lesson.subgroups[static_cast<std::size_t>(g)].subject));
-        EXPECT_EQ(subjects, expected[i].subjects) << i;
-        for (int h : lesson.spread()) hours += h;
+    const std::vector<Case> cases = {
+        {"parts-apart.fet",
+         {
+             {{4, 4, 5}, {"Math"}},
+             {{1, 1}, {"English", "German"}},  // the two language groups
+             {{2}, {"Sport"}},                 // boys and girls have one teacher
+             {{2}, {"Sport"}},
+             {{1}, {"Art", "Drama"}},          // boys learning English, girls learning German
+             {{1}, {"Music"}},                 // its pupils overlap the art group's
+             {{3}, {"English"}},               // no other part has its spread
+         },
+         24,  // 33 had every part taken the whole class's hours
+         4, 4},
+        {"three-way-division.fet",
+         {
+             {{5}, {"Math"}},
+             {{2}, {"English", "French", "German"}},  // each third of the class, one lesson
+             {{1}, {"Latin"}},                        // a part with no partner
+             {{3}, {"History"}},
+         },
+         11,  // 15 had every part taken the whole class's hours
+         3, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fixture);
+        const auto r = ImportFixture(c.fixture);
+        ASSERT_TRUE(r.project) << r.error;
+        const Project& p = *r.project;
+        ASSERT_EQ(p.klasses.count(), 1);
+        const auto subjectName = [&](std::int32_t id) { return p.subjects.findById(id)->name; };
+        const auto lessons = LessonsOf(p, p.klasses.at(0));
+        ASSERT_EQ(lessons.size(), c.lessons.size());
+        int hours = 0;
+        for (std::size_t i = 0; i < c.lessons.size(); ++i) {
+            const TLessonItem& lesson = *lessons[i];
+            EXPECT_EQ(lesson.spread(), c.lessons[i].spread) << i;
+            std::vector<std::string> subjects;
+            for (int g = 0; g < lesson.subgroupCount(); ++g)
+                subjects.push_back(subjectName(lesson.subgroups[static_cast<std::size_t>(g)].subject));
+            EXPECT_EQ(subjects, c.lessons[i].subjects) << i;
+            for (int h : lesson.spread()) hours += h;
+        }
+        EXPECT_EQ(hours, c.hours);
+        EXPECT_EQ(Noted(r.report, "activities for parts of a class apart from each other"), c.joined);
+        EXPECT_EQ(Noted(r.report, "activities for a part of a class: taught to the whole class"), c.wholeClass);
     }
-    EXPECT_EQ(hours, 24);  // 33 had every part taken the whole class's hours
-    EXPECT_EQ(Noted(r.report, "activities for parts of a class apart from each other"), 4);
-    EXPECT_EQ(Noted(r.report, "activities for a part of a class: taught to the whole class"), 4);
 }
 
 }  // namespace
