@@ -71,6 +71,17 @@ int OpenManualCell(std::string_view command, const CliArguments& args, ManualSes
     return ManualCellFromArgs(command, args, session, numberOption, klassOnly, cell);
 }
 
+int OpenRoomPopupAt(std::string_view command, const CliArguments& args, ManualSession& session, ManualCell& cell,
+                    RoomPopup& popup) {
+    if (const int status = OpenManualCell(command, args, session, "--at", true, cell); status != kExitOk)
+        return status;
+    const auto block = session.manual->RoomBlockAt(cell);
+    if (block) popup = session.manual->OpenRoomPopup(*block);
+    if (!popup.shown())
+        return ReportRefusal(VerdictText(ManualVerdict::Refused(ManualRule::NoLesson), session.workspace().session()));
+    return kExitOk;
+}
+
 int RequireOutput(std::string_view command, const CliArguments& args) {
     const std::string* out = args.output();
     return out && !out->empty() ? kExitOk : UsageFailure(command, "-o OUT.rsp is required");

@@ -41,6 +41,10 @@ int ManualCellFromArgs(std::string_view command, const CliArguments& args, Manua
 // Both of the above: the session opened, then the cell read.
 int OpenManualCell(std::string_view command, const CliArguments& args, ManualSession& session,
                    std::string_view numberOption, bool klassOnly, ManualCell& cell);
+// The room popup of "Назначить кабинет" for the block the cell holds, opened for the
+// class cell the arguments name; refused, with the reason, where no lesson stands.
+int OpenRoomPopupAt(std::string_view command, const CliArguments& args, ManualSession& session, ManualCell& cell,
+                    RoomPopup& popup);
 // A whole number option within least..most; kExitFailure with the message otherwise.
 int NumberArg(std::string_view command, const CliArguments& args, std::string_view name, int least, int most,
               int& value);

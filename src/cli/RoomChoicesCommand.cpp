@@ -48,12 +48,8 @@ int runRoomChoices(const CliArguments& args) {
     constexpr std::string_view kName = "room-choices";
     ManualSession session;
     ManualCell cell;
-    if (const int status = OpenManualCell(kName, args, session, "--at", true, cell); status != kExitOk)
-        return status;
-    const auto block = session.manual->RoomBlockAt(cell);
-    const RoomPopup popup = block ? session.manual->OpenRoomPopup(*block) : RoomPopup{};
-    if (!popup.shown()) return ReportRefusal(VerdictText(ManualVerdict::Refused(ManualRule::NoLesson),
-                                                         session.workspace().session()));
+    RoomPopup popup;
+    if (const int status = OpenRoomPopupAt(kName, args, session, cell, popup); status != kExitOk) return status;
     return WriteStdout(args.has("--json") ? PopupJson(*session.manual, popup) : PopupText(*session.manual, popup));
 }
 

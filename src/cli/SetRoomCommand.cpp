@@ -17,13 +17,9 @@ int runSetRoom(const CliArguments& args) {
     if (args.has("--room") == args.has("--none")) return UsageFailure(kName, "give either --room NAME or --none");
     ManualSession session;
     ManualCell cell;
-    if (const int status = OpenManualCell(kName, args, session, "--at", true, cell); status != kExitOk)
-        return status;
+    RoomPopup popup;
+    if (const int status = OpenRoomPopupAt(kName, args, session, cell, popup); status != kExitOk) return status;
     const PlanningSession& planning = session.workspace().session();
-    const auto block = session.manual->RoomBlockAt(cell);
-    const RoomPopup popup = block ? session.manual->OpenRoomPopup(*block) : RoomPopup{};
-    if (!popup.shown())
-        return ReportRefusal(VerdictText(ManualVerdict::Refused(ManualRule::NoLesson), planning));
     int group = 0;
     if (const int status = NumberArg(kName, args, "--group", 1, static_cast<int>(popup.tabs.size()), group);
         status != kExitOk)

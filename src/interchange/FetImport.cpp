@@ -188,6 +188,8 @@ private:
         std::vector<int> targets;  // class indexes
         bool partial = false;
         std::vector<std::string> teachers;
+        // A subgroup per teacher, one without a teacher when it has none.
+        int subgroups() const { return std::max<int>(1, static_cast<int>(teachers.size())); }
     };
 
     void lessons() {
@@ -198,7 +200,7 @@ private:
         for (const auto& group : joinedParts(planned)) {
             std::map<int, int> subgroups;  // class -> the subgroups its lesson would have
             for (std::size_t i : group)
-                for (int k : planned[i].targets) subgroups[k] += std::max<int>(1, static_cast<int>(planned[i].teachers.size()));
+                for (int k : planned[i].targets) subgroups[k] += planned[i].subgroups();
             const bool fits = std::all_of(subgroups.begin(), subgroups.end(),
                                           [](const auto& c) { return c.second <= TLessonItem::kMaxSubgroups; });
             if (group.size() > 1 && fits) {
@@ -330,7 +332,7 @@ private:
                 std::set<int> pupils;
                 for (const auto& name : p.unit->first->students) pupils.merge(pupilsOf(setIndex_.at(name)));
                 const std::set<std::string> teachers(p.teachers.begin(), p.teachers.end());
-                const int subgroups = std::max<int>(1, static_cast<int>(p.teachers.size()));
+                const int subgroups = p.subgroups();
                 const auto apart = [](const auto& x, const auto& y) {
                     return std::none_of(x.begin(), x.end(), [&](const auto& v) { return y.contains(v); });
                 };
@@ -378,7 +380,7 @@ private:
             std::vector<std::size_t> here;
             for (const auto& [p, first] : firstOf)
                 if (std::binary_search(p->targets.begin(), p->targets.end(), k))
-                    for (std::size_t t = 0; t < std::max<std::size_t>(1, p->teachers.size()); ++t) here.push_back(first + t);
+                    for (int t = 0; t < p->subgroups(); ++t) here.push_back(first + static_cast<std::size_t>(t));
             const TKlassItem& klass = p_.klasses.at(k);
             TLessonItem& lesson = p_.lessons.add();
             lesson.klass = klass.id;
