@@ -1,6 +1,7 @@
 #include "FetImport.h"
 
 #include <algorithm>
+#include <deque>
 #include <optional>
 #include <tuple>
 #include <set>
@@ -8,6 +9,7 @@
 
 #include "FetClassLevel.h"
 #include "FetSchoolRead.h"
+#include "FetSharedBlocks.h"
 #include "core/common/Cp1251.h"
 
 namespace lovaris::interchange {
@@ -197,14 +199,19 @@ private:
         std::vector<Planned> planned;
         for (const Unit& u : all)
             if (auto p = plan(u)) planned.push_back(std::move(*p));
-        for (const auto& group : joinedParts(planned)) {
+        std::vector<std::vector<std::size_t>> groups = joinedParts(planned);
+        shareBlocksOfFullClasses(planned, groups);
+        for (const auto& group : groups) {
+            if (group.empty()) continue;
             std::map<int, int> subgroups;  // class -> the subgroups its lesson would have
             for (std::size_t i : group)
                 for (int k : planned[i].targets) subgroups[k] += planned[i].subgroups();
             const bool fits = std::all_of(subgroups.begin(), subgroups.end(),
                                           [](const auto& c) { return c.second <= TLessonItem::kMaxSubgroups; });
             if (group.size() > 1 && fits) {
-                note(apartHeads_.contains(group.front())
+                note(sharedHeads_.contains(group.front())
+                         ? "activities for parts of a class too full otherwise: blocks of other spreads taught together"
+                     : apartHeads_.contains(group.front())
                          ? "activities for parts of a class apart from each other: one lesson, a subgroup each"
                          : "activities for parts of a class at the same time: one lesson, a subgroup each",
                      static_cast<int>(group.size()));
@@ -219,6 +226,81 @@ private:
             for (std::size_t i : group) {
                 if (planned[i].partial) note("activities for a part of a class: taught to the whole class");
                 addLessons({&planned[i]});
+            }
+        }
+    }
+
+    // The hours of a class's week FET leaves open: those of no break and no time its
+    // pupils are not available.
+    int openHours(int klass) const {
+        std::set<FetTime> closed;
+        for (const FetConstraint& c : s_.constraints) {
+            const bool ofClass = c.kind == "ConstraintStudentsSetNotAvailableTimes" && cover(c.students).whole &&
+                                 std::ranges::find(cover(c.students).classes, klass) != cover(c.students).classes.end();
+            if (c.kind == "ConstraintBreakTimes" || ofClass) closed.insert(c.times.begin(), c.times.end());
+        }
+        return static_cast<int>(s_.days.size() * s_.hours.size() - closed.size());
+    }
+
+    // A class given more hours than its week holds cannot be planned. Where two lessons
+    // of its parts have disjoint pupils and other teachers but other spreads, the blocks
+    // they can share become one lesson (the rest stays a lesson of its own), until the
+    // class fits or no two of its parts' lessons share a block.
+    void shareBlocksOfFullClasses(std::vector<Planned>& planned, std::vector<std::vector<std::size_t>>& groups) {
+        const auto spread = [&](std::size_t g) -> const std::vector<int>& { return planned[groups[g].front()].unit->spread; };
+        std::vector<int> hours(p_.klasses.count(), 0);
+        for (std::size_t g = 0; g < groups.size(); ++g)
+            for (const auto& [k, n] : taught(planned, groups[g]).subgroups)
+                for (int h : spread(g)) hours[static_cast<std::size_t>(k)] += h;
+        for (int k = 0; k < static_cast<int>(hours.size()); ++k) {
+            const int week = openHours(k);
+            while (hours[static_cast<std::size_t>(k)] > week) {
+                std::vector<std::pair<std::size_t, Taught>> parts;  // lessons of parts of this class alone
+                for (std::size_t g = 0; g < groups.size(); ++g) {
+                    if (groups[g].empty() ||
+                        !std::ranges::all_of(groups[g], [&](std::size_t i) { return planned[i].partial; }))
+                        continue;
+                    Taught t = taught(planned, groups[g]);
+                    if (t.subgroups.contains(k)) parts.emplace_back(g, std::move(t));
+                }
+                std::size_t bestA = 0, bestB = 0;
+                SharedBlocks best;
+                for (std::size_t a = 0; a < parts.size(); ++a)
+                    for (std::size_t b = a + 1; b < parts.size(); ++b) {
+                        const Taught& x = parts[a].second;
+                        const Taught& y = parts[b].second;
+                        if (!x.apartFrom(y) || !x.roomFor(y)) continue;
+                        SharedBlocks shared = ShareBlocks(spread(parts[a].first), spread(parts[b].first));
+                        if (shared.hours() > best.hours()) {
+                            best = std::move(shared);
+                            bestA = parts[a].first;
+                            bestB = parts[b].first;
+                        }
+                    }
+                if (best.hours() == 0) break;
+                // Each unit of a lesson is cut alike: its shared blocks and its rest.
+                const auto cut = [&](std::size_t g, const std::vector<int>& blocks) {
+                    std::vector<std::size_t> cuts;
+                    for (std::size_t i : groups[g]) {
+                        Unit& u = cutUnits_.emplace_back(*planned[i].unit);
+                        u.spread = blocks;
+                        Planned p = planned[i];
+                        p.unit = &u;
+                        planned.push_back(std::move(p));
+                        cuts.push_back(planned.size() - 1);
+                    }
+                    return cuts;
+                };
+                std::vector<std::size_t> together = cut(bestA, best.together);
+                const std::vector<std::size_t> withB = cut(bestB, best.together);
+                together.insert(together.end(), withB.begin(), withB.end());
+                for (const auto& [g, rest] : {std::pair{bestA, best.restOfFirst}, std::pair{bestB, best.restOfSecond}})
+                    if (!rest.empty()) groups.push_back(cut(g, rest));
+                for (const auto& [c, n] : taught(planned, groups[bestA]).subgroups)
+                    if (taught(planned, groups[bestB]).subgroups.contains(c)) hours[static_cast<std::size_t>(c)] -= best.hours();
+                groups[bestA] = together;
+                groups[bestB].clear();
+                sharedHeads_.insert(together.front());
             }
         }
     }
@@ -268,24 +350,26 @@ private:
                     if (!sameStart.contains(id)) sameStart[id] = first;
                 }
         std::vector<std::vector<std::size_t>> groups;
-        std::vector<std::size_t> loose;  // groups of one part of one class, not started with others
+        std::vector<std::size_t> loose;    // groups of one unit for parts of classes, not started with others
+        std::vector<std::size_t> started;  // groups of parts started together
         std::map<std::pair<std::vector<int>, int>, std::size_t> open;  // (spread, first of its set) -> group
         for (std::size_t i = 0; i < planned.size(); ++i) {
             const Planned& p = planned[i];
             const auto set = sameStart.find(p.unit->first->id);
             if (!p.partial || set == sameStart.end()) {
-                if (p.partial && p.targets.size() == 1 && !sameStart.contains(p.unit->first->id))
-                    loose.push_back(groups.size());
+                if (p.partial) loose.push_back(groups.size());
                 groups.push_back({i});
                 continue;
             }
             const auto [it, added] = open.emplace(std::make_pair(p.unit->spread, set->second), groups.size());
-            if (added)
+            if (added) {
+                started.push_back(groups.size());
                 groups.push_back({i});
-            else
+            } else {
                 groups[it->second].push_back(i);
+            }
         }
-        joinPartsApart(planned, loose, groups);
+        joinPartsApart(planned, started, loose, groups);
         std::erase_if(groups, [](const auto& g) { return g.empty(); });
         return groups;
     }
@@ -305,53 +389,79 @@ private:
         return leaves;
     }
 
-    // Parts of one class that FET does not start together still become one lesson when
-    // their pupils and teachers differ and their hour spread is the same, as a class
-    // divided for languages is taught: otherwise each part takes the whole class's hours
-    // and its week cannot hold them. Same subjects first, then the order of the file.
-    void joinPartsApart(const std::vector<Planned>& planned, const std::vector<std::size_t>& loose,
-                        std::vector<std::vector<std::size_t>>& groups) {
-        std::map<std::pair<int, std::vector<int>>, std::vector<std::size_t>> buckets;  // (class, spread) -> groups
-        for (std::size_t g : loose) {
-            const Planned& p = planned[groups[g].front()];
-            buckets[{p.targets[0], p.unit->spread}].push_back(g);
-        }
-        for (auto& [key, members] : buckets) {
-            std::stable_sort(members.begin(), members.end(), [&](std::size_t a, std::size_t b) {
-                return planned[groups[a].front()].unit->first->subject < planned[groups[b].front()].unit->first->subject;
-            });
-            struct Joined {
-                std::size_t group;
-                std::set<int> pupils;
-                std::set<std::string> teachers;
-                int subgroups;
+    // Who a lesson of parts is taught to and by: its pupils, its teachers and, per class,
+    // the subgroups of that class's lesson.
+    struct Taught {
+        std::set<int> pupils;
+        std::set<std::string> teachers;
+        std::map<int, int> subgroups;
+
+        // Disjoint pupils and other teachers: the two can be taught at one hour.
+        bool apartFrom(const Taught& other) const {
+            const auto none = [](const auto& x, const auto& y) {
+                return std::none_of(x.begin(), x.end(), [&](const auto& v) { return y.contains(v); });
             };
-            std::vector<Joined> joined;
-            for (std::size_t g : members) {
-                const Planned& p = planned[groups[g].front()];
-                std::set<int> pupils;
-                for (const auto& name : p.unit->first->students) pupils.merge(pupilsOf(setIndex_.at(name)));
-                const std::set<std::string> teachers(p.teachers.begin(), p.teachers.end());
-                const int subgroups = p.subgroups();
-                const auto apart = [](const auto& x, const auto& y) {
-                    return std::none_of(x.begin(), x.end(), [&](const auto& v) { return y.contains(v); });
-                };
-                const auto fits = std::find_if(joined.begin(), joined.end(), [&](const Joined& j) {
-                    return j.subgroups + subgroups <= TLessonItem::kMaxSubgroups && apart(pupils, j.pupils) &&
-                           apart(teachers, j.teachers);
-                });
-                if (fits == joined.end()) {
-                    joined.push_back({g, std::move(pupils), teachers, subgroups});
-                    continue;
-                }
-                fits->pupils.merge(pupils);
-                fits->teachers.insert(teachers.begin(), teachers.end());
-                fits->subgroups += subgroups;
-                auto& into = groups[fits->group];
-                into.insert(into.end(), groups[g].begin(), groups[g].end());
-                groups[g].clear();
-                apartHeads_.insert(into.front());
+            return none(pupils, other.pupils) && none(teachers, other.teachers);
+        }
+        // Whether each class's lesson holds the subgroups of both.
+        bool roomFor(const Taught& other) const {
+            return std::ranges::all_of(other.subgroups, [&](const auto& c) {
+                const auto in = subgroups.find(c.first);
+                return (in == subgroups.end() ? 0 : in->second) + c.second <= TLessonItem::kMaxSubgroups;
+            });
+        }
+    };
+
+    void addTaught(Taught& t, const Planned& p) const {
+        for (const auto& name : p.unit->first->students) t.pupils.merge(pupilsOf(setIndex_.at(name)));
+        t.teachers.insert(p.teachers.begin(), p.teachers.end());
+        for (int k : p.targets) t.subgroups[k] += p.subgroups();
+    }
+
+    Taught taught(const std::vector<Planned>& planned, const std::vector<std::size_t>& group) const {
+        Taught t;
+        for (std::size_t i : group) addTaught(t, planned[i]);
+        return t;
+    }
+
+    // Parts of classes that FET does not start together still share a lesson per class
+    // with parts taught at the same time as they can be: disjoint pupils, other teachers,
+    // the same hour spread, and classes among those of the lesson they join. So classes
+    // divided for languages are taught; otherwise each part takes the whole class's hours
+    // and its week cannot hold them. Parts started together take others first, then parts
+    // of more classes; same subjects first, then the order of the file.
+    void joinPartsApart(const std::vector<Planned>& planned, const std::vector<std::size_t>& started,
+                        std::vector<std::size_t> loose, std::vector<std::vector<std::size_t>>& groups) {
+        std::vector<std::pair<std::size_t, Taught>> hosts;  // group -> who it is taught to and by
+        for (std::size_t g : started) hosts.emplace_back(g, taught(planned, groups[g]));
+        const auto head = [&](std::size_t g) -> const Planned& { return planned[groups[g].front()]; };
+        std::stable_sort(loose.begin(), loose.end(), [&](std::size_t a, std::size_t b) {
+            return std::make_pair(-static_cast<int>(head(a).targets.size()), head(a).unit->first->subject) <
+                   std::make_pair(-static_cast<int>(head(b).targets.size()), head(b).unit->first->subject);
+        });
+        for (std::size_t g : loose) {
+            const Planned& p = head(g);
+            Taught alone = taught(planned, groups[g]);
+            const auto fits = [&](const auto& host) {
+                const Planned& q = head(host.first);
+                // A part joins a lesson of all its classes, not one that would tie in others.
+                const bool within = std::ranges::all_of(p.targets, [&](int k) { return host.second.subgroups.contains(k); });
+                return q.unit->spread == p.unit->spread && within && alone.apartFrom(host.second) &&
+                       host.second.roomFor(alone);
+            };
+            auto into = std::find_if(hosts.begin(), hosts.end(), [&](const auto& host) {
+                return fits(host) && head(host.first).unit->first->subject == p.unit->first->subject;
+            });
+            if (into == hosts.end()) into = std::find_if(hosts.begin(), hosts.end(), fits);
+            if (into == hosts.end()) {
+                hosts.emplace_back(g, std::move(alone));
+                continue;
             }
+            addTaught(into->second, p);
+            auto& members = groups[into->first];
+            members.insert(members.end(), groups[g].begin(), groups[g].end());
+            groups[g].clear();
+            apartHeads_.insert(members.front());
         }
     }
 
@@ -548,6 +658,8 @@ private:
     std::map<int, int> teacherHours_;
     std::map<int, int> joinedInto_;  // activity ID -> the lesson its part was joined into
     std::set<std::size_t> apartHeads_;
+    std::set<std::size_t> sharedHeads_;  // lessons of blocks that parts of other spreads share
+    std::deque<Unit> cutUnits_;          // the parts of units that share some of their blocks
     std::set<int> earlyClasses_;
     std::map<std::string, std::size_t> teacherDays_;  // by teacher, the days not closed wholly  // classes whose pupils FET asks to begin at the first hour  // units that parts not started together were joined to
 };

@@ -297,7 +297,8 @@ TEST(FetImport, EveryImportedSchoolSurvivesSaveAndReload) {
     for (const char* name : {"school-frame.fet", "split-activity.fet", "several-classes.fet", "several-teachers.fet",
                              "class-level.fet", "busy-hours.fet", "rooms.fet", "dropped-activities.fet",
                              "parallel-parts.fet", "parts-apart.fet", "three-way-division.fet",
-                             "parts-of-classes-together.fet"}) {
+                             "parts-of-classes-together.fet", "languages-of-two-classes.fet",
+                             "parts-of-other-spreads.fet"}) {
         const auto r = ImportFixture(name);
         ASSERT_TRUE(r.project) << name << ": " << r.error;
         const auto reloaded = ParseProject(SerializeProject(*r.project));
@@ -367,6 +368,72 @@ TEST(FetImport, PartsOfAClassApartFromEachOtherShareALessonWhenTheyCan) {
         EXPECT_EQ(Noted(r.report, "activities for parts of a class apart from each other"), c.joined);
         EXPECT_EQ(Noted(r.report, "activities for a part of a class: taught to the whole class"), c.wholeClass);
     }
+}
+
+}  // namespace
+}  // namespace lovaris::interchange::test
+
+namespace lovaris::interchange::test {
+namespace {
+
+// The language groups of two classes, not started together: each class gets one lesson
+// with both languages, a teacher's group of the two classes linked across them.
+TEST(FetImport, PartsOfTheSameClassesApartShareALessonPerClass) {
+    const auto r = ImportFixture("languages-of-two-classes.fet");
+    ASSERT_TRUE(r.project) << r.error;
+    const Project& p = *r.project;
+    const auto languages = [&](std::string_view klass) {
+        const auto lessons = LessonsOf(p, ClassNamed(p, klass));
+        EXPECT_EQ(lessons.size(), 2u);
+        return lessons.back();
+    };
+    const TLessonItem& d = *languages("4d");
+    const TLessonItem& e = *languages("4e");
+    for (const TLessonItem* lesson : {&d, &e}) {
+        EXPECT_EQ(lesson->spread(), std::vector<int>({1, 1, 2}));
+        ASSERT_EQ(lesson->subgroupCount(), 2);
+    }
+    EXPECT_EQ(d.subgroups[0].links, std::vector<LessonLink>({{e.id, 0}}));
+    EXPECT_EQ(d.subgroups[1].links, std::vector<LessonLink>({{e.id, 1}}));
+    EXPECT_EQ(p.teachers.at(0).plannedHours, 4);  // one group of two classes
+    EXPECT_EQ(Noted(r.report, "activities for parts of a class apart from each other"), 2);
+    EXPECT_EQ(Noted(r.report, "activities for a part of a class: taught to the whole class"), 0);
+    for (const auto& page : RunDataCheck(p).pages) EXPECT_EQ(page, std::vector<std::string>({"1. Ошибок не обнаружено."}));
+}
+
+// Parts of a class with other spreads share the blocks they can only where the class's
+// week cannot hold them one after another: 8a has 23 hours for 20, 8b 19.
+TEST(FetImport, PartsOfAFullClassShareTheBlocksOfOtherSpreads) {
+    const auto r = ImportFixture("parts-of-other-spreads.fet");
+    ASSERT_TRUE(r.project) << r.error;
+    const Project& p = *r.project;
+    const auto subjects = [&](const TLessonItem& lesson) {
+        std::vector<std::string> names;
+        for (int g = 0; g < lesson.subgroupCount(); ++g)
+            names.push_back(p.subjects.findById(lesson.subgroups[static_cast<std::size_t>(g)].subject)->name);
+        return names;
+    };
+    const auto week = [&](std::string_view klass) {
+        int hours = 0;
+        std::vector<std::pair<std::vector<int>, std::vector<std::string>>> lessons;
+        for (const TLessonItem* l : LessonsOf(p, ClassNamed(p, klass))) {
+            lessons.emplace_back(l->spread(), subjects(*l));
+            for (int h : l->spread()) hours += h;
+        }
+        return std::make_pair(hours, lessons);
+    };
+    using Lessons = std::vector<std::pair<std::vector<int>, std::vector<std::string>>>;
+    // IT's three single hours go with history's single and double: the sport group
+    // has a double IT lesson while the history group has its double.
+    EXPECT_EQ(week("8a"), std::make_pair(20, Lessons({{{2, 3, 3, 3, 3}, {"Math"}},
+                                                      {{1, 2}, {"IT", "History"}},
+                                                      {{1}, {"Music"}},
+                                                      {{2}, {"Art"}}})));
+    EXPECT_EQ(week("8b").first, 19);
+    EXPECT_EQ(week("8b").second.size(), 5u);
+    EXPECT_EQ(Noted(r.report, "activities for parts of a class too full otherwise"), 2);
+    EXPECT_EQ(Noted(r.report, "activities for a part of a class: taught to the whole class"), 6);
+    for (const auto& page : RunDataCheck(p).pages) EXPECT_EQ(page, std::vector<std::string>({"1. Ошибок не обнаружено."}));
 }
 
 }  // namespace
