@@ -435,9 +435,21 @@ private:
         std::vector<std::pair<std::size_t, Taught>> hosts;  // group -> who it is taught to and by
         for (std::size_t g : started) hosts.emplace_back(g, taught(planned, groups[g]));
         const auto head = [&](std::size_t g) -> const Planned& { return planned[groups[g].front()]; };
+        // A part with few partners goes first, while those partners are still free: a
+        // class's German for each half by one teacher pairs each half with the other's
+        // mathematics, not the two mathematics groups with each other.
+        std::map<std::size_t, int> partners;
+        for (std::size_t a : loose) {
+            const Taught t = taught(planned, groups[a]);
+            const auto pairs = [&](std::size_t b, const Taught& other) {
+                return b != a && head(b).unit->spread == head(a).unit->spread && t.apartFrom(other);
+            };
+            for (const auto& [g, other] : hosts) partners[a] += pairs(g, other);
+            for (std::size_t b : loose) partners[a] += pairs(b, taught(planned, groups[b]));
+        }
         std::stable_sort(loose.begin(), loose.end(), [&](std::size_t a, std::size_t b) {
-            return std::make_pair(-static_cast<int>(head(a).targets.size()), head(a).unit->first->subject) <
-                   std::make_pair(-static_cast<int>(head(b).targets.size()), head(b).unit->first->subject);
+            return std::make_tuple(-static_cast<int>(head(a).targets.size()), partners[a], head(a).unit->first->subject) <
+                   std::make_tuple(-static_cast<int>(head(b).targets.size()), partners[b], head(b).unit->first->subject);
         });
         for (std::size_t g : loose) {
             const Planned& p = head(g);

@@ -298,7 +298,7 @@ TEST(FetImport, EveryImportedSchoolSurvivesSaveAndReload) {
                              "class-level.fet", "busy-hours.fet", "rooms.fet", "dropped-activities.fet",
                              "parallel-parts.fet", "parts-apart.fet", "three-way-division.fet",
                              "parts-of-classes-together.fet", "languages-of-two-classes.fet",
-                             "parts-of-other-spreads.fet"}) {
+                             "parts-of-other-spreads.fet", "halves-of-one-teacher.fet"}) {
         const auto r = ImportFixture(name);
         ASSERT_TRUE(r.project) << name << ": " << r.error;
         const auto reloaded = ParseProject(SerializeProject(*r.project));
@@ -344,6 +344,14 @@ TEST(FetImport, PartsOfAClassApartFromEachOtherShareALessonWhenTheyCan) {
          },
          11,  // 15 had every part taken the whole class's hours
          3, 1},
+        {"halves-of-one-teacher.fet",
+         {
+             {{3, 3, 3}, {"History"}},
+             {{2}, {"German", "Algebra"}},  // each half's German beside the other half's algebra
+             {{2}, {"German", "Algebra"}},
+         },
+         13,  // 15 had the two algebra groups been paired
+         4, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.fixture);
