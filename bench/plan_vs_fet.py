@@ -6,12 +6,19 @@ with FET, one school at a time, and prints both side by side.
     python3 bench/plan_vs_fet.py [--cli build/src/cli/lovaris-cli] [--import-cli CLI]
                                  [--examples /usr/share/doc/fet-data/examples]
                                  [--seconds 60] [--fet-seconds 60] [--no-fet]
+                                 [--fet-strict] [--only TEXT ...]
 
 Each file is imported with `import-fet` (by --import-cli, the same tool by default)
 and planned with `plan --seconds S`; our time is the wall-clock time of the plan.
 FET runs with `--timelimitseconds=60` and every constraint of its file; a school is
 solved when it reports "Simulation successful", its time is the process's wall-clock
-time. The table gives per school: classes, hours required, the hours that fit in the
+time. With --fet-strict FET also runs on a copy of each file held to the rules plan
+keeps: pupils' days gapless (ConstraintStudentsMaxGapsPerWeek 0 at 100 %, where the
+file lets pupils have gaps) and the activities of a split on different days (its
+ConstraintMinDaysBetweenActivities at 100 %, where it holds no more activities than
+the week has days), as a lesson's spread has one block a day ("strict" columns; "="
+where the file already asks for both). --only keeps the schools whose path holds one
+of the texts. The table gives per school: classes, hours required, the hours that fit in the
 classes' open hours at all ("fit"), hours placed, the share placed, class gaps,
 subgroups without a room and our time, beside FET's solved flag
 and time; then the totals and the medians (our share and time over all schools, FET's
@@ -111,6 +118,41 @@ def fet(source, seconds, work):
     return {"solved": "Simulation successful" in output, "time": took}
 
 
+GAPS_OF_PUPILS = re.compile(r"<ConstraintStudents(Set)?MaxGapsPer(Week|Day)>(?:(?!</Constraint).)*?"
+                            r"<Weight_Percentage>\s*100\s*</Weight_Percentage>(?:(?!</Constraint).)*?"
+                            r"<Max_Gaps>\s*0\s*</Max_Gaps>", re.S)
+MIN_DAYS = re.compile(r"<ConstraintMinDaysBetweenActivities>.*?</ConstraintMinDaysBetweenActivities>", re.S)
+
+
+def strict_copy(source, days, work):
+    """A copy of the FET file held to plan's rules, or None when it already is."""
+    with open(source, "rb") as f:
+        text = f.read().decode("utf-8", "replace")
+    if "</Time_Constraints_List>" not in text:
+        return None
+    strict = text
+    if not any(m.group(1) is None for m in GAPS_OF_PUPILS.finditer(text)):
+        rule = ("<ConstraintStudentsMaxGapsPerWeek><Weight_Percentage>100</Weight_Percentage>"
+                "<Max_Gaps>0</Max_Gaps><Active>true</Active><Comments></Comments></ConstraintStudentsMaxGapsPerWeek>")
+        strict = strict.replace("</Time_Constraints_List>", rule + "</Time_Constraints_List>", 1)
+
+    def held(m):
+        block = m.group(0)
+        count = re.search(r"<Number_of_Activities>\s*(\d+)", block)
+        if count is None or int(count.group(1)) > days:
+            return block
+        return re.sub(r"<Weight_Percentage>[^<]*</Weight_Percentage>", "<Weight_Percentage>100</Weight_Percentage>",
+                      block, count=1)
+
+    strict = MIN_DAYS.sub(held, strict)
+    if strict == text:
+        return None
+    copy = os.path.join(work, "strict.fet")
+    with open(copy, "w", encoding="utf-8") as f:
+        f.write(strict)
+    return copy
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--cli", default="build/src/cli/lovaris-cli")
@@ -119,13 +161,15 @@ def main():
     parser.add_argument("--seconds", type=float, default=60)
     parser.add_argument("--fet-seconds", type=int, default=60)
     parser.add_argument("--no-fet", action="store_true")
+    parser.add_argument("--fet-strict", action="store_true")
+    parser.add_argument("--only", nargs="*", default=None)
     args = parser.parse_args()
     importer = args.import_cli or args.cli
     with_fet = not args.no_fet and shutil.which("fet-cl") is not None
 
     rows = []
     print(f"{'school':58} {'cls':>3} {'req':>5} {'fit':>5} {'placed':>6} {'share':>7} {'gaps':>4} {'noroom':>6} {'time':>7}"
-          f"  {'FET':>6} {'time':>6}")
+          f"  {'FET':>6} {'time':>6}" + (f"  {'strict':>7} {'time':>6}" if args.fet_strict else ""))
     with tempfile.TemporaryDirectory() as work:
         for n, path in enumerate(find_files(args.examples)):
             source = path
@@ -134,6 +178,8 @@ def main():
                 with gzip.open(path, "rb") as packed, open(source, "wb") as plain:
                     plain.write(packed.read())
             if not 1 <= fet_days(source) <= 6:
+                continue
+            if args.only is not None and not any(text in path for text in args.only):
                 continue
             project = os.path.join(work, "school.tbl")
             if subprocess.run([importer, "import-fet", source, project], capture_output=True).returncode != 0:
@@ -144,6 +190,9 @@ def main():
             name = os.path.relpath(path, args.examples)
             ours = plan(args.cli, project, args.seconds, work)
             theirs = fet(source, args.fet_seconds, work) if with_fet else None
+            if theirs is not None and args.fet_strict:
+                copy = strict_copy(source, fet_days(source), work)
+                theirs["strict"] = fet(copy, args.fet_seconds, work) if copy else dict(theirs, same=True)
             rows.append((name, classes, ours, theirs))
             if ours is not None:
                 ours["fit"] = fit
@@ -153,6 +202,9 @@ def main():
             share = 100.0 * ours["placed"] / ours["required"] if ours["required"] else 100.0
             ours["share"] = share
             fet_text = f"{'solved' if theirs['solved'] else 'no':>6} {theirs['time']:6.1f}" if theirs else ""
+            if theirs and "strict" in theirs:
+                g = theirs["strict"]
+                fet_text += f"  {'=' if g.get('same') else 'solved' if g['solved'] else 'no':>7} {g['time']:6.1f}"
             print(f"{name[-58:]:58} {classes:3} {ours['required']:5} {fit:5} {ours['placed']:6} {share:6.2f}% "
                   f"{ours['gaps']:4} {ours['roomless']:6} {ours['time']:6.2f}s  {fet_text}", flush=True)
 
@@ -172,6 +224,12 @@ def main():
         solved = [r for r in rows if r[3] and r[3]["solved"]]
         median = statistics.median(r[3]["time"] for r in solved) if solved else 0
         print(f"FET: solved {len(solved)}, median time to a solution {median:.2f} s")
+        if args.fet_strict:
+            strict = [r for r in rows if r[3] and r[3]["strict"]["solved"]]
+            median = statistics.median(r[3]["strict"]["time"] for r in strict) if strict else 0
+            both = sum(1 for r in strict if r[2] is not None and r[2]["placed"] == r[2]["required"])
+            print(f"FET held to plan's rules: solved {len(strict)}, median time to a solution {median:.2f} s; "
+                  f"plan places every hour of {both} of them")
 
 
 if __name__ == "__main__":
