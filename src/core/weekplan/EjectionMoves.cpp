@@ -134,8 +134,8 @@ std::optional<EjectionMove> EjectionWork::Weigh(const CompletionUnit& unit, int 
         }
         for (const LessonRef& ref : block->first.klassLessons) touch(ref.owner);
         grid.take(block->first, day, block->second);
-        move.cost += HoursOf(block->first);
-        possible = kEjectedHourWeight * move.cost < bound;
+        move.cost += HoursOf(block->first) * EjectionWeight(block->first);
+        possible = move.cost < bound;
         move.ejected.push_back(std::move(*block));
     };
     for (const LessonRef& ref : unit.klassLessons) {
@@ -193,7 +193,7 @@ std::optional<EjectionMove> EjectionWork::Weigh(const CompletionUnit& unit, int 
     if (!placement) return std::nullopt;
     move.placement = std::move(*placement);
     // An hour pushed out weighs more than a subgroup going without a room.
-    move.cost = kEjectedHourWeight * move.cost + move.placement.roomless;
+    move.cost += move.placement.roomless;
     return move;
 }
 

@@ -1,13 +1,14 @@
 #pragma once
 // The whole week finished by ejection chains, once the completion is done. Each step
-// takes one waiting block and puts it where it pushes out the fewest class hours: the
-// blocks of its classes and of its teachers' other classes at those hours, and what
-// then stands cut off from its class's day, so that every class day stays gapless and
-// begins at a starting lesson. What is pushed out waits in turn. A block that has just
-// gone in is not pushed out again for a while (tabu), the best week seen stays, and a
-// long run without progress goes back to it. The search starts afresh from the week
-// it was given, with other draws, in runs of growing length, and the best run's week
-// stays. The same seed and steps give the same week.
+// takes one waiting block and puts it where it pushes out the fewest class hours, those
+// of lessons often pushed out before counting more: the blocks of its classes and of
+// its teachers' other classes at those hours, and what then stands cut off from its
+// class's day, so that every class day stays gapless and begins at a starting lesson.
+// What is pushed out waits in turn. A block that has just gone in is not pushed out
+// again for a while (tabu), the best week seen stays, and a long run without progress
+// goes back to it. The search starts afresh from the week it was given, with other
+// draws, in runs of growing length, and the best run's week stays. The same seed and
+// steps give the same week.
 #include <cstdint>
 
 #include "../planning/PlanningSession.h"
@@ -15,8 +16,12 @@
 
 namespace lovaris {
 
-// Steps of the shortest run.
-inline constexpr long long kRestartSteps = 40'000;
+// A school either comes out in a short run or needs long ones that learn which
+// blocks are hard: a few short runs first, then runs of growing length.
+inline constexpr long long kProbeRuns = 16;
+inline constexpr long long kProbeSteps = 2'000;
+// Steps of the shortest of the long runs.
+inline constexpr long long kRestartSteps = 200'000;
 
 struct EjectionSettings {
     std::uint64_t seed = 1;

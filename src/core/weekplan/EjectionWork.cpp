@@ -6,6 +6,11 @@
 
 namespace lovaris {
 
+int EjectionWork::EjectionWeight(const CompletionUnit& unit) const {
+    const auto found = ejections_.find(TabuKey(unit));
+    return kEjectedHourWeight + (found == ejections_.end() ? 0 : found->second / kEjectionsPerWeight);
+}
+
 EjectionWork::EjectionWork(const PlanningSession& session, TTableVarItem& variant, std::uint64_t seed)
     : session_(session), variant_(variant), work_(session, variant, 0), random_(seed) {
     linkSets_.resize(static_cast<std::size_t>(work_.classCount()));
@@ -126,6 +131,7 @@ void EjectionWork::Step(long long step) {
 
 void EjectionWork::Apply(const CompletionUnit& unit, const EjectionMove& move, long long step) {
     for (const auto& [block, at] : move.ejected) {
+        ++ejections_[TabuKey(block)];
         work_.Displace(block, move.day, at);
         waiting_.push_back(block);
         hoursWaiting_ += HoursOf(block);
@@ -211,7 +217,8 @@ EjectionResult SearchByEjection(const PlanningSession& session, TTableVarItem& v
             if (work.hoursWaiting() == 0) return result;
         }
         RunOfSearch runControl(control, result.steps, result.hoursWaitingAfter);
-        const long long length = std::min(kRestartSteps * Luby(run), settings.steps - result.steps);
+        const long long planned = run < kProbeRuns ? kProbeSteps : kRestartSteps * Luby(run - kProbeRuns);
+        const long long length = std::min(planned, settings.steps - result.steps);
         const EjectionResult ran = work.Run(length, runControl);
         result.steps += ran.steps;
         result.movesEvaluated += ran.movesEvaluated;

@@ -52,10 +52,14 @@ private:
     // Steps between two questions to the control.
     static constexpr long long kPollSteps = 64;
     // Steps without a better week before the search goes back to the best one.
-    static constexpr long long kPatience = 4000;
+    static constexpr long long kPatience = 20'000;
     // Steps a block that went in stays safe from being pushed out, at least.
     static constexpr long long kTabuSteps = 12;
+    // An hour pushed out costs this, and one more for every so many times its lesson
+    // was pushed out before: the search learns which blocks are hard to place again
+    // and pushes out others instead of going round the same few.
     static constexpr int kEjectedHourWeight = 4;
+    static constexpr int kEjectionsPerWeight = 12;
 
     // EjectionWork.cpp
     // What the week was given with against the rules (lessons taught together standing
@@ -87,6 +91,8 @@ private:
     int KlassTeachingAt(int teacher, int day, int number) const;
     const CompletionUnit& LinkSetOf(int klass, int lesson);
     std::uint64_t TabuKey(const CompletionUnit& unit) const;
+    // What pushing out an hour of the block costs: more the more often it was pushed out.
+    int EjectionWeight(const CompletionUnit& unit) const;
 
     const PlanningSession& session_;
     TTableVarItem& variant_;
@@ -96,6 +102,7 @@ private:
     int hoursWaiting_ = 0;
     // Step until which the lesson's blocks stay where they are, by link set.
     std::unordered_map<std::uint64_t, long long> tabuUntil_;
+    std::unordered_map<std::uint64_t, int> ejections_;  // by link set, times pushed out
     std::vector<std::vector<std::optional<CompletionUnit>>> linkSets_;  // by class and lesson
     std::vector<std::vector<int>> teacherClasses_;  // by teacher, the classes it teaches
     long long evaluated_ = 0;

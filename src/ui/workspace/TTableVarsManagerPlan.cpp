@@ -25,7 +25,10 @@ public:
         clock_.start();
     }
     bool stop(const EjectionProgress& progress) override {
-        if (clock_.elapsed() >= kRefreshMs) {
+        // The first steps show at once: a small school may be planned before the first
+        // refresh is due.
+        if ((progress.steps > 0 && !shown_) || clock_.elapsed() >= kRefreshMs) {
+            shown_ = true;
             const int placed = required_ - progress.bestWaiting;
             window_.SetStep(placed, Text(LoadResText(PlanText::PlacedHoursBegin) + std::to_string(placed) +
                                          LoadResText(PlanText::PlacedHoursOf) + std::to_string(required_)));
@@ -40,6 +43,7 @@ private:
     TProgressWnd& window_;
     int required_;
     QElapsedTimer clock_;
+    bool shown_ = false;
 };
 
 }  // namespace
