@@ -54,7 +54,7 @@ private:
     // Steps without a better week before the search goes back to the best one.
     static constexpr long long kPatience = 20'000;
     // Steps a block that went in stays safe from being pushed out, at least.
-    static constexpr long long kTabuSteps = 12;
+    static constexpr long long kTabuSteps = 4;
     // An hour pushed out costs this, and one more for every so many times its lesson
     // was pushed out before: the search learns which blocks are hard to place again
     // and pushes out others instead of going round the same few.
