@@ -12,10 +12,11 @@ struct SharedBlocks {
     int hours() const;
 };
 
-// The most hours two spreads can be taught together in. Blocks of the same length pair;
-// when both spreads hold the same hours and one's blocks can be joined into the other's
-// (1+1+1 into 1+2), the whole of both is shared in the longer blocks. A block is never
-// cut: a double lesson stays a double. Every spread is sorted, shortest blocks first.
+// The most hours two spreads can be taught together in: some blocks of one, each
+// filled exactly by blocks of the other (1+1+1 into 1+2, or three single hours of
+// 1+1+1+1 beside a triple lesson). A block is never cut: a double lesson stays a
+// double. Of equal hours, the choice joining the fewest blocks. Every spread is
+// sorted, shortest blocks first.
 SharedBlocks ShareBlocks(std::vector<int> first, std::vector<int> second);
 
 }  // namespace lovaris::interchange

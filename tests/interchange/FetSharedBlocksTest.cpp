@@ -15,9 +15,11 @@ TEST(ShareBlocks, TheMostHoursTwoSpreadsCanBeTaughtTogether) {
         {{2, 1}, {1, 1, 1}, {1, 2}, {}, {}},              // either way round
         {{1, 1, 2}, {2, 2}, {2, 2}, {}, {}},              // two singles make the second double
         {{1, 1, 1}, {3}, {3}, {}, {}},
-        {{1, 1, 1, 1}, {1, 1, 1, 2}, {1, 1, 1}, {1}, {2}},  // other sums: equal blocks only
+        {{1, 1, 1, 1}, {1, 1, 1, 2}, {1, 1, 2}, {}, {1}},  // two singles beside the double
+        {{1, 1, 1, 1}, {3}, {3}, {1}, {}},                 // three singles beside the triple
+        {{1, 1, 2, 2}, {1, 2}, {1, 2}, {1, 2}, {}},        // equal blocks before joined ones
         {{2, 2}, {1, 3}, {}, {2, 2}, {1, 3}},             // a block is never cut
-        {{2, 2}, {1, 1}, {}, {2, 2}, {1, 1}},
+        {{2, 2}, {1, 1}, {2}, {2}, {}},
         {{1, 1}, {1, 1}, {1, 1}, {}, {}},
         {{3, 1, 1}, {2, 3}, {2, 3}, {}, {}},
         {{2, 2, 2}, {3, 3}, {}, {2, 2, 2}, {3, 3}},       // no way to join 2s into 3s
