@@ -139,10 +139,16 @@ def strict_copy(source, days, work):
     def held(m):
         block = m.group(0)
         count = re.search(r"<Number_of_Activities>\s*(\d+)", block)
-        if count is None or int(count.group(1)) > days:
+        weight = re.search(r"<Weight_Percentage>\s*([\d.]+)", block)
+        if count is None or int(count.group(1)) > days or (weight and float(weight.group(1)) >= 100):
             return block
-        return re.sub(r"<Weight_Percentage>[^<]*</Weight_Percentage>", "<Weight_Percentage>100</Weight_Percentage>",
+        # One block a day is a minimum of one day between them; a softer wish for more
+        # days stays beside it as it was.
+        hard = re.sub(r"<Weight_Percentage>[^<]*</Weight_Percentage>", "<Weight_Percentage>100</Weight_Percentage>",
                       block, count=1)
+        hard = re.sub(r"<MinDays>\s*\d+\s*</MinDays>", "<MinDays>1</MinDays>", hard, count=1)
+        days_wished = re.search(r"<MinDays>\s*(\d+)", block)
+        return hard + block if days_wished and int(days_wished.group(1)) > 1 else hard
 
     strict = MIN_DAYS.sub(held, strict)
     if strict == text:
