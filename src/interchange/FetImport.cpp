@@ -263,7 +263,7 @@ private:
                     Taught t = taught(planned, groups[g]);
                     if (t.subgroups.contains(k)) parts.emplace_back(g, std::move(t));
                 }
-                std::size_t bestA = 0, bestB = 0;
+                std::size_t partA = 0, partB = 0;
                 SharedBlocks best;
                 for (std::size_t a = 0; a < parts.size(); ++a)
                     for (std::size_t b = a + 1; b < parts.size(); ++b) {
@@ -273,11 +273,15 @@ private:
                         SharedBlocks shared = ShareBlocks(spread(parts[a].first), spread(parts[b].first));
                         if (shared.hours() > best.hours()) {
                             best = std::move(shared);
-                            bestA = parts[a].first;
-                            bestB = parts[b].first;
+                            partA = a;
+                            partB = b;
                         }
                     }
                 if (best.hours() == 0) break;
+                const std::size_t bestA = parts[partA].first, bestB = parts[partB].first;
+                // The classes of both lessons lose the hours now taught together.
+                for (const auto& [c, n] : parts[partA].second.subgroups)
+                    if (parts[partB].second.subgroups.contains(c)) hours[static_cast<std::size_t>(c)] -= best.hours();
                 // Each unit of a lesson is cut alike: its shared blocks and its rest.
                 const auto cut = [&](std::size_t g, const std::vector<int>& blocks) {
                     std::vector<std::size_t> cuts;
@@ -296,8 +300,6 @@ private:
                 together.insert(together.end(), withB.begin(), withB.end());
                 for (const auto& [g, rest] : {std::pair{bestA, best.restOfFirst}, std::pair{bestB, best.restOfSecond}})
                     if (!rest.empty()) groups.push_back(cut(g, rest));
-                for (const auto& [c, n] : taught(planned, groups[bestA]).subgroups)
-                    if (taught(planned, groups[bestB]).subgroups.contains(c)) hours[static_cast<std::size_t>(c)] -= best.hours();
                 groups[bestA] = together;
                 groups[bestB].clear();
                 sharedHeads_.insert(together.front());

@@ -23,6 +23,18 @@ std::vector<const TLessonItem*> LessonsOf(const Project& p, const TKlassItem& kl
     return found;
 }
 
+// A class taught one lesson as a whole and one of its parts: the parts' lesson.
+const TLessonItem& PartsLessonOf(const Project& p, std::string_view klass) {
+    const auto lessons = LessonsOf(p, ClassNamed(p, klass));
+    EXPECT_EQ(lessons.size(), 2u) << klass;
+    if (lessons.empty()) throw std::runtime_error("no lesson of class " + std::string(klass));
+    return *lessons.back();
+}
+
+void ExpectCheckFindsNothing(const Project& p) {
+    for (const auto& page : RunDataCheck(p).pages) EXPECT_EQ(page, std::vector<std::string>({"1. Ошибок не обнаружено."}));
+}
+
 int Noted(const FetImportReport& r, std::string_view start) {
     int n = 0;
     for (const auto& [what, count] : r.notExpressed)
@@ -141,7 +153,7 @@ TEST(FetImport, ActivityOfSeveralClassesBecomesLinkedSubgroups) {
     // Taught at once to both classes: Boris teaches its two hours once.
     EXPECT_EQ(p.teachers.at(1).plannedHours, 2);
     // Linked both ways, same teacher, subject and spread: the data check finds nothing.
-    for (const auto& page : RunDataCheck(p).pages) EXPECT_EQ(page, std::vector<std::string>({"1. Ошибок не обнаружено."}));
+    ExpectCheckFindsNothing(p);
 }
 
 TEST(FetImport, ActivityOfSeveralTeachersBecomesASubgroupPerTeacher) {
@@ -253,7 +265,7 @@ TEST(FetImport, PartsOfAClassStartedTogetherBecomeOneLessonWithASubgroupEach) {
     EXPECT_EQ(Noted(r.report, "activities for a part of a class: taught to the whole class"), 1);
     // Two of the three same-start constraints are held by the lesson; the one with mathematics is not.
     EXPECT_EQ(Noted(r.report, "constraints ConstraintActivitiesSameStartingTime"), 1);
-    for (const auto& page : RunDataCheck(p).pages) EXPECT_EQ(page, std::vector<std::string>({"1. Ошибок не обнаружено."}));
+    ExpectCheckFindsNothing(p);
 }
 
 // Language groups of several classes started together: each class gets one lesson with
@@ -263,13 +275,8 @@ TEST(FetImport, PartsOfSeveralClassesStartedTogetherBecomeLinkedSubgroups) {
     ASSERT_TRUE(r.project) << r.error;
     const Project& p = *r.project;
     ASSERT_EQ(p.klasses.count(), 2);
-    const auto languages = [&](const TKlassItem& klass) {
-        const auto lessons = LessonsOf(p, klass);
-        EXPECT_EQ(lessons.size(), 2u);
-        return lessons.back();
-    };
-    const TLessonItem& a = *languages(ClassNamed(p, "7a"));
-    const TLessonItem& b = *languages(ClassNamed(p, "7b"));
+    const TLessonItem& a = PartsLessonOf(p, "7a");
+    const TLessonItem& b = PartsLessonOf(p, "7b");
     const auto teacher = [&](std::string_view name) { return p.teachers.at(name == "GHan" ? 0 : name == "SShi" ? 1 : 2).id; };
     ASSERT_EQ(a.subgroupCount(), 2);
     ASSERT_EQ(b.subgroupCount(), 2);
@@ -390,13 +397,8 @@ TEST(FetImport, PartsOfTheSameClassesApartShareALessonPerClass) {
     const auto r = ImportFixture("languages-of-two-classes.fet");
     ASSERT_TRUE(r.project) << r.error;
     const Project& p = *r.project;
-    const auto languages = [&](std::string_view klass) {
-        const auto lessons = LessonsOf(p, ClassNamed(p, klass));
-        EXPECT_EQ(lessons.size(), 2u);
-        return lessons.back();
-    };
-    const TLessonItem& d = *languages("4d");
-    const TLessonItem& e = *languages("4e");
+    const TLessonItem& d = PartsLessonOf(p, "4d");
+    const TLessonItem& e = PartsLessonOf(p, "4e");
     for (const TLessonItem* lesson : {&d, &e}) {
         EXPECT_EQ(lesson->spread(), std::vector<int>({1, 1, 2}));
         ASSERT_EQ(lesson->subgroupCount(), 2);
@@ -406,7 +408,7 @@ TEST(FetImport, PartsOfTheSameClassesApartShareALessonPerClass) {
     EXPECT_EQ(p.teachers.at(0).plannedHours, 4);  // one group of two classes
     EXPECT_EQ(Noted(r.report, "activities for parts of a class apart from each other"), 2);
     EXPECT_EQ(Noted(r.report, "activities for a part of a class: taught to the whole class"), 0);
-    for (const auto& page : RunDataCheck(p).pages) EXPECT_EQ(page, std::vector<std::string>({"1. Ошибок не обнаружено."}));
+    ExpectCheckFindsNothing(p);
 }
 
 // Parts of a class with other spreads share the blocks they can only where the class's
@@ -441,7 +443,7 @@ TEST(FetImport, PartsOfAFullClassShareTheBlocksOfOtherSpreads) {
     EXPECT_EQ(week("8b").second.size(), 5u);
     EXPECT_EQ(Noted(r.report, "activities for parts of a class too full otherwise"), 2);
     EXPECT_EQ(Noted(r.report, "activities for a part of a class: taught to the whole class"), 6);
-    for (const auto& page : RunDataCheck(p).pages) EXPECT_EQ(page, std::vector<std::string>({"1. Ошибок не обнаружено."}));
+    ExpectCheckFindsNothing(p);
 }
 
 }  // namespace
