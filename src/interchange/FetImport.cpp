@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <map>
 #include <optional>
 #include <tuple>
 #include <set>
@@ -9,6 +10,7 @@
 
 #include "FetClassLevel.h"
 #include "FetSchoolRead.h"
+#include "FetPartPairing.h"
 #include "FetSharedBlocks.h"
 #include "core/common/Cp1251.h"
 
@@ -19,6 +21,8 @@ constexpr int kMaxLinkedClasses = 26;  // a link set holds at most 26 lessons
 constexpr int kMeshedClasses = 6;      // a subgroup holds 5 links: up to 6 classes link each to each
 constexpr int kMaxSeats = 100;
 constexpr int kDefaultChildren = 30;
+// Joins of parts' lessons weighed before each one that full classes make.
+constexpr int kPairingBudget = 20000;
 
 // An activity, or the activities of one split, that becomes lessons.
 struct Unit {
@@ -242,69 +246,124 @@ private:
         return static_cast<int>(s_.days.size() * s_.hours.size() - closed.size());
     }
 
-    // A class given more hours than its week holds cannot be planned. Where two lessons
-    // of its parts have disjoint pupils and other teachers but other spreads, the blocks
-    // they can share become one lesson (the rest stays a lesson of its own), until the
-    // class fits or no two of its parts' lessons share a block.
+    // A class given more hours than its week holds cannot be planned. Its parts' lessons
+    // joined for their equal spreads come apart, and two lessons of its parts with
+    // disjoint pupils and other teachers share the blocks they can (the rest stays a
+    // lesson of its own), the pairs chosen so that the class loses the most hours, until
+    // it fits or no two of its parts' lessons share a block.
     void shareBlocksOfFullClasses(std::vector<Planned>& planned, std::vector<std::vector<std::size_t>>& groups) {
         const auto spread = [&](std::size_t g) -> const std::vector<int>& { return planned[groups[g].front()].unit->spread; };
         std::vector<int> hours(p_.klasses.count(), 0);
-        for (std::size_t g = 0; g < groups.size(); ++g)
-            for (const auto& [k, n] : taught(planned, groups[g]).subgroups)
-                for (int h : spread(g)) hours[static_cast<std::size_t>(k)] += h;
+        const auto count = [&] {
+            std::fill(hours.begin(), hours.end(), 0);
+            for (std::size_t g = 0; g < groups.size(); ++g)
+                if (!groups[g].empty())
+                    for (const auto& [k, n] : taught(planned, groups[g]).subgroups)
+                        for (int h : spread(g)) hours[static_cast<std::size_t>(k)] += h;
+        };
+        count();
         for (int k = 0; k < static_cast<int>(hours.size()); ++k) {
             const int week = openHours(k);
-            while (hours[static_cast<std::size_t>(k)] > week) {
-                std::vector<std::pair<std::size_t, Taught>> parts;  // lessons of parts of this class alone
-                for (std::size_t g = 0; g < groups.size(); ++g) {
-                    if (groups[g].empty() ||
-                        !std::ranges::all_of(groups[g], [&](std::size_t i) { return planned[i].partial; }))
-                        continue;
-                    Taught t = taught(planned, groups[g]);
-                    if (t.subgroups.contains(k)) parts.emplace_back(g, std::move(t));
-                }
-                std::size_t partA = 0, partB = 0;
-                SharedBlocks best;
-                for (std::size_t a = 0; a < parts.size(); ++a)
-                    for (std::size_t b = a + 1; b < parts.size(); ++b) {
-                        const Taught& x = parts[a].second;
-                        const Taught& y = parts[b].second;
-                        if (!x.apartFrom(y) || !x.roomFor(y)) continue;
-                        SharedBlocks shared = ShareBlocks(spread(parts[a].first), spread(parts[b].first));
-                        if (shared.hours() > best.hours()) {
-                            best = std::move(shared);
-                            partA = a;
-                            partB = b;
-                        }
-                    }
-                if (best.hours() == 0) break;
-                const std::size_t bestA = parts[partA].first, bestB = parts[partB].first;
-                // The classes of both lessons lose the hours now taught together.
-                for (const auto& [c, n] : parts[partA].second.subgroups)
-                    if (parts[partB].second.subgroups.contains(c)) hours[static_cast<std::size_t>(c)] -= best.hours();
-                // Each unit of a lesson is cut alike: its shared blocks and its rest.
-                const auto cut = [&](std::size_t g, const std::vector<int>& blocks) {
-                    std::vector<std::size_t> cuts;
-                    for (std::size_t i : groups[g]) {
-                        Unit& u = cutUnits_.emplace_back(*planned[i].unit);
-                        u.spread = blocks;
-                        Planned p = planned[i];
-                        p.unit = &u;
-                        planned.push_back(std::move(p));
-                        cuts.push_back(planned.size() - 1);
-                    }
-                    return cuts;
-                };
-                std::vector<std::size_t> together = cut(bestA, best.together);
-                const std::vector<std::size_t> withB = cut(bestB, best.together);
-                together.insert(together.end(), withB.begin(), withB.end());
-                for (const auto& [g, rest] : {std::pair{bestA, best.restOfFirst}, std::pair{bestB, best.restOfSecond}})
-                    if (!rest.empty()) groups.push_back(cut(g, rest));
-                groups[bestA] = together;
-                groups[bestB].clear();
-                sharedHeads_.insert(together.front());
-            }
+            if (hours[static_cast<std::size_t>(k)] > week && splitJoinsOfClasses({k}, planned, groups)) count();
+            fitClass(k, week, planned, groups, hours);
         }
+    }
+
+    // Joins lessons of the parts of class `klass` until its week holds its hours or no
+    // two of them share a block; `hours` of every class go down with the hours joined.
+    void fitClass(int klass, int week, std::vector<Planned>& planned, std::vector<std::vector<std::size_t>>& groups,
+                  std::vector<int>& hours) {
+        const auto spread = [&](std::size_t g) -> const std::vector<int>& { return planned[groups[g].front()].unit->spread; };
+        while (hours[static_cast<std::size_t>(klass)] > week) {
+            PartsToJoin search;
+            search.need[klass] = hours[static_cast<std::size_t>(klass)] - week;
+            std::vector<std::pair<std::size_t, Taught>> parts;  // lessons of parts of classes alone
+            for (std::size_t g = 0; g < groups.size(); ++g) {
+                if (groups[g].empty() ||
+                    !std::ranges::all_of(groups[g], [&](std::size_t i) { return planned[i].partial; }))
+                    continue;
+                Taught t = taught(planned, groups[g]);
+                if (std::ranges::any_of(t.subgroups, [&](const auto& c) { return search.need.contains(c.first); })) {
+                    search.lessons.push_back({{parts.size()}, spread(g)});
+                    search.classesOf.emplace_back();
+                    for (const auto& [c, n] : t.subgroups) search.classesOf.back().push_back(c);
+                    parts.emplace_back(g, std::move(t));
+                }
+            }
+            std::vector<std::vector<bool>> apart(parts.size(), std::vector<bool>(parts.size()));
+            for (std::size_t i = 0; i < parts.size(); ++i)
+                for (std::size_t j = 0; j < parts.size(); ++j) apart[i][j] = parts[i].second.apartFrom(parts[j].second);
+            search.canShare = [&](const std::vector<std::size_t>& x, const std::vector<std::size_t>& y) {
+                std::map<int, int> subgroups;
+                for (std::size_t i : x) {
+                    for (std::size_t j : y)
+                        if (!apart[i][j]) return false;
+                    for (const auto& [c, n] : parts[i].second.subgroups) subgroups[c] += n;
+                }
+                for (std::size_t j : y)
+                    for (const auto& [c, n] : parts[j].second.subgroups)
+                        if ((subgroups[c] += n) > TLessonItem::kMaxSubgroups) return false;
+                return true;
+            };
+            const auto first = FirstPartsToJoin(search, kPairingBudget);
+            if (!first) break;
+            const auto [partA, partB] = *first;
+            const SharedBlocks best = ShareBlocks(spread(parts[partA].first), spread(parts[partB].first));
+            const std::size_t bestA = parts[partA].first, bestB = parts[partB].first;
+            // The classes of both lessons lose the hours now taught together.
+            for (const auto& [c, n] : parts[partA].second.subgroups)
+                if (parts[partB].second.subgroups.contains(c)) hours[static_cast<std::size_t>(c)] -= best.hours();
+            // Each unit of a lesson is cut alike: its shared blocks and its rest.
+            const auto cut = [&](std::size_t g, const std::vector<int>& blocks) {
+                std::vector<std::size_t> cuts;
+                for (std::size_t i : groups[g]) {
+                    Unit& u = cutUnits_.emplace_back(*planned[i].unit);
+                    u.spread = blocks;
+                    Planned p = planned[i];
+                    p.unit = &u;
+                    planned.push_back(std::move(p));
+                    cuts.push_back(planned.size() - 1);
+                }
+                return cuts;
+            };
+            std::vector<std::size_t> together = cut(bestA, best.together);
+            const std::vector<std::size_t> withB = cut(bestB, best.together);
+            together.insert(together.end(), withB.begin(), withB.end());
+            for (const auto& [g, rest] : {std::pair{bestA, best.restOfFirst}, std::pair{bestB, best.restOfSecond}})
+                if (!rest.empty()) groups.push_back(cut(g, rest));
+            groups[bestA] = together;
+            groups[bestB].clear();
+            apartJoins_.erase(bestA);
+            apartJoins_.erase(bestB);
+            sharedHeads_.insert(together.front());
+        }
+    }
+
+    // Lessons of parts of full classes alone that were joined for their equal spreads
+    // come apart again, so that the search for the blocks the parts share weighs them
+    // too: each half's mathematics by one teacher must go beside chemistry of the other
+    // half, which was joined with biology. Whether any came apart.
+    bool splitJoinsOfClasses(const std::set<int>& classes, const std::vector<Planned>& planned,
+                             std::vector<std::vector<std::size_t>>& groups) {
+        bool split = false;
+        for (auto it = apartJoins_.begin(); it != apartJoins_.end();) {
+            std::vector<std::size_t> host = groups[it->first];
+            const bool alone = std::ranges::all_of(host, [&](std::size_t i) {
+                return planned[i].partial &&
+                       std::ranges::all_of(planned[i].targets, [&](int k) { return classes.contains(k); });
+            });
+            if (!alone) {
+                ++it;
+                continue;
+            }
+            for (const std::vector<std::size_t>& joined : it->second)
+                std::erase_if(host, [&](std::size_t i) { return std::ranges::find(joined, i) != joined.end(); });
+            groups[it->first] = std::move(host);
+            groups.insert(groups.end(), it->second.begin(), it->second.end());
+            it = apartJoins_.erase(it);
+            split = true;
+        }
+        return split;
     }
 
     std::optional<Planned> plan(const Unit& u) {
@@ -372,8 +431,7 @@ private:
             }
         }
         joinPartsApart(planned, started, loose, groups);
-        std::erase_if(groups, [](const auto& g) { return g.empty(); });
-        return groups;
+        return groups;  // those joined into others left empty, so that joins keep their places
     }
 
     // The pupils of a students set: the subgroups at the bottom of what is listed under it.
@@ -472,6 +530,7 @@ private:
                 continue;
             }
             addTaught(into->second, p);
+            apartJoins_[into->first].push_back(groups[g]);
             auto& members = groups[into->first];
             members.insert(members.end(), groups[g].begin(), groups[g].end());
             groups[g].clear();
@@ -672,6 +731,7 @@ private:
     std::map<int, int> teacherHours_;
     std::map<int, int> joinedInto_;  // activity ID -> the lesson its part was joined into
     std::set<std::size_t> apartHeads_;
+    std::map<std::size_t, std::vector<std::vector<std::size_t>>> apartJoins_;  // group -> the groups joined into it
     std::set<std::size_t> sharedHeads_;  // lessons of blocks that parts of other spreads share
     std::deque<Unit> cutUnits_;          // the parts of units that share some of their blocks
     std::set<int> earlyClasses_;

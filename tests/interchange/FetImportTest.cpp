@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
 #include "FetFixtures.h"
 #include "core/data/DataCheck.h"
@@ -305,7 +306,8 @@ TEST(FetImport, EveryImportedSchoolSurvivesSaveAndReload) {
                              "class-level.fet", "busy-hours.fet", "rooms.fet", "dropped-activities.fet",
                              "parallel-parts.fet", "parts-apart.fet", "three-way-division.fet",
                              "parts-of-classes-together.fet", "languages-of-two-classes.fet",
-                             "parts-of-other-spreads.fet", "halves-of-one-teacher.fet"}) {
+                             "parts-of-other-spreads.fet", "halves-of-one-teacher.fet",
+                             "halves-of-a-full-class.fet"}) {
         const auto r = ImportFixture(name);
         ASSERT_TRUE(r.project) << name << ": " << r.error;
         const auto reloaded = ParseProject(SerializeProject(*r.project));
@@ -443,6 +445,27 @@ TEST(FetImport, PartsOfAFullClassShareTheBlocksOfOtherSpreads) {
     EXPECT_EQ(week("8b").second.size(), 5u);
     EXPECT_EQ(Noted(r.report, "activities for parts of a class too full otherwise"), 2);
     EXPECT_EQ(Noted(r.report, "activities for a part of a class: taught to the whole class"), 6);
+    ExpectCheckFindsNothing(p);
+}
+
+// Halves of a class whose week holds its hours only when every hour of one half goes
+// beside an hour of the other. Each half's algebra has one teacher, as has its
+// chemistry; the equal spreads first paired chemistry with biology and left both
+// algebra groups alone (36 hours in a week of 30). The full class's parts are paired
+// again: algebra beside the other half's chemistry and one hour of another subject.
+TEST(FetImport, PartsOfAFullClassPairedForTheirSpreadsArePairedAgainToFit) {
+    const auto r = ImportFixture("halves-of-a-full-class.fet");
+    ASSERT_TRUE(r.project) << r.error;
+    const Project& p = *r.project;
+    int hours = 0;
+    for (const TLessonItem* l : LessonsOf(p, ClassNamed(p, "10c"))) {
+        for (int h : l->spread()) hours += h;
+        std::set<std::int32_t> teachers;
+        for (int g = 0; g < l->subgroupCount(); ++g)
+            EXPECT_TRUE(teachers.insert(l->subgroups[static_cast<std::size_t>(g)].teacher).second) << l->id;
+    }
+    EXPECT_EQ(hours, 30);
+    EXPECT_EQ(Noted(r.report, "activities for a part of a class: taught to the whole class"), 0);
     ExpectCheckFindsNothing(p);
 }
 
