@@ -32,7 +32,9 @@ struct PartsToJoin {
 // hours in each class of both); none where no join helps. Taking the pair sharing the
 // most hours is not enough: it may take the partner another lesson needed (each half's
 // mathematics, by one teacher, must go beside the other half's chemistry and a part of
-// its biology). At most `budget` joins are tried; a state met twice is weighed once.
+// its biology). Of equal hours, the fewest lessons (each cut one is one more). The
+// search settles first the lesson of a class in need with the fewest partners; at most
+// `budget` joins are tried, and a state met twice is weighed once.
 std::optional<std::pair<std::size_t, std::size_t>> FirstPartsToJoin(const PartsToJoin& parts, int budget);
 
 }  // namespace lovaris::interchange
