@@ -22,7 +22,9 @@ constexpr int kMeshedClasses = 6;      // a subgroup holds 5 links: up to 6 clas
 constexpr int kMaxSeats = 100;
 constexpr int kDefaultChildren = 30;
 // Joins of parts' lessons weighed before each one that full classes make.
-constexpr int kPairingBudget = 20000;
+constexpr int kPairingBudget = 2000;
+// Passes over the full classes, the later ones taking apart joins across classes.
+constexpr int kFitPasses = 4;
 
 // An activity, or the activities of one split, that becomes lessons.
 struct Unit {
@@ -196,6 +198,17 @@ private:
         std::vector<std::string> teachers;
         // A subgroup per teacher, one without a teacher when it has none.
         int subgroups() const { return std::max<int>(1, static_cast<int>(teachers.size())); }
+        std::vector<int> wholeIn;  // classes it is taught to as a whole
+        // Its subgroups in the lesson of class `k`: one per teacher where it is taught to
+        // the whole class (or, taught to parts of classes only, in its first class). In
+        // its other classes a part's pupils sit with one of the teachers, the others
+        // standing in the linked lessons: a language block of five teachers for two
+        // classes and half of a third leaves that class's lesson room for the other
+        // half's subjects.
+        int subgroupsIn(int k) const {
+            const bool holds = wholeIn.empty() ? k == targets.front() : std::ranges::binary_search(wholeIn, k);
+            return holds ? subgroups() : 1;
+        }
     };
 
     void lessons() {
@@ -209,7 +222,7 @@ private:
             if (group.empty()) continue;
             std::map<int, int> subgroups;  // class -> the subgroups its lesson would have
             for (std::size_t i : group)
-                for (int k : planned[i].targets) subgroups[k] += planned[i].subgroups();
+                for (int k : planned[i].targets) subgroups[k] += planned[i].subgroupsIn(k);
             const bool fits = std::all_of(subgroups.begin(), subgroups.end(),
                                           [](const auto& c) { return c.second <= TLessonItem::kMaxSubgroups; });
             if (group.size() > 1 && fits) {
@@ -262,11 +275,57 @@ private:
                         for (int h : spread(g)) hours[static_cast<std::size_t>(k)] += h;
         };
         count();
-        for (int k = 0; k < static_cast<int>(hours.size()); ++k) {
-            const int week = openHours(k);
-            if (hours[static_cast<std::size_t>(k)] > week && splitJoinsOfClasses({k}, planned, groups)) count();
-            fitClass(k, week, planned, groups, hours);
+        std::vector<int> week(hours.size());
+        for (int k = 0; k < static_cast<int>(hours.size()); ++k) week[static_cast<std::size_t>(k)] = openHours(k);
+        const auto overflow = [&] {
+            int over = 0;
+            for (std::size_t k = 0; k < hours.size(); ++k) over += std::max(0, hours[k] - week[k]);
+            return over;
+        };
+        struct Saved {
+            std::size_t planned;
+            std::vector<std::vector<std::size_t>> groups;
+            std::map<std::size_t, std::vector<std::vector<std::size_t>>> apartJoins;
+            std::set<std::size_t> sharedHeads;
+            std::vector<int> hours;
+        };
+        const auto save = [&] { return Saved{planned.size(), groups, apartJoins_, sharedHeads_, hours}; };
+        const auto restore = [&](const Saved& saved) {
+            planned.resize(saved.planned);
+            groups = saved.groups;
+            apartJoins_ = saved.apartJoins;
+            sharedHeads_ = saved.sharedHeads;
+            hours = saved.hours;
+        };
+        int least = overflow();
+        if (least == 0) return;
+        const Saved start = save();
+        Saved best = start;
+        // First only the joins of a class alone come apart. Where classes are still too
+        // full, the classes are fitted again from the start, taking apart the joins a
+        // class shares with others too (a language group of two classes beside the other
+        // half's mathematics, which the other class needs beside something else); that
+        // may leave a class fitted before too full again, so such passes repeat. The pass
+        // leaving the fewest hours over stays.
+        for (const bool acrossClasses : {false, true}) {
+            if (least == 0) break;
+            restore(start);
+            for (int pass = 0; pass < (acrossClasses ? kFitPasses : 1); ++pass) {
+                for (int k = 0; k < static_cast<int>(hours.size()); ++k) {
+                    const int open = week[static_cast<std::size_t>(k)];
+                    if (hours[static_cast<std::size_t>(k)] > open && splitJoinsOfClass(k, acrossClasses, planned, groups))
+                        count();
+                    fitClass(k, open, planned, groups, hours);
+                }
+                const int over = overflow();
+                if (over < least) {
+                    least = over;
+                    best = save();
+                }
+                if (over == 0) break;
+            }
         }
+        restore(best);
     }
 
     // Joins lessons of the parts of class `klass` until its week holds its hours or no
@@ -339,20 +398,23 @@ private:
         }
     }
 
-    // Lessons of parts of full classes alone that were joined for their equal spreads
-    // come apart again, so that the search for the blocks the parts share weighs them
-    // too: each half's mathematics by one teacher must go beside chemistry of the other
-    // half, which was joined with biology. Whether any came apart.
-    bool splitJoinsOfClasses(const std::set<int>& classes, const std::vector<Planned>& planned,
-                             std::vector<std::vector<std::size_t>>& groups) {
+    // Lessons of parts of a full class that were joined for their equal spreads come
+    // apart again, so that the search for the blocks the parts share weighs them too:
+    // each half's mathematics by one teacher must go beside chemistry of the other half,
+    // which was joined with biology. Those of the class alone, or `acrossClasses` all
+    // those of parts with a part of the class. Whether any came apart.
+    bool splitJoinsOfClass(int klass, bool acrossClasses, const std::vector<Planned>& planned,
+                           std::vector<std::vector<std::size_t>>& groups) {
         bool split = false;
+        const std::vector<int> alone{klass};
         for (auto it = apartJoins_.begin(); it != apartJoins_.end();) {
             std::vector<std::size_t> host = groups[it->first];
-            const bool alone = std::ranges::all_of(host, [&](std::size_t i) {
-                return planned[i].partial &&
-                       std::ranges::all_of(planned[i].targets, [&](int k) { return classes.contains(k); });
+            const bool ofParts = std::ranges::all_of(host, [&](std::size_t i) { return planned[i].partial; });
+            const bool ofClass = std::ranges::any_of(host, [&](std::size_t i) {
+                return acrossClasses ? std::ranges::binary_search(planned[i].targets, klass) : planned[i].targets == alone;
             });
-            if (!alone) {
+            const bool onlyClass = acrossClasses || std::ranges::all_of(host, [&](std::size_t i) { return planned[i].targets == alone; });
+            if (!ofParts || !ofClass || !onlyClass) {
                 ++it;
                 continue;
             }
@@ -380,10 +442,13 @@ private:
         for (const auto& students : a.students) {
             const FetCover& c = cover(students);
             p.partial = p.partial || !c.whole;
+            if (c.whole) p.wholeIn.insert(p.wholeIn.end(), c.classes.begin(), c.classes.end());
             for (int k : c.classes)
                 if (std::find(p.targets.begin(), p.targets.end(), k) == p.targets.end()) p.targets.push_back(k);
         }
         std::sort(p.targets.begin(), p.targets.end());
+        std::sort(p.wholeIn.begin(), p.wholeIn.end());
+        p.wholeIn.erase(std::unique(p.wholeIn.begin(), p.wholeIn.end()), p.wholeIn.end());
         if (p.targets.size() > static_cast<std::size_t>(kMaxLinkedClasses)) {
             note("activities of more than 26 classes: left out, a link set holds 26 lessons");
             return std::nullopt;
@@ -475,7 +540,7 @@ private:
     void addTaught(Taught& t, const Planned& p) const {
         for (const auto& name : p.unit->first->students) t.pupils.merge(pupilsOf(setIndex_.at(name)));
         t.teachers.insert(p.teachers.begin(), p.teachers.end());
-        for (int k : p.targets) t.subgroups[k] += p.subgroups();
+        for (int k : p.targets) t.subgroups[k] += p.subgroupsIn(k);
     }
 
     Taught taught(const std::vector<Planned>& planned, const std::vector<std::size_t>& group) const {
@@ -563,7 +628,7 @@ private:
             std::vector<std::size_t> here;
             for (const auto& [p, first] : firstOf)
                 if (std::binary_search(p->targets.begin(), p->targets.end(), k))
-                    for (int t = 0; t < p->subgroups(); ++t) here.push_back(first + static_cast<std::size_t>(t));
+                    for (int t = 0; t < p->subgroupsIn(k); ++t) here.push_back(first + static_cast<std::size_t>(t));
             const TKlassItem& klass = p_.klasses.at(k);
             TLessonItem& lesson = p_.lessons.add();
             lesson.klass = klass.id;
