@@ -172,14 +172,20 @@ private:
         return result;
     }
 
-    // The days a teacher can teach on: those FET does not close wholly for them.
-    std::size_t teacherDays(const std::string& teacher) {
-        if (const auto known = teacherDays_.find(teacher); known != teacherDays_.end()) return known->second;
+    // The times FET closes for a teacher: breaks and the times they are not available.
+    std::set<FetTime> closedFor(const std::string& teacher) const {
         std::set<FetTime> closed;
         for (const FetConstraint& c : s_.constraints)
             if (c.weight >= 100 && (c.kind == "ConstraintBreakTimes" ||
                                     (c.kind == "ConstraintTeacherNotAvailableTimes" && c.teacher == teacher)))
                 closed.insert(c.times.begin(), c.times.end());
+        return closed;
+    }
+
+    // The days a teacher can teach on: those FET does not close wholly for them.
+    std::size_t teacherDays(const std::string& teacher) {
+        if (const auto known = teacherDays_.find(teacher); known != teacherDays_.end()) return known->second;
+        const std::set<FetTime> closed = closedFor(teacher);
         std::size_t open = 0;
         for (int d = 0; d < static_cast<int>(s_.days.size()); ++d)
             for (int h = 0; h < static_cast<int>(s_.hours.size()); ++h)
@@ -217,6 +223,7 @@ private:
         for (const Unit& u : all)
             if (auto p = plan(u)) planned.push_back(std::move(*p));
         std::vector<std::vector<std::size_t>> groups = joinedParts(planned);
+        findFullyBooked(planned);
         shareBlocksOfFullClasses(planned, groups);
         for (const auto& group : groups) {
             if (group.empty()) continue;
@@ -364,10 +371,16 @@ private:
                         if ((subgroups[c] += n) > TLessonItem::kMaxSubgroups) return false;
                 return true;
             };
+            search.mayJoinBlocks = [&](const std::vector<std::size_t>& x) {
+                return std::ranges::none_of(x, [&](std::size_t i) {
+                    return std::ranges::any_of(parts[i].second.teachers,
+                                               [&](const std::string& t) { return fullyBooked_.contains(t); });
+                });
+            };
             const auto first = FirstPartsToJoin(search, kPairingBudget);
             if (!first) break;
             const auto [partA, partB] = *first;
-            const SharedBlocks best = ShareBlocks(spread(parts[partA].first), spread(parts[partB].first));
+            const SharedBlocks best = SharePartBlocks(search, search.lessons[partA], search.lessons[partB]);
             const std::size_t bestA = parts[partA].first, bestB = parts[partB].first;
             // The classes of both lessons lose the hours now taught together.
             for (const auto& [c, n] : parts[partA].second.subgroups)
@@ -396,6 +409,18 @@ private:
             apartJoins_.erase(bestB);
             sharedHeads_.insert(together.front());
         }
+    }
+
+    // A teacher whose lessons take every hour FET leaves them has each day's hours set:
+    // their single hours cannot become a double beside another part's double.
+    void findFullyBooked(const std::vector<Planned>& planned) {
+        std::map<std::string, int> load;
+        for (const Planned& p : planned)
+            for (const auto& t : p.teachers)
+                for (int h : p.unit->spread) load[t] += h;
+        const int week = static_cast<int>(s_.days.size() * s_.hours.size());
+        for (const auto& [teacher, hours] : load)
+            if (hours >= week - static_cast<int>(closedFor(teacher).size())) fullyBooked_.insert(teacher);
     }
 
     // Lessons of parts of a full class that were joined for their equal spreads come
@@ -795,12 +820,13 @@ private:
     std::map<std::string, int> teacherIds_, setIndex_;  // teachers: position
     std::map<int, int> teacherHours_;
     std::map<int, int> joinedInto_;  // activity ID -> the lesson its part was joined into
-    std::set<std::size_t> apartHeads_;
+    std::set<std::size_t> apartHeads_;  // units that parts not started together were joined to
     std::map<std::size_t, std::vector<std::vector<std::size_t>>> apartJoins_;  // group -> the groups joined into it
     std::set<std::size_t> sharedHeads_;  // lessons of blocks that parts of other spreads share
     std::deque<Unit> cutUnits_;          // the parts of units that share some of their blocks
-    std::set<int> earlyClasses_;
-    std::map<std::string, std::size_t> teacherDays_;  // by teacher, the days not closed wholly  // classes whose pupils FET asks to begin at the first hour  // units that parts not started together were joined to
+    std::set<int> earlyClasses_;  // classes whose pupils FET asks to begin at the first hour
+    std::map<std::string, std::size_t> teacherDays_;  // by teacher, the days not closed wholly
+    std::set<std::string> fullyBooked_;  // teachers who teach every hour FET leaves them
 };
 
 }  // namespace

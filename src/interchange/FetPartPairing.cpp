@@ -1,6 +1,7 @@
 #include "FetPartPairing.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "FetSharedBlocks.h"
 
@@ -22,14 +23,25 @@ struct Join {
     std::map<int, int> needLeft;
 };
 
-// What a state gives: the hours lost, the lessons there are then (of equal hours, the
-// fewest: each cut lesson is one more), and the first join on the way.
+// Blocks of one lesson joined into a longer one beside the other's: its teachers teach
+// a double where they taught single hours, which a teacher free for few hours a day may
+// not be able to.
+int Merged(const std::vector<int>& first, const std::vector<int>& second, const SharedBlocks& shared) {
+    const auto used = [&](const std::vector<int>& spread, const std::vector<int>& rest) {
+        return static_cast<int>(spread.size() - rest.size() - shared.together.size());
+    };
+    return used(first, shared.restOfFirst) + used(second, shared.restOfSecond);
+}
+
+// What a state gives: the hours lost; of equal hours, the fewest blocks merged, then the
+// fewest lessons (each cut lesson is one more); and the first join on the way.
 struct Outcome {
     int hours = 0;
+    int merged = 0;
     std::size_t lessons = 0;
     std::optional<std::pair<Node, Node>> first;
     bool betterThan(const Outcome& other) const {
-        return hours > other.hours || (hours == other.hours && lessons < other.lessons);
+        return std::make_tuple(-hours, merged, lessons) < std::make_tuple(-other.hours, other.merged, other.lessons);
     }
 };
 
@@ -41,7 +53,7 @@ public:
     // tries it beside each of them, most hours first, then alone: a lesson with one
     // partner is settled before the choices of others take that partner away.
     Outcome best(std::vector<Node> nodes, const std::map<int, int>& need) {
-        if (std::ranges::all_of(need, [](const auto& c) { return c.second == 0; })) return {0, nodes.size(), {}};
+        if (std::ranges::all_of(need, [](const auto& c) { return c.second == 0; })) return {0, 0, nodes.size(), {}};
         std::sort(nodes.begin(), nodes.end());
         const auto known = seen_.find(nodes);
         if (known != seen_.end()) return known->second;
@@ -57,7 +69,7 @@ public:
                 joins = std::move(of);
             }
         }
-        Outcome most{0, nodes.size(), {}};
+        Outcome most{0, 0, nodes.size(), {}};
         if (!chosen) return seen_[nodes] = most;
         const std::size_t a = *chosen;
         for (const Join& j : joins) {
@@ -74,6 +86,7 @@ public:
             if (!j.shared.restOfSecond.empty()) next.push_back({nodes[j.with].parts, j.shared.restOfSecond});
             Outcome after = best(std::move(next), j.needLeft);
             after.hours += j.gain;
+            after.merged += Merged(nodes[a].spread, nodes[j.with].spread, j.shared);
             after.first = std::make_pair(nodes[a], nodes[j.with]);
             if (after.betterThan(most)) most = std::move(after);
         }
@@ -108,7 +121,8 @@ private:
             if (std::ranges::none_of(need, [&](const auto& c) { return c.second > 0 && inBoth(c.first); }) ||
                 !parts_.canShare(nodes[a].parts, nodes[b].parts))
                 continue;
-            Join j{b, ShareBlocks(nodes[a].spread, nodes[b].spread), 0, need};
+            Join j{b, SharePartBlocks(parts_, {nodes[a].parts, nodes[a].spread}, {nodes[b].parts, nodes[b].spread}), 0,
+                   need};
             for (auto& [c, n] : j.needLeft)
                 if (inBoth(c)) {
                     const int lost = std::min(n, j.shared.hours());
@@ -127,6 +141,11 @@ private:
 };
 
 }  // namespace
+
+SharedBlocks SharePartBlocks(const PartsToJoin& parts, const PartLesson& first, const PartLesson& second) {
+    const bool joinBlocks = parts.mayJoinBlocks && parts.mayJoinBlocks(first.parts) && parts.mayJoinBlocks(second.parts);
+    return ShareBlocks(first.spread, second.spread, joinBlocks);
+}
 
 std::optional<std::pair<std::size_t, std::size_t>> FirstPartsToJoin(const PartsToJoin& parts, int budget) {
     std::vector<Node> nodes;

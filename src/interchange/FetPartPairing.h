@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "FetSharedBlocks.h"
+
 namespace lovaris::interchange {
 
 // A lesson of parts of classes, as the search for those taught together sees it: the
@@ -25,7 +27,14 @@ struct PartsToJoin {
     // Whether the parts of two lessons can be taught at one hour: disjoint pupils, other
     // teachers, and room for both in each class's lesson.
     std::function<bool(const std::vector<std::size_t>&, const std::vector<std::size_t>&)> canShare;
+    // Whether the blocks of a lesson of these parts may be joined into longer ones
+    // beside another lesson's; none may where this is not given.
+    std::function<bool(const std::vector<std::size_t>&)> mayJoinBlocks;
 };
+
+// How two lessons of parts share their blocks: blocks of one joined into longer ones
+// only where both lessons may have that.
+SharedBlocks SharePartBlocks(const PartsToJoin& parts, const PartLesson& first, const PartLesson& second);
 
 // The two lessons to join first so that, joining lessons two by two, the classes lose
 // the most of the hours they need to (two lessons taught together lose their shared

@@ -51,7 +51,7 @@ int Sum(const std::vector<int>& v) { return std::accumulate(v.begin(), v.end(), 
 
 int SharedBlocks::hours() const { return Sum(together); }
 
-SharedBlocks ShareBlocks(std::vector<int> first, std::vector<int> second) {
+SharedBlocks ShareBlocks(std::vector<int> first, std::vector<int> second, bool joinBlocks) {
     std::sort(first.begin(), first.end());
     std::sort(second.begin(), second.end());
     SharedBlocks best;  // blocks of the same length first
@@ -77,6 +77,7 @@ SharedBlocks ShareBlocks(std::vector<int> first, std::vector<int> second) {
             best = coarseIsFirst ? SharedBlocks{together, rest, *left} : SharedBlocks{together, *left, rest};
         }
     };
+    if (!joinBlocks) return best;
     tryInto(first, second, true);
     tryInto(second, first, false);
     return best;

@@ -16,7 +16,8 @@ struct SharedBlocks {
 // filled exactly by blocks of the other (1+1+1 into 1+2, or three single hours of
 // 1+1+1+1 beside a triple lesson). A block is never cut: a double lesson stays a
 // double. Of equal hours, the choice joining the fewest blocks. Every spread is
-// sorted, shortest blocks first.
-SharedBlocks ShareBlocks(std::vector<int> first, std::vector<int> second);
+// sorted, shortest blocks first. Without `joinBlocks`, only blocks of the same length
+// are taught together.
+SharedBlocks ShareBlocks(std::vector<int> first, std::vector<int> second, bool joinBlocks = true);
 
 }  // namespace lovaris::interchange

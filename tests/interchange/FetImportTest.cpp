@@ -308,7 +308,7 @@ TEST(FetImport, EveryImportedSchoolSurvivesSaveAndReload) {
                              "parts-of-classes-together.fet", "languages-of-two-classes.fet",
                              "parts-of-other-spreads.fet", "halves-of-one-teacher.fet",
                              "halves-of-a-full-class.fet", "language-block-of-classes-and-a-half.fet",
-                             "language-group-across-full-classes.fet"}) {
+                             "language-group-across-full-classes.fet", "booked-teacher-beside-a-double.fet"}) {
         const auto r = ImportFixture(name);
         ASSERT_TRUE(r.project) << name << ": " << r.error;
         const auto reloaded = ParseProject(SerializeProject(*r.project));
@@ -447,6 +447,28 @@ TEST(FetImport, PartsOfAFullClassShareTheBlocksOfOtherSpreads) {
     EXPECT_EQ(Noted(r.report, "activities for parts of a class too full otherwise"), 2);
     EXPECT_EQ(Noted(r.report, "activities for a part of a class: taught to the whole class"), 6);
     ExpectCheckFindsNothing(p);
+}
+
+// A teacher free for one hour on three days teaches three single hours there: beside the
+// other half's double, two of them would make a double that teacher cannot give. A
+// teacher free all week may (9d), though the class's week is as full.
+TEST(FetImport, ATeacherWhoseHoursAreAllTakenKeepsSingleHours) {
+    const auto r = ImportFixture("booked-teacher-beside-a-double.fet");
+    ASSERT_TRUE(r.project) << r.error;
+    const Project& p = *r.project;
+    const auto blocksOf = [&](std::string_view klass, std::string_view teacher) {
+        std::vector<int> blocks;
+        for (const TLessonItem* l : LessonsOf(p, ClassNamed(p, klass))) {
+            const std::vector<int> spread = l->spread();
+            for (int g = 0; g < l->subgroupCount(); ++g)
+                if (p.teachers.findById(l->subgroups[static_cast<std::size_t>(g)].teacher)->name == teacher)
+                    blocks.insert(blocks.end(), spread.begin(), spread.end());
+        }
+        std::sort(blocks.begin(), blocks.end());
+        return blocks;
+    };
+    EXPECT_EQ(blocksOf("9c", "Kiss"), std::vector<int>({1, 1, 1}));
+    EXPECT_EQ(blocksOf("9d", "Papp"), std::vector<int>({1, 2}));
 }
 
 // Classes whose weeks hold their hours only when the parts' lessons are paired well;
