@@ -169,7 +169,48 @@ private:
                 note("split activities with more parts than days: two parts joined into one block");
             }
         }
+        separateEveryDayBlocks(result);
         return result;
+    }
+
+    // A split with a block on every day its teacher teaches takes an hour of each of those
+    // days. Where a day holds fewer open hours of the teacher than such splits (an English
+    // teacher of five classes, every day each, not free for the last two hours on
+    // Wednesday), FET puts two activities of a split on one day; the last such splits give
+    // a block to a lesson of its own, which may.
+    void separateEveryDayBlocks(std::vector<Unit>& units) {
+        std::set<std::string> teachers;
+        for (const Unit& u : units) teachers.insert(u.first->teachers.begin(), u.first->teachers.end());
+        for (const std::string& teacher : teachers) {
+            const std::set<FetTime> closed = closedFor(teacher);
+            std::vector<int> open(s_.days.size(), 0);
+            for (int d = 0; d < static_cast<int>(s_.days.size()); ++d)
+                for (int h = 0; h < static_cast<int>(s_.hours.size()); ++h)
+                    open[static_cast<std::size_t>(d)] += !closed.contains(FetTime{d, h});
+            std::size_t teachingDays = 0;
+            int fewest = static_cast<int>(s_.hours.size());  // open hours on the teacher's shortest day
+            for (int n : open)
+                if (n > 0) {
+                    ++teachingDays;
+                    fewest = std::min(fewest, n);
+                }
+            const auto everyDay = [&](const Unit& u) {
+                return std::ranges::find(u.first->teachers, teacher) != u.first->teachers.end() &&
+                       u.spread.size() >= teachingDays && u.spread.size() > 1;
+            };
+            int needed = 0;
+            for (const Unit& u : units)
+                if (everyDay(u)) needed += u.spread.front();
+            for (std::size_t i = units.size(); i-- > 0 && needed > fewest;) {
+                if (!everyDay(units[i])) continue;
+                Unit alone{units[i].first, {units[i].spread.front()}, {units[i].ids.back()}};
+                needed -= units[i].spread.front();
+                units[i].spread.erase(units[i].spread.begin());
+                units[i].ids.pop_back();
+                units.push_back(std::move(alone));
+                note("split activities a teacher cannot give on different days: a part taught as a lesson of its own");
+            }
+        }
     }
 
     // The times FET closes for a teacher: breaks and the times they are not available.

@@ -308,7 +308,8 @@ TEST(FetImport, EveryImportedSchoolSurvivesSaveAndReload) {
                              "parts-of-classes-together.fet", "languages-of-two-classes.fet",
                              "parts-of-other-spreads.fet", "halves-of-one-teacher.fet",
                              "halves-of-a-full-class.fet", "language-block-of-classes-and-a-half.fet",
-                             "language-group-across-full-classes.fet", "booked-teacher-beside-a-double.fet"}) {
+                             "language-group-across-full-classes.fet", "booked-teacher-beside-a-double.fet",
+                             "teacher-short-of-a-day.fet"}) {
         const auto r = ImportFixture(name);
         ASSERT_TRUE(r.project) << name << ": " << r.error;
         const auto reloaded = ParseProject(SerializeProject(*r.project));
@@ -446,6 +447,27 @@ TEST(FetImport, PartsOfAFullClassShareTheBlocksOfOtherSpreads) {
     EXPECT_EQ(week("8b").second.size(), 5u);
     EXPECT_EQ(Noted(r.report, "activities for parts of a class too full otherwise"), 2);
     EXPECT_EQ(Noted(r.report, "activities for a part of a class: taught to the whole class"), 6);
+    ExpectCheckFindsNothing(p);
+}
+
+// An English teacher of three classes, every day each, free for one hour on Tuesday:
+// three splits of a block a day cannot all have theirs on Tuesday. The last two give a
+// block to a lesson of its own, which may fall on a day its split already has.
+TEST(FetImport, SplitsATeacherCannotGiveOnDifferentDaysGiveABlockALessonOfItsOwn) {
+    const auto r = ImportFixture("teacher-short-of-a-day.fet");
+    ASSERT_TRUE(r.project) << r.error;
+    const Project& p = *r.project;
+    const auto englishOf = [&](std::string_view klass) {
+        std::vector<std::vector<int>> spreads;
+        for (const TLessonItem* l : LessonsOf(p, ClassNamed(p, klass)))
+            if (p.subjects.findById(l->subgroups[0].subject)->name == "English") spreads.push_back(l->spread());
+        return spreads;
+    };
+    using Spreads = std::vector<std::vector<int>>;
+    EXPECT_EQ(englishOf("5a"), Spreads({{1, 1, 1}}));
+    EXPECT_EQ(englishOf("5b"), Spreads({{1, 1}, {1}}));
+    EXPECT_EQ(englishOf("5c"), Spreads({{1, 1}, {1}}));
+    EXPECT_EQ(Noted(r.report, "split activities a teacher cannot give on different days"), 2);
     ExpectCheckFindsNothing(p);
 }
 
