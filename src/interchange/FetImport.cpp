@@ -187,13 +187,10 @@ private:
             for (int d = 0; d < static_cast<int>(s_.days.size()); ++d)
                 for (int h = 0; h < static_cast<int>(s_.hours.size()); ++h)
                     open[static_cast<std::size_t>(d)] += !closed.contains(FetTime{d, h});
-            std::size_t teachingDays = 0;
+            const std::size_t teachingDays = teacherDays(teacher);
             int fewest = static_cast<int>(s_.hours.size());  // open hours on the teacher's shortest day
             for (int n : open)
-                if (n > 0) {
-                    ++teachingDays;
-                    fewest = std::min(fewest, n);
-                }
+                if (n > 0) fewest = std::min(fewest, n);
             const auto everyDay = [&](const Unit& u) {
                 return std::ranges::find(u.first->teachers, teacher) != u.first->teachers.end() &&
                        u.spread.size() >= teachingDays && u.spread.size() > 1;
@@ -476,11 +473,11 @@ private:
         for (auto it = apartJoins_.begin(); it != apartJoins_.end();) {
             std::vector<std::size_t> host = groups[it->first];
             const bool ofParts = std::ranges::all_of(host, [&](std::size_t i) { return planned[i].partial; });
-            const bool ofClass = std::ranges::any_of(host, [&](std::size_t i) {
+            const auto ofClass = [&](std::size_t i) {
                 return acrossClasses ? std::ranges::binary_search(planned[i].targets, klass) : planned[i].targets == alone;
-            });
-            const bool onlyClass = acrossClasses || std::ranges::all_of(host, [&](std::size_t i) { return planned[i].targets == alone; });
-            if (!ofParts || !ofClass || !onlyClass) {
+            };
+            const bool taken = acrossClasses ? std::ranges::any_of(host, ofClass) : std::ranges::all_of(host, ofClass);
+            if (!ofParts || !taken) {
                 ++it;
                 continue;
             }
