@@ -26,12 +26,13 @@ namespace {
 constexpr double kDefaultSearchSeconds = 0.1;
 // The whole plan, unless told otherwise: as long as one is prepared to wait for a school.
 constexpr double kDefaultSeconds = 60;
-constexpr long long kDefaultSteps = 2'000'000;
+constexpr long long kDefaultSteps = 20'000'000;
+constexpr long long kMostThreads = 256;
 
-constexpr std::array<CliOption, 7> kOptions = {
+constexpr std::array<CliOption, 8> kOptions = {
     CliOption{"-o", true},        CliOption{"--output", true}, CliOption{"--seconds", true},
-    CliOption{"--steps", true},   CliOption{"--seed", true},   CliOption{"--stages", false},
-    CliOption{"--search-seconds", true}};
+    CliOption{"--steps", true},   CliOption{"--seed", true},   CliOption{"--threads", true},
+    CliOption{"--stages", false}, CliOption{"--search-seconds", true}};
 
 using Clock = std::chrono::steady_clock;
 
@@ -141,6 +142,9 @@ int runPlan(const CliArguments& args) {
     if (!steps) return ReportFailure("lovaris-cli: --steps takes a whole number of 0 or more", kExitFailure);
     const auto seed = CountOption(args, "--seed", 1);
     if (!seed) return ReportFailure("lovaris-cli: --seed takes a whole number of 0 or more", kExitFailure);
+    const auto threads = CountOption(args, "--threads", 0);
+    if (!threads || *threads > kMostThreads)
+        return ReportFailure("lovaris-cli: --threads takes a whole number from 0 to 256", kExitFailure);
     const auto duration = [](double s) {
         return std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(s));
     };
@@ -158,7 +162,7 @@ int runPlan(const CliArguments& args) {
     SearchProgress progress(planEnd, isatty(fileno(stderr)) != 0);
     WeekPlanSearch search;
     search.stages = args.has("--stages");
-    search.settings = {static_cast<std::uint64_t>(*seed), *steps};
+    search.settings = {static_cast<std::uint64_t>(*seed), *steps, static_cast<int>(*threads)};
     search.control = &progress;
     search.timeUp = [planEnd] { return Clock::now() >= planEnd; };
     const WeekPlanResult result = PlanWholeWeek(*project.session, planned.variant, planned.options, budget, search);
@@ -214,9 +218,11 @@ const CliCommand kPlanCommand{
     "                        beside the project (school.tbl gives school-plan.rsp)\n"
     "  --seconds S           time for the whole plan, 60 by default: the search then\n"
     "                        ends with the best week so far\n"
-    "  --steps N             steps of the search at most, 2000000 by default\n"
+    "  --steps N             steps of the search at most, 20000000 by default\n"
     "  --seed N              the search's draws, 1 by default; the same seed and steps\n"
     "                        write the same variant when the time does not run out\n"
+    "  --threads N           runs of the search at once, 0 (by default) for one per\n"
+    "                        core; the variant is the same for any number\n"
     "  --stages              the planner's stages before the search\n"
     "  --search-seconds S    with --stages, time for each of their searches, 0.1 by\n"
     "                        default: a teacher's pass of the week search then ends as\n"

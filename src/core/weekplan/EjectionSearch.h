@@ -7,8 +7,9 @@
 // What is pushed out waits in turn. A block that has just gone in is not pushed out
 // again for a while (tabu), the best week seen stays, and a long run without progress
 // goes back to it. The search starts afresh from the week it was given, with other
-// draws, in runs of growing length, and the best run's week stays. The same seed and
-// steps give the same week.
+// draws, in runs of growing length, several at once where there are the cores, and
+// the best run's week stays. The same seed and steps give the same week, however many
+// runs go at once.
 #include <cstdint>
 
 #include "../planning/PlanningSession.h"
@@ -26,6 +27,8 @@ inline constexpr long long kRestartSteps = 200'000;
 struct EjectionSettings {
     std::uint64_t seed = 1;
     long long steps = 100'000;  // blocks taken from the waiting ones, at most
+    // Runs at once, 0 for one per core. The week is the same for any number.
+    int threads = 1;
 };
 
 struct EjectionProgress {

@@ -65,7 +65,7 @@ void TTableVarsManager::PlanWeek() {
     UnlimitedSearch noStages;
     WeekPlanSearch search;
     search.stages = false;
-    search.settings = {1, kPlanSteps};
+    search.settings = {1, kPlanSteps, 0};  // one run per core
     search.control = &progress;
     PlanWholeWeek(ws.session(), ws.variant(), ws.options(), noStages, search);
 
