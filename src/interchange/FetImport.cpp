@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <deque>
 #include <map>
+#include <numeric>
 #include <optional>
 #include <tuple>
 #include <set>
@@ -12,6 +13,7 @@
 #include "FetSchoolRead.h"
 #include "FetPartPairing.h"
 #include "FetSharedBlocks.h"
+#include "FetWeekPacking.h"
 #include "core/common/Cp1251.h"
 
 namespace lovaris::interchange {
@@ -25,6 +27,8 @@ constexpr int kDefaultChildren = 30;
 constexpr int kPairingBudget = 2000;
 // Passes over the full classes, the later ones taking apart joins across classes.
 constexpr int kFitPasses = 4;
+// Ways of laying a class's lessons into its days weighed before the week is taken to hold them.
+constexpr int kPackingBudget = 100000;
 
 // An activity, or the activities of one split, that becomes lessons.
 struct Unit {
@@ -163,14 +167,67 @@ private:
             // FET may put two activities of a split on one day; a spread has one block a
             // day, so the shortest parts go together until the week holds them.
             while (u.spread.size() > days && u.spread[0] + u.spread[1] <= hoursPerDay) {
-                u.spread[1] += u.spread[0];
-                u.spread.erase(u.spread.begin());
-                std::sort(u.spread.begin(), u.spread.end());
+                joinShortestParts(u.spread);
                 note("split activities with more parts than days: two parts joined into one block");
             }
         }
         separateEveryDayBlocks(result);
+        joinPartsForFullDays(result);
         return result;
+    }
+
+    // A class's week may hold its hours and still not its lessons, each lesson having
+    // one block a day: five single hours of four lessons cannot fill a day of five. FET
+    // puts two activities of a split on one day where it is not bound at any cost to keep
+    // them a day apart; there, two parts of such a split become one block, in the first
+    // lesson with the most parts that makes the week hold its lessons.
+    void joinPartsForFullDays(std::vector<Unit>& units) {
+        const int hoursPerDay = static_cast<int>(s_.hours.size());
+        for (int k = 0; k < static_cast<int>(p_.klasses.count()); ++k) {
+            std::vector<std::size_t> ofClass;
+            bool partial = false;
+            for (std::size_t i = 0; i < units.size(); ++i) {
+                bool in = false;
+                for (const auto& students : units[i].first->students) {
+                    const FetCover& c = cover(students);
+                    if (std::ranges::find(c.classes, k) == c.classes.end()) continue;
+                    in = true;
+                    partial = partial || !c.whole;
+                }
+                if (in) ofClass.push_back(i);
+            }
+            // The parts of a class share its hours in ways a count of its days cannot tell.
+            if (partial || ofClass.empty()) continue;
+            const std::vector<int> days = openHoursByDay(k);
+            const auto fits = [&] {
+                std::vector<std::vector<int>> spreads;
+                for (std::size_t i : ofClass) spreads.push_back(units[i].spread);
+                return BlocksFitDays(spreads, days, kPackingBudget);
+            };
+            if (fits() != false) continue;
+            std::vector<std::size_t> splits;
+            for (std::size_t i : ofClass)
+                if (units[i].spread.size() > 1 && units[i].spread[0] + units[i].spread[1] <= hoursPerDay &&
+                    std::ranges::none_of(units[i].ids, [&](int id) { return s_.apartEveryDay.contains(id); }))
+                    splits.push_back(i);
+            std::ranges::stable_sort(splits, std::greater<>(), [&](std::size_t i) { return units[i].spread.size(); });
+            for (std::size_t i : splits) {
+                const std::vector<int> before = units[i].spread;
+                joinShortestParts(units[i].spread);
+                if (fits() == true) {
+                    note("split activities a class's days cannot hold apart: two parts joined into one block");
+                    break;
+                }
+                units[i].spread = before;
+            }
+        }
+    }
+
+    // The two shortest blocks of a spread become one.
+    static void joinShortestParts(std::vector<int>& spread) {
+        spread[1] += spread[0];
+        spread.erase(spread.begin());
+        std::sort(spread.begin(), spread.end());
     }
 
     // A split with a block on every day its teacher teaches takes an hour of each of those
@@ -295,13 +352,24 @@ private:
     // The hours of a class's week FET leaves open: those of no break and no time its
     // pupils are not available.
     int openHours(int klass) const {
+        const std::vector<int> days = openHoursByDay(klass);
+        return std::accumulate(days.begin(), days.end(), 0);
+    }
+
+    // ... day by day.
+    std::vector<int> openHoursByDay(int klass) const {
         std::set<FetTime> closed;
         for (const FetConstraint& c : s_.constraints) {
             const bool ofClass = c.kind == "ConstraintStudentsSetNotAvailableTimes" && cover(c.students).whole &&
                                  std::ranges::find(cover(c.students).classes, klass) != cover(c.students).classes.end();
             if (c.kind == "ConstraintBreakTimes" || ofClass) closed.insert(c.times.begin(), c.times.end());
         }
-        return static_cast<int>(s_.days.size() * s_.hours.size() - closed.size());
+        std::vector<int> days(s_.days.size(), static_cast<int>(s_.hours.size()));
+        for (const FetTime& t : closed)
+            if (t.day >= 0 && t.day < static_cast<int>(days.size()) && t.hour >= 0 &&
+                t.hour < static_cast<int>(s_.hours.size()))
+                --days[static_cast<std::size_t>(t.day)];
+        return days;
     }
 
     // A class given more hours than its week holds cannot be planned. Its parts' lessons
@@ -501,7 +569,7 @@ private:
             note("activities split into more than 20 parts: left out");
             return std::nullopt;
         }
-        Planned p{&u, {}, false, {}};
+        Planned p{&u, {}, false, {}, {}};
         for (const auto& students : a.students) {
             const FetCover& c = cover(students);
             p.partial = p.partial || !c.whole;

@@ -2,6 +2,7 @@
 // A FET school as read from its file, before it is mapped onto a project: names
 // are UTF-8 as FET wrote them, days and hours 0-based.
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,8 @@ struct FetSchool {
     std::vector<FetActivity> activities;
     std::vector<FetRoom> rooms;
     std::vector<FetConstraint> constraints;
+    // Activities FET keeps days apart at any cost: no two of them on one day.
+    std::set<int> apartEveryDay;
     std::map<std::string, int> otherConstraints;  // kind -> how many, active or not
     int inactiveConstraints = 0;
     int repeatedNames = 0;  // entries listed again under a name already listed

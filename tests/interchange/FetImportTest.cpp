@@ -309,7 +309,7 @@ TEST(FetImport, EveryImportedSchoolSurvivesSaveAndReload) {
                              "parts-of-other-spreads.fet", "halves-of-one-teacher.fet",
                              "halves-of-a-full-class.fet", "language-block-of-classes-and-a-half.fet",
                              "language-group-across-full-classes.fet", "booked-teacher-beside-a-double.fet",
-                             "teacher-short-of-a-day.fet"}) {
+                             "teacher-short-of-a-day.fet", "singles-for-a-full-day.fet"}) {
         const auto r = ImportFixture(name);
         ASSERT_TRUE(r.project) << name << ": " << r.error;
         const auto reloaded = ParseProject(SerializeProject(*r.project));
@@ -469,6 +469,26 @@ TEST(FetImport, SplitsATeacherCannotGiveOnDifferentDaysGiveABlockALessonOfItsOwn
     EXPECT_EQ(englishOf("5c"), Spreads({{1, 1}, {1}}));
     EXPECT_EQ(Noted(r.report, "split activities a teacher cannot give on different days"), 2);
     ExpectCheckFindsNothing(p);
+}
+
+// Three days of three hours: after the triple and the double, the last day takes three
+// single hours, and two lessons of two single hours cannot give them on different days.
+// FET may put 5a's English hours on one day (its days apart are kept at 95 %): they
+// become a double. 5b's are kept apart at any cost, as both classes' Art: they stay.
+TEST(FetImport, SinglesAFullWeekCannotHoldOnDifferentDaysBecomeADouble) {
+    const auto r = ImportFixture("singles-for-a-full-day.fet");
+    ASSERT_TRUE(r.project) << r.error;
+    const Project& p = *r.project;
+    const auto spreadOf = [&](std::string_view klass, std::string_view subject) {
+        for (const TLessonItem* l : LessonsOf(p, ClassNamed(p, klass)))
+            if (p.subjects.findById(l->subgroups[0].subject)->name == subject) return l->spread();
+        return std::vector<int>{};
+    };
+    EXPECT_EQ(spreadOf("5a", "English"), std::vector<int>({2}));
+    EXPECT_EQ(spreadOf("5a", "Art"), std::vector<int>({1, 1}));
+    EXPECT_EQ(spreadOf("5b", "English"), std::vector<int>({1, 1}));
+    EXPECT_EQ(spreadOf("5b", "Art"), std::vector<int>({1, 1}));
+    EXPECT_EQ(Noted(r.report, "split activities a class's days cannot hold apart"), 1);
 }
 
 // A teacher free for one hour on three days teaches three single hours there: beside the

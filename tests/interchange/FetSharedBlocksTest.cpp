@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "interchange/FetSharedBlocks.h"
+#include "interchange/FetWeekPacking.h"
 
 namespace lovaris::interchange::test {
 namespace {
@@ -30,6 +33,30 @@ TEST(ShareBlocks, TheMostHoursTwoSpreadsCanBeTaughtTogether) {
         EXPECT_EQ(s.restOfFirst, c.restOfFirst);
         EXPECT_EQ(s.restOfSecond, c.restOfSecond);
     }
+}
+
+TEST(BlocksFitDays, EachLessonsBlocksOnDifferentDaysWithinEachDaysHours) {
+    using Spreads = std::vector<std::vector<int>>;
+    struct Case {
+        const char* what;
+        Spreads spreads;
+        std::vector<int> days;
+        std::optional<bool> fits;
+    };
+    const Spreads fullWeek = {{5}, {4}, {4}, {3}, {1, 1}, {1, 1}, {1, 1, 1}, {1, 1}};
+    Spreads doubled = fullWeek;
+    doubled[6] = {1, 2};
+    const std::vector<Case> cases = {
+        {"the fifth day needs five singles of four lessons", fullWeek, {5, 5, 5, 5, 5}, false},
+        {"two singles of one lesson as a double", doubled, {5, 5, 5, 5, 5}, true},
+        {"a day shorter than the longest block", {{5}, {1, 1}}, {4, 4, 4}, false},
+        {"more blocks than days", {{1, 1, 1, 1}}, {5, 5, 5}, false},
+        {"days of other lengths", {{3}, {2, 1}, {1, 1}}, {4, 2, 2}, true},
+        {"a week that is not full", {{2, 2}, {1}}, {6, 6, 6}, true},
+        {"not settled within the tries", fullWeek, {5, 5, 5, 5, 5}, std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(BlocksFitDays(c.spreads, c.days, c.fits ? 100000 : 3), c.fits) << c.what;
 }
 
 }  // namespace
