@@ -164,6 +164,8 @@ private:
             std::sort(u.spread.begin(), u.spread.end());
             std::size_t days = s_.days.size();
             for (const auto& t : u.first->teachers) days = std::min(days, teacherDays(t));
+            for (const auto& students : u.first->students)
+                for (int k : cover(students).classes) days = std::min(days, classDays(k));
             // FET may put two activities of a split on one day; a spread has one block a
             // day, so the shortest parts go together until the week holds them.
             while (u.spread.size() > days && u.spread[0] + u.spread[1] <= hoursPerDay) {
@@ -289,6 +291,14 @@ private:
                     break;
                 }
         return teacherDays_[teacher] = std::max<std::size_t>(open, 1);
+    }
+
+    // The days a class learns on: those FET does not close wholly for its pupils.
+    std::size_t classDays(int klass) {
+        if (const auto known = classDays_.find(klass); known != classDays_.end()) return known->second;
+        const std::vector<int> open = openHoursByDay(klass);
+        const auto days = static_cast<std::size_t>(std::ranges::count_if(open, [](int n) { return n > 0; }));
+        return classDays_[klass] = std::max<std::size_t>(days, 1);
     }
 
     // What one unit becomes, before units taught to parts of a class at once are joined.
@@ -932,6 +942,7 @@ private:
     std::deque<Unit> cutUnits_;          // the parts of units that share some of their blocks
     std::set<int> earlyClasses_;  // classes whose pupils FET asks to begin at the first hour
     std::map<std::string, std::size_t> teacherDays_;  // by teacher, the days not closed wholly
+    std::map<int, std::size_t> classDays_;            // by class, ...
     std::set<std::string> fullyBooked_;  // teachers who teach every hour FET leaves them
 };
 

@@ -96,8 +96,8 @@ TEST(FetImport, SplitActivityBecomesOneLessonWithItsHourSpread) {
     EXPECT_EQ(Noted(r.report, "constraints ConstraintMinDays"), 0);
 }
 
-// A spread holds one block a day: a split of more parts than its teacher's days has its
-// shortest parts joined; hours closed only in part, or not for sure, close no day.
+// A spread holds one block a day: a split of more parts than its teacher's or its class's
+// days has its shortest parts joined; hours closed only in part, or not for sure, close no day.
 TEST(FetImport, SplitOfMorePartsThanDaysJoinsItsShortestParts) {
     const auto bytes = ReadWholeFile(std::string(LOVARIS_TEST_DATA_DIR) + "/fet/split-activity.fet");
     ASSERT_TRUE(bytes);
@@ -123,6 +123,8 @@ TEST(FetImport, SplitOfMorePartsThanDaysJoinsItsShortestParts) {
         {"days closed but their last hour", closed("ConstraintTeacherNotAvailableTimes", "100", "<Teacher>Anna</Teacher>", {"Tu", "We", "Th"}, 3), {1, 1, 2}},
         {"days closed not for sure", closed("ConstraintTeacherNotAvailableTimes", "90", "<Teacher>Anna</Teacher>", {"Tu", "We", "Th"}, 4), {1, 1, 2}},
         {"another teacher's days", closed("ConstraintTeacherNotAvailableTimes", "100", "<Teacher>Boris</Teacher>", {"Tu", "We", "Th"}, 4), {1, 1, 2}},
+        {"three days closed to the class", closed("ConstraintStudentsSetNotAvailableTimes", "100", "<Students>5a</Students>", {"Tu", "We", "Th"}, 4), {2, 2}},
+        {"another class's days", closed("ConstraintStudentsSetNotAvailableTimes", "100", "<Students>5b</Students>", {"Tu", "We", "Th"}, 4), {1, 1, 2}},
     };
     for (const auto& c : cases) {
         std::string text = school;
