@@ -53,4 +53,32 @@ void BM_EjectionSteps(benchmark::State& state) {
 }
 BENCHMARK(BM_EjectionSteps)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
+// The generated school with its first teacher closed all week: no run finishes it.
+Project UnfinishableSchool() {
+    Project p = bench::GeneratedSchool();
+    for (int d = 1; d <= kVariantDays; ++d)
+        for (int n = 1; n <= p.params.lessonsPerDay; ++n) p.teachers.at(0).busy.set(d, n, kTeacherBusy);
+    return p;
+}
+
+// The sixteen short runs a search begins with, one at a time or several at once
+// (range(0) threads; 0 one per core), on a school none of them finishes: the
+// wall-clock time the cores save. The week is the same for any number.
+void BM_SearchRuns(benchmark::State& state) {
+    static const Project generated = UnfinishableSchool();
+    long long steps = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        PlanningSession session(generated);
+        TTableVarItem variant = session.NewVariant();
+        RunAllSteps allSteps;
+        state.ResumeTiming();
+        steps += SearchByEjection(session, variant, {1, kProbeRuns * kProbeSteps, static_cast<int>(state.range(0))},
+                                  allSteps)
+                     .steps;
+    }
+    state.counters["steps_per_s"] = benchmark::Counter(static_cast<double>(steps), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_SearchRuns)->Arg(1)->Arg(2)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 }  // namespace
