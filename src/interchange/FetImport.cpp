@@ -27,8 +27,10 @@ constexpr int kDefaultChildren = 30;
 constexpr int kPairingBudget = 2000;
 // Passes over the full classes, the later ones taking apart joins across classes.
 constexpr int kFitPasses = 4;
-// Ways of laying a class's lessons into its days weighed before the week is taken to hold them.
+// Ways of laying a class's lessons into its days weighed before the week is taken to
+// hold them, for one class and for the whole school.
 constexpr int kPackingBudget = 100000;
+constexpr int kPackingTries = 2000000;
 
 // An activity, or the activities of one split, that becomes lessons.
 struct Unit {
@@ -204,7 +206,11 @@ private:
             const auto fits = [&] {
                 std::vector<std::vector<int>> spreads;
                 for (std::size_t i : ofClass) spreads.push_back(units[i].spread);
-                return BlocksFitDays(spreads, days, kPackingBudget);
+                int tries = std::min(kPackingBudget, packingTries_);
+                const int given = tries;
+                const auto fit = BlocksFitDays(spreads, days, tries);
+                packingTries_ -= given - tries;
+                return fit;
             };
             if (fits() != false) continue;
             std::vector<std::size_t> splits;
@@ -943,6 +949,7 @@ private:
     std::set<int> earlyClasses_;  // classes whose pupils FET asks to begin at the first hour
     std::map<std::string, std::size_t> teacherDays_;  // by teacher, the days not closed wholly
     std::map<int, std::size_t> classDays_;            // by class, ...
+    int packingTries_ = kPackingTries;                // left for weighing classes' weeks
     std::set<std::string> fullyBooked_;  // teachers who teach every hour FET leaves them
 };
 

@@ -12,7 +12,7 @@ namespace {
 // the next lesson and those hours, sorted.
 class Packing {
 public:
-    Packing(std::vector<std::vector<int>> spreads, int budget) : spreads_(std::move(spreads)), budget_(budget) {
+    Packing(std::vector<std::vector<int>> spreads, int& budget) : spreads_(std::move(spreads)), budget_(budget) {
         for (auto& s : spreads_) std::ranges::sort(s, std::greater<>());
         // The longest blocks first: they leave the fewest choices.
         std::ranges::sort(spreads_, [](const auto& a, const auto& b) { return a.front() > b.front(); });
@@ -20,7 +20,10 @@ public:
 
     std::optional<bool> fits(std::vector<int> left) {
         const bool found = lay(0, std::move(left));
-        if (budget_ < 0) return std::nullopt;
+        if (budget_ < 0) {
+            budget_ = 0;
+            return std::nullopt;
+        }
         return found;
     }
 
@@ -53,14 +56,14 @@ private:
     }
 
     std::vector<std::vector<int>> spreads_;
-    int budget_;
+    int& budget_;
     std::set<std::pair<std::size_t, std::vector<int>>> failed_;
 };
 
 }  // namespace
 
 std::optional<bool> BlocksFitDays(const std::vector<std::vector<int>>& spreads, const std::vector<int>& dayHours,
-                                  int budget) {
+                                  int& budget) {
     std::vector<std::vector<int>> lessons;
     for (const auto& s : spreads) {
         if (s.size() > dayHours.size()) return false;

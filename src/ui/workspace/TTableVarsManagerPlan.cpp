@@ -13,7 +13,7 @@
 namespace lovaris::ui {
 namespace {
 
-// Steps the desktop's search may take: about a minute on a large school.
+// Steps the desktop's search may take: about a minute of one core on a large school.
 constexpr long long kPlanSteps = 2'000'000;
 // The window shows the search's progress this often.
 constexpr int kRefreshMs = 100;
