@@ -247,11 +247,7 @@ private:
         std::set<std::string> teachers;
         for (const Unit& u : units) teachers.insert(u.first->teachers.begin(), u.first->teachers.end());
         for (const std::string& teacher : teachers) {
-            const std::set<FetTime> closed = closedFor(teacher);
-            std::vector<int> open(s_.days.size(), 0);
-            for (int d = 0; d < static_cast<int>(s_.days.size()); ++d)
-                for (int h = 0; h < static_cast<int>(s_.hours.size()); ++h)
-                    open[static_cast<std::size_t>(d)] += !closed.contains(FetTime{d, h});
+            const std::vector<int> open = openByDay(closedFor(teacher));
             const std::size_t teachingDays = teacherDays(teacher);
             int fewest = static_cast<int>(s_.hours.size());  // open hours on the teacher's shortest day
             for (int n : open)
@@ -288,23 +284,26 @@ private:
     // The days a teacher can teach on: those FET does not close wholly for them.
     std::size_t teacherDays(const std::string& teacher) {
         if (const auto known = teacherDays_.find(teacher); known != teacherDays_.end()) return known->second;
-        const std::set<FetTime> closed = closedFor(teacher);
-        std::size_t open = 0;
-        for (int d = 0; d < static_cast<int>(s_.days.size()); ++d)
-            for (int h = 0; h < static_cast<int>(s_.hours.size()); ++h)
-                if (!closed.contains(FetTime{d, h})) {
-                    ++open;
-                    break;
-                }
-        return teacherDays_[teacher] = std::max<std::size_t>(open, 1);
+        return teacherDays_[teacher] = daysOpen(openByDay(closedFor(teacher)));
     }
 
     // The days a class learns on: those FET does not close wholly for its pupils.
     std::size_t classDays(int klass) {
         if (const auto known = classDays_.find(klass); known != classDays_.end()) return known->second;
-        const std::vector<int> open = openHoursByDay(klass);
-        const auto days = static_cast<std::size_t>(std::ranges::count_if(open, [](int n) { return n > 0; }));
-        return classDays_[klass] = std::max<std::size_t>(days, 1);
+        return classDays_[klass] = daysOpen(openHoursByDay(klass));
+    }
+
+    // The hours of each day that `closed` leaves open.
+    std::vector<int> openByDay(const std::set<FetTime>& closed) const {
+        std::vector<int> days(s_.days.size(), static_cast<int>(s_.hours.size()));
+        for (const FetTime& t : closed) --days[static_cast<std::size_t>(t.day)];
+        return days;
+    }
+
+    // The days with an open hour, at least one.
+    static std::size_t daysOpen(const std::vector<int>& hoursByDay) {
+        const auto open = std::ranges::count_if(hoursByDay, [](int n) { return n > 0; });
+        return std::max<std::size_t>(static_cast<std::size_t>(open), 1);
     }
 
     // What one unit becomes, before units taught to parts of a class at once are joined.
@@ -380,12 +379,7 @@ private:
                                  std::ranges::find(cover(c.students).classes, klass) != cover(c.students).classes.end();
             if (c.kind == "ConstraintBreakTimes" || ofClass) closed.insert(c.times.begin(), c.times.end());
         }
-        std::vector<int> days(s_.days.size(), static_cast<int>(s_.hours.size()));
-        for (const FetTime& t : closed)
-            if (t.day >= 0 && t.day < static_cast<int>(days.size()) && t.hour >= 0 &&
-                t.hour < static_cast<int>(s_.hours.size()))
-                --days[static_cast<std::size_t>(t.day)];
-        return days;
+        return openByDay(closed);
     }
 
     // A class given more hours than its week holds cannot be planned. Its parts' lessons

@@ -233,15 +233,16 @@ private:
         if (!list) return;
         for (const auto& c : list->children) {
             if (kAlwaysHeld.contains(c.name)) continue;
-            // Blocks of an hour spread fall on different days: a minimum of one day between
-            // the activities of a split is what the spread holds anyway.
-            if (c.name == "ConstraintMinDaysBetweenActivities" && ChildFlag(c, "Active") &&
-                std::strtod(c.childText("Weight_Percentage").c_str(), nullptr) >= 100)
-                for (const auto& f : c.children)
-                    if (f.name == "Activity_Id")
-                        school_.apartEveryDay.insert(static_cast<int>(WholeNumber(f, 0, 2'000'000'000)));
-            if (c.name == "ConstraintMinDaysBetweenActivities" && Trimmed(c.childText("MinDays")) == "1" && ChildFlag(c, "Active"))
-                continue;
+            if (c.name == "ConstraintMinDaysBetweenActivities" && ChildFlag(c, "Active")) {
+                // Activities kept days apart at any cost never share a day.
+                if (std::strtod(c.childText("Weight_Percentage").c_str(), nullptr) >= 100)
+                    for (const auto& f : c.children)
+                        if (f.name == "Activity_Id")
+                            school_.apartEveryDay.insert(static_cast<int>(WholeNumber(f, 0, 2'000'000'000)));
+                // Blocks of an hour spread fall on different days: a minimum of one day
+                // between the activities of a split is what the spread holds anyway.
+                if (Trimmed(c.childText("MinDays")) == "1") continue;
+            }
             const bool active = ChildFlag(c, "Active");
             if (!active) {
                 ++school_.inactiveConstraints;

@@ -57,7 +57,7 @@ public:
 
     EjectionResult Search(TTableVarItem& variant) {
         try {
-            Work(0, Take());
+            Work(0);
             WaitForHelpers();
         } catch (...) {
             Fail(std::current_exception());
@@ -110,7 +110,7 @@ private:
         for (std::size_t slot = 1; slot < runningSteps_.size(); ++slot)
             helpers_.emplace_back([this, slot] {
                 try {
-                    Work(slot, Take());
+                    Work(slot);
                 } catch (...) {
                     Fail(std::current_exception());
                 }
@@ -126,8 +126,8 @@ private:
         return ticket;
     }
 
-    void Work(std::size_t slot, std::optional<Ticket> ticket) {
-        for (; ticket; ticket = Take()) {
+    void Work(std::size_t slot) {
+        while (const auto ticket = Take()) {
             TTableVarItem trial = start_;
             EjectionWork work(session_, trial, RunSeed(settings_.seed, ticket->run));
             RunControl control(*this, slot, ticket->run);
