@@ -8,6 +8,7 @@
 #include "../common/ByteReader.h"
 #include "../common/ByteWriter.h"
 #include "../common/Cp1251.h"
+#include "../common/DataFolder.h"
 #include "../common/FileIO.h"
 #include "../common/FileSignature.h"
 
@@ -75,7 +76,7 @@ std::vector<std::uint8_t> EmptyArchiveBytes() {
 std::string SubstitutionArchive::PathFor(const std::string& programFolder) {
     namespace fs = std::filesystem;
     std::error_code ec;
-    fs::path folder(programFolder);
+    fs::path folder(DataFolder(programFolder));
     if (fs::is_directory(folder / "Archieve", ec)) folder /= "Archieve";
     return (folder / kArchiveFileName).string();
 }

@@ -45,7 +45,8 @@ std::vector<std::uint8_t> EmptyArchiveBytes();
 class SubstitutionArchive {
 public:
     // The archive of the program in `programFolder`: in its sub-folder "Archieve"
-    // when there is one, else beside the program.
+    // when there is one, else beside the program (or in the user's data folder
+    // when the program's folder may not be written).
     static std::string PathFor(const std::string& programFolder);
     // Creates a missing file; none when the file cannot be created or opened, is
     // held by another opener, is shorter than its header or is no archive of ours.

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "../common/Cp1251.h"
+#include "../common/DataFolder.h"
 #include "../common/MessageFormat.h"
 #include "../common/RunTexts.h"
 #include "../common/StringTable.h"
@@ -21,7 +22,7 @@ std::string VariantCaption(std::string_view fileName, bool modified) {
 std::string DayListText(int day) { return utf8CapitaliseFirst(WeekdayLongName(day)); }
 
 std::string NewVariantFileName(const std::string& programFolder) {
-    fs::path folder = fs::path(programFolder);
+    fs::path folder = fs::path(DataFolder(programFolder));
     const fs::path variants = folder / LoadResText(WorkspaceText::VariantFolderName);
     std::error_code ec;
     if (fs::is_directory(variants, ec)) folder = variants;

@@ -22,6 +22,7 @@
 #include "../common/TErrorBox.h"
 #include "TMdiTable.h"
 #include "TTblAboutDlg.h"
+#include "core/common/DataFolder.h"
 #include "core/common/MessageFormat.h"
 #include "ui/data/EditorWindow.h"
 #include "ui/data/TTestDataDlg.h"
@@ -99,7 +100,8 @@ QAction* TPrgMdiFrame::command(const QString& name) const { return findChild<QAc
 TTestDataDlg* TPrgMdiFrame::checkWindow() const { return checkWindow_; }
 
 QString TPrgMdiFrame::ProjectFolder() const {
-    const QDir programFolder(QCoreApplication::applicationDirPath());
+    const QDir programFolder(
+        QString::fromStdString(DataFolder(QCoreApplication::applicationDirPath().toStdString())));
     const QString projects = Res(TextId::ProjectFolderName);
     return programFolder.exists(projects) ? programFolder.filePath(projects) : programFolder.path();
 }
