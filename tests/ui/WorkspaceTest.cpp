@@ -17,6 +17,7 @@
 #include "core/weekplan/WeekPlanSummary.h"
 #include "support/ModalWatch.h"
 #include "ui/app/TMdiTable.h"
+#include "ui/app/StartupFile.h"
 #include "ui/app/TPrgMdiFrame.h"
 #include "ui/engine/TOptiInfoForm.h"
 #include "ui/engine/TProgressWnd.h"
@@ -54,6 +55,16 @@ class WorkspaceTest : public QObject {
         QVERIFY(workspace()->workspace().planning().PlaceLinkedLesson(0, 0, false, 1, 1, 1));
         workspace()->workspace().SetVariantModified(true);
         workspace()->RefreshViews();
+    }
+
+    // A new variant with one lesson placed, saved as `file`; the placed cell's text.
+    QString savePlacedVariant(const QString& file) {
+        enterPlanning();
+        placeALesson();
+        workspace()->dialogs().setFileChooser([file](const FileDialogRequest&) { return file; });
+        const QString placed = cellText(ViewKind::Klasses, 1, 1);
+        trigger("saveVariantItem");
+        return placed;
     }
 
     WeekPlanSummary weekSummary() const {
@@ -130,12 +141,8 @@ private slots:
     }
 
     void aSavedVariantOpensAsItWasSaved() {
-        enterPlanning();
-        placeALesson();
-        const QString placed = cellText(ViewKind::Klasses, 1, 1);
         const QString file = dir_->filePath(QStringLiteral("Неделя.rsp"));
-        workspace()->dialogs().setFileChooser([file](const FileDialogRequest&) { return file; });
-        trigger("saveVariantItem");
+        const QString placed = savePlacedVariant(file);
         QCOMPARE(workspace()->caption(), QStringLiteral("Неделя"));
         QVERIFY(QFile::exists(file));
 
@@ -146,6 +153,27 @@ private slots:
         }
         QVERIFY(cellText(ViewKind::Klasses, 1, 1).isEmpty());
         QVERIFY(frame_->OpenVariant(file));
+        QCOMPARE(workspace()->caption(), QStringLiteral("Неделя"));
+        QCOMPARE(cellText(ViewKind::Klasses, 1, 1), placed);
+    }
+
+    // A double click on a variant file starts the program with it: the project beside
+    // it opens and planning starts on the variant.
+    void aVariantFileGivenAtStartOpensWithItsProject() {
+        const QString file = dir_->filePath(QStringLiteral("Неделя.rsp"));
+        const QString placed = savePlacedVariant(file);
+        {
+            ModalWatch discard(QStringLiteral("noButton"));
+            frame_.reset();
+        }
+        frame_ = std::make_unique<TPrgMdiFrame>();
+        frame_->show();
+        {
+            ModalWatch options(QStringLiteral("yesButton"));  // the new variant's options
+            OpenStartupFile(*frame_, file);
+        }
+        QVERIFY(frame_->planning());
+        QCOMPARE(frame_->project()->GetFileName(), dir_->filePath(QStringLiteral("school.tbl")));
         QCOMPARE(workspace()->caption(), QStringLiteral("Неделя"));
         QCOMPARE(cellText(ViewKind::Klasses, 1, 1), placed);
     }

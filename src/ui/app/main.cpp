@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <cstdio>
+#include <cstring>
 #include <QLocale>
 #include <QScreen>
 #include <QStringList>
@@ -7,11 +9,19 @@
 #include "../common/HelpViewer.h"
 #include "../common/TErrorBox.h"
 #include "../common/Translations.h"
+#include "StartupFile.h"
 #include "TPrgMdiFrame.h"
+#include "core/common/ProgramUsage.h"
 #include "core/common/ShellTexts.h"
 
-// lovaris [FILE.tbl]: the workstation, with the project FILE.tbl open when given.
+// lovaris [FILE.tbl | VARIANT.rsp]: the workstation, with the project (or the variant
+// with its project) open when given.
 int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fwrite(lovaris::kProgramUsage.data(), 1, lovaris::kProgramUsage.size(), stdout);
+            return 0;
+        }
     QApplication app(argc, argv);
     using namespace lovaris;
     QApplication::setApplicationName(ui::Res(ShellText::ProgramName));
@@ -25,6 +35,6 @@ int main(int argc, char** argv) {
     frame.setGeometry(frame.screen()->availableGeometry());
     frame.showMaximized();
     const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1) frame.OpenProjectFile(arguments.at(1));
+    if (arguments.size() > 1) ui::OpenStartupFile(frame, arguments.at(1));
     return app.exec();
 }
