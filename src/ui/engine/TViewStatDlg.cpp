@@ -10,7 +10,7 @@
 
 namespace lovaris::ui {
 
-TViewStatDlg::TViewStatDlg(QWidget* workspace, int klassCount, const LoadFill& fill)
+TViewStatDlg::TViewStatDlg(QWidget* workspace, int klassCount, const LoadFill& fill, const QualityFill& quality)
     : QDialog(workspace, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("statisticsDialog"));
     setWindowTitle(Res(EngineDialogText::StatisticsCaption));
@@ -28,10 +28,22 @@ TViewStatDlg::TViewStatDlg(QWidget* workspace, int klassCount, const LoadFill& f
     auto* pages = new QTabWidget(this);
     pages_ = pages;
     pages->addTab(page, Res(EngineDialogText::LoadPage));
+    if (quality) {
+        quality(figures_);
+        qualityView_ = new DialogGridView(new DialogGridModel(figures_, this), "qualityGrid", kHelpTopic);
+        auto* qualityPage = new QWidget;
+        auto* qualityLayout = new QVBoxLayout(qualityPage);
+        qualityLayout->addWidget(qualityView_);
+        pages->addTab(qualityPage, Res(EngineDialogText::QualityPage));
+    }
 
     LayOutShowingDialog(this, pages, kHelpTopic);
     view_->fitToTexts(64);
     view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);  // the days share the width
+    if (qualityView_) {
+        qualityView_->fitToTexts(64, 420);
+        qualityView_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    }
     SizeGridDialog(this, {view_});
 }
 
