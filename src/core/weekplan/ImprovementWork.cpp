@@ -32,6 +32,14 @@ ImprovementWork::ImprovementWork(const PlanningSession& session, TTableVarItem& 
         lessonDays_[static_cast<std::size_t>(k)].assign(static_cast<std::size_t>(lessons), {});
         for (int l = 0; l < lessons; ++l) hourLoads_[static_cast<std::size_t>(k)].push_back(HourLoad(session, k, l));
     }
+    teacherClasses_.resize(static_cast<std::size_t>(session.teachers().count()));
+    for (int k = 0; k < classes; ++k)
+        for (const auto& lesson : session.klasses().at(k).lessonCopies)
+            for (const auto& sub : lesson.subgroups)
+                if (sub.teacher >= 0 && sub.teacher < session.teachers().count() &&
+                    !Contains(teacherClasses_[static_cast<std::size_t>(sub.teacher)], k))
+                    teacherClasses_[static_cast<std::size_t>(sub.teacher)].push_back(k);
+    blockAt_.assign(static_cast<std::size_t>(classes) * (kVariantDays + 1) * (kMaxNumber + 1), -1);
     FindBlocks();
     for (const KlassWeek& week : klassWeeks_) klassCosts_.push_back(KlassCost(JudgeKlassWeek(week), weights_));
     for (const TeacherWeek& week : teacherWeeks_) {
@@ -73,6 +81,7 @@ void ImprovementWork::FindBlocks() {
                 for (const LessonRef& ref : block.unit.klassLessons)
                     klassBlocks_[static_cast<std::size_t>(ref.owner)].push_back(blocks_.size());
                 blocks_.push_back(std::move(block));
+                MarkBlock(blocks_.size() - 1, static_cast<int>(blocks_.size() - 1));
             }
 }
 
@@ -171,23 +180,78 @@ bool ImprovementWork::RelocateMove(std::vector<Move>& moves) {
     return true;
 }
 
-// Two blocks of a class as long as each other change places.
+// Two blocks of a class as long as each other change places, and with them, as a
+// chain, every block standing in their way at the other place: the blocks of their
+// classes and of their teachers' other classes there, as long and starting alike.
 bool ImprovementWork::SwapMove(std::vector<Move>& moves) {
     const std::size_t b = static_cast<std::size_t>(random_.below(blocks_.size()));
     const Block& block = blocks_[b];
     const int klass = block.unit.klassLessons.front().owner;
     const auto& own = klassBlocks_[static_cast<std::size_t>(klass)];
-    const std::size_t other = own[static_cast<std::size_t>(random_.below(own.size()))];
-    const Block& partner = blocks_[other];
-    if (other == b || partner.unit.hours != block.unit.hours) return false;
-    const auto sameLesson = [&](const LessonRef& ref) {
-        return std::any_of(partner.unit.klassLessons.begin(), partner.unit.klassLessons.end(),
-                           [&](const LessonRef& p) { return p.owner == ref.owner && p.lesson == ref.lesson; });
+    const Block& partner = blocks_[own[static_cast<std::size_t>(random_.below(own.size()))]];
+    if (&partner == &block || partner.unit.hours != block.unit.hours) return false;
+    const int hours = block.unit.hours;
+    const std::array<std::pair<int, int>, 2> sides{std::pair{block.day, block.at.start},
+                                                   std::pair{partner.day, partner.at.start}};
+    std::vector<std::pair<std::size_t, int>> chain{{b, 0}};  // block, the side it leaves
+    // The block standing at the number of the other side joins the chain; false when
+    // one stands there that cannot go across whole.
+    const auto join = [&](int blockAt, int side) {
+        if (blockAt == kStuck) return false;
+        if (blockAt < 0) return true;
+        const auto index = static_cast<std::size_t>(blockAt);
+        const auto found = std::find_if(chain.begin(), chain.end(), [&](const auto& c) { return c.first == index; });
+        if (found != chain.end()) return found->second == side;
+        const Block& other = blocks_[index];
+        const auto [day, start] = sides[static_cast<std::size_t>(side)];
+        if (other.day != day || other.at.start != start || other.unit.hours != hours || chain.size() >= kLongestChain)
+            return false;
+        chain.emplace_back(index, side);
+        return true;
     };
-    if (std::any_of(block.unit.klassLessons.begin(), block.unit.klassLessons.end(), sameLesson)) return false;
-    moves.push_back({b, partner.day, partner.at.start});
-    moves.push_back({other, block.day, block.at.start});
+    for (std::size_t i = 0; i < chain.size(); ++i) {
+        const auto [index, side] = chain[i];
+        const auto [day, start] = sides[static_cast<std::size_t>(1 - side)];
+        const CompletionUnit& unit = blocks_[index].unit;
+        for (int n = start; n < start + hours; ++n) {
+            for (const LessonRef& ref : unit.klassLessons)
+                if (!join(BlockAt(ref.owner, day, n), 1 - side)) return false;
+            for (int t : unit.teachers)
+                if (!join(TeacherBlockAt(t, day, n), 1 - side)) return false;
+        }
+    }
+    for (const auto& [index, side] : chain) {
+        const auto [day, start] = sides[static_cast<std::size_t>(1 - side)];
+        moves.push_back({index, day, start});
+    }
     return true;
+}
+
+int ImprovementWork::BlockAt(int klass, int day, int number) const {
+    const int found = blockAt_[(static_cast<std::size_t>(klass) * (kVariantDays + 1) + static_cast<std::size_t>(day)) *
+                                   static_cast<std::size_t>(kMaxNumber + 1) +
+                               static_cast<std::size_t>(number)];
+    // An hour taken by what is no block of ours (a set standing apart) stays.
+    if (found < 0 && (work_.grid_.klassDay(klass, day) & (NumberMask{1} << number))) return kStuck;
+    return found;
+}
+
+void ImprovementWork::MarkBlock(std::size_t block, int value) {
+    const Block& b = blocks_[block];
+    for (const LessonRef& ref : b.unit.klassLessons)
+        for (int n = b.at.start; n < b.at.start + b.unit.hours; ++n)
+            blockAt_[(static_cast<std::size_t>(ref.owner) * (kVariantDays + 1) + static_cast<std::size_t>(b.day)) *
+                         static_cast<std::size_t>(kMaxNumber + 1) +
+                     static_cast<std::size_t>(n)] = value;
+}
+
+int ImprovementWork::TeacherBlockAt(int teacher, int day, int number) const {
+    if (!(work_.grid_.teacherDay(teacher, day) & (NumberMask{1} << number))) return -1;
+    for (int k : teacherClasses_[static_cast<std::size_t>(teacher)]) {
+        const int found = BlockAt(k, day, number);
+        if (found >= 0 && Contains(blocks_[static_cast<std::size_t>(found)].unit.teachers, teacher)) return found;
+    }
+    return kStuck;
 }
 
 bool ImprovementWork::TryMoves(const std::vector<Move>& moves, std::vector<Placed>& placed) {
@@ -231,7 +295,10 @@ void ImprovementWork::KeepMoves(const std::vector<Placed>& placed) {
     CompletionGrid& grid = work_.grid_;
     for (const Placed& p : placed) grid.take(blocks_[p.block].unit, p.day, p.at);
     for (const Placed& p : placed) grid.put(blocks_[p.block].unit, blocks_[p.block].day, blocks_[p.block].at);
-    for (const Placed& p : placed) work_.Displace(blocks_[p.block].unit, blocks_[p.block].day, blocks_[p.block].at);
+    for (const Placed& p : placed) {
+        work_.Displace(blocks_[p.block].unit, blocks_[p.block].day, blocks_[p.block].at);
+        MarkBlock(p.block, -1);
+    }
     for (const Placed& p : placed) {
         Block& block = blocks_[p.block];
         work_.Commit(block.unit, p.day, p.at);
@@ -239,6 +306,7 @@ void ImprovementWork::KeepMoves(const std::vector<Placed>& placed) {
         CountLesson(block, p.day, 1);
         block.day = p.day;
         block.at = p.at;
+        MarkBlock(p.block, static_cast<int>(p.block));
     }
 }
 

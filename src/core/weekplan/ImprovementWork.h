@@ -30,6 +30,11 @@ private:
     // The temperature falls from the first to the last, step by step alike.
     static constexpr double kFirstTemperature = 2.0;
     static constexpr double kLastTemperature = 0.02;
+    // Blocks a swap may carry along at most.
+    static constexpr std::size_t kLongestChain = 12;
+    static constexpr int kMaxNumber = 31;
+    // An hour taken by what cannot move.
+    static constexpr int kStuck = -2;
 
     struct Block {
         CompletionUnit unit;
@@ -63,6 +68,10 @@ private:
     void RejudgeKlass(int klass);
     void RejudgeTeacher(int teacher);
     bool DayGapless(int klass, int day) const;
+    // The block standing at the number, -1 none, kStuck what cannot move.
+    int BlockAt(int klass, int day, int number) const;
+    int TeacherBlockAt(int teacher, int day, int number) const;
+    void MarkBlock(std::size_t block, int value);
     int LessonDays(const LessonRef& ref, int day) const;
     void CountLesson(const Block& block, int day, int change);
     double Draw() { return static_cast<double>(random_.next() >> 11) * 0x1.0p-53; }
@@ -74,6 +83,8 @@ private:
     SearchRandom random_;
     std::vector<Block> blocks_;
     std::vector<std::vector<std::size_t>> klassBlocks_;  // by class, its blocks
+    std::vector<int> blockAt_;  // by class, day and number, the block standing there or -1
+    std::vector<std::vector<int>> teacherClasses_;  // by teacher, the classes it teaches
     // Blocks of each class's lesson by day, by class and lesson.
     std::vector<std::vector<std::array<std::uint8_t, kVariantDays + 1>>> lessonDays_;
     std::vector<std::vector<double>> hourLoads_;  // by class and lesson

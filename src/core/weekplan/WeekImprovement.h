@@ -3,7 +3,8 @@
 // clean copy, lowering the weighted cost of the week's measure (WeekQuality.h). A
 // step moves a block that stands first or last in its classes' days to the start or
 // the end of another day (or of its own), or swaps two blocks of a class of the same
-// length; a move stands only where the week's placement checks take it: the classes,
+// length, with the chain of blocks of the same length their classes and teachers
+// hold at the other place going across too (a Kempe chain); a move stands only where the week's placement checks take it: the classes,
 // teachers and rooms free and open, every class day gapless from a starting lesson,
 // one block of a lesson a day, lessons taught together moving together, each
 // subgroup in a room of its kind and size, no teacher losing a free day it is to
