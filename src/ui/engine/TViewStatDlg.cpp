@@ -42,9 +42,11 @@ TViewStatDlg::TViewStatDlg(QWidget* workspace, int klassCount, const LoadFill& f
     view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);  // the days share the width
     if (qualityView_) {
         qualityView_->fitToTexts(64, 420);
-        qualityView_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+        SizeGridDialog(this, {view_, qualityView_});
+        qualityView_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);  // the values
+    } else {
+        SizeGridDialog(this, {view_});
     }
-    SizeGridDialog(this, {view_});
 }
 
 TViewStatDlg::~TViewStatDlg() { delete pages_; }
