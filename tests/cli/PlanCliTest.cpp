@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
 #include "CliProcess.h"
 
 namespace {
@@ -72,12 +74,12 @@ TEST_F(PlanCli, WithTheStagesTheSearchFinishesWhatTheyLeave) {
 }
 
 // The same seed and steps write the same file; the steps are few enough that the week
-// still depends on every draw.
+// still depends on every draw, the improvement's as well as the search's.
 TEST_F(PlanCli, TheSameSeedAndStepsWriteTheSameFile) {
     std::vector<std::string> files;
     for (const char* seed : {"5", "5", "6"}) {
         const std::string out = path(std::string("week-") + std::to_string(files.size()) + ".rsp");
-        const auto plan = run({"plan", kSchool, "-o", out, "--seed", seed, "--steps", "300"});
+        const auto plan = run({"plan", kSchool, "-o", out, "--seed", seed, "--steps", "300", "--improve-steps", "3000"});
         EXPECT_EQ(plan.exitCode, 3) << plan.err;
         std::ifstream in(out, std::ios::binary);
         files.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -85,6 +87,26 @@ TEST_F(PlanCli, TheSameSeedAndStepsWriteTheSameFile) {
     EXPECT_FALSE(files[0].empty());
     EXPECT_EQ(files[0], files[1]);
     EXPECT_NE(files[0], files[2]);
+}
+
+// The summary as JSON: the hours add up, the windows by day make their total, and
+// the improvement never leaves the week costing more.
+TEST_F(PlanCli, PrintsTheSummaryAsJson) {
+    const auto plan = run({"plan", kSchool, "-o", path("week.rsp"), "--seconds", "2", "--improve-steps", "20000", "--json"});
+    ASSERT_TRUE(plan.exitCode == 0 || plan.exitCode == 3) << plan.exitCode << plan.err;
+    const auto week = nlohmann::json::parse(plan.out, nullptr, false);
+    ASSERT_FALSE(week.is_discarded()) << plan.out;
+    const auto& hours = week["hours"];
+    EXPECT_EQ(hours["required"].get<int>(), hours["clean"].get<int>() + hours["draft"].get<int>() +
+                                                 hours["notPlaced"].get<int>());
+    int windows = 0;
+    for (const auto& day : week["teacherWindows"]["byDay"]) windows += day.get<int>();
+    EXPECT_EQ(windows, week["teacherWindows"]["total"].get<int>());
+    EXPECT_EQ(week["teacherWindows"]["limit"].get<int>(), 1);
+    EXPECT_EQ(week["classes"]["count"].get<int>(), 22);
+    EXPECT_LE(week["improvement"]["costAfter"].get<double>(), week["improvement"]["costBefore"].get<double>());
+    for (const char* key : {"freeDays", "wishesUsed", "subgroupsWithoutRoom", "cost", "stages", "output"})
+        EXPECT_TRUE(week.contains(key)) << key;
 }
 
 TEST_F(PlanCli, WritesBesideTheProjectByDefault) {
@@ -106,6 +128,7 @@ TEST_F(PlanCli, RefusedInputWritesNothing) {
         {{"plan", kSchool, "-o", path("out.rsp"), "--seconds", "soon"}, 1},
         {{"plan", kSchool, "-o", path("out.rsp"), "--steps", "-5"}, 1},
         {{"plan", kSchool, "-o", path("out.rsp"), "--seed", "x1"}, 1},
+        {{"plan", kSchool, "-o", path("out.rsp"), "--improve-steps", "-1"}, 1},
         {{"plan", kSchool, "-o", path("out.rsp"), "--stages", "--search-seconds", "0"}, 1},
     };
     for (const auto& c : cases) {

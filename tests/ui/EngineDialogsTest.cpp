@@ -214,6 +214,37 @@ private slots:
         QCOMPARE(Cell(view, k5V + 1, 1), QStringLiteral("0,0"));
     }
 
+    void statisticsShowTheWeeksQualityOnTheirSecondPage() {
+        TuesdaySchool school;
+        WeekQuality quality;
+        quality.teacherWindows = 14;
+        quality.maxWindows = 1;
+        quality.teacherDaysOverWindows = 2;
+        quality.windowsOverMax = 3;
+        quality.lopsidedClasses = 1;
+        quality.classes = 22;
+        quality.loadOff = 12.25;
+        quality.wishesUsed = {0, 1, 4};
+        TViewStatDlg dialog(
+            nullptr, 3, [&](DialogGrid& loads) { FillLoadGrid(school.context(), loads); },
+            [&](DialogGrid& figures) { FillQualityGrid(quality, figures); });
+        auto* pages = dialog.findChild<QTabWidget*>();
+        QCOMPARE(pages->count(), 2);
+        QCOMPARE(pages->tabText(1), QStringLiteral("Качество недели"));
+        DialogGridView* view = dialog.qualityView();
+        QCOMPARE(view->model()->rowCount(), 10);
+        QCOMPARE(Title(view, Qt::Horizontal, 1), QStringLiteral("Значение"));
+        QCOMPARE(Title(view, Qt::Vertical, 1), QStringLiteral("\"Окна\" учителей"));
+        QCOMPARE(Cell(view, 1, 1), QStringLiteral("14"));
+        QCOMPARE(Cell(view, 3, 1), QStringLiteral("2 (\"окон\" сверх нормы: 3)"));
+        QCOMPARE(Cell(view, 4, 1), QStringLiteral("1 из 22"));
+        QCOMPARE(Cell(view, 9, 1), QStringLiteral("0 / 1 / 4"));
+        // Without the week's figures the dialog keeps its one page.
+        TViewStatDlg loadsOnly(nullptr, 3, [&](DialogGrid& loads) { FillLoadGrid(school.context(), loads); });
+        QCOMPARE(loadsOnly.findChild<QTabWidget*>()->count(), 1);
+        QVERIFY(!loadsOnly.qualityView());
+    }
+
     void helpOpensEachDialogsTopic() {
         TuesdaySchool school;
         TPrepareOptiDlg prepare(nullptr, PreparationSetupOf(school.context()), school.preparationFill());

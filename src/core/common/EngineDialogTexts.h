@@ -55,6 +55,24 @@ enum class EngineDialogText : int {
     KlassColumn,
     VariantColumn,
     CandidateOf,
+
+    // The statistics' page of the week's quality: a row title, then its figure
+    QualityPage = 37120,
+    QualityFigure,           // "Показатель"
+    QualityValue,            // "Значение"
+    QualityWindows,          // teacher windows in all
+    QualityDaysOverWindows,  // teacher days past the windows allowed: "3 (окон сверх нормы: 5)"
+    QualityWindowsAllowed,   // the windows allowed per teacher and day
+    QualityLopsided,         // classes with uneven days: "2 из 22"
+    QualityWidestSpread,     // the widest spread of a class's days
+    QualityLoadOff,          // the sanitary load off the week's curve
+    QualityOffCurve,         // classes heaviest on the first or the last day
+    QualityFreeDaysShort,    // teachers short of free days: "1 (дней: 2)"
+    QualityWishes,           // wished-free hours taught: "0 / 1 / 4"
+    QualityRoomless,         // subgroups without a room
+    QualityOf,               // " из "
+    QualityWindowsPast,      // " (окон сверх нормы: "
+    QualityDaysShort,        // " (дней: "
 };
 
 }  // namespace lovaris

@@ -1,7 +1,9 @@
 #include "DialogGrids.h"
 
 #include <algorithm>
+#include <utility>
 
+#include "../common/EngineDialogTexts.h"
 #include "../common/NumberText.h"
 
 namespace lovaris {
@@ -86,6 +88,31 @@ void FillPreparationGrids(const ViewContext& ctx, DialogGrid& klasses, DialogGri
         DialogCell& cell = teachers.at(10, t + 1);
         cell.text = std::to_string(std::max<int>(windows, ctx.options.maxTeacherWindows));
         cell.number = windows;
+    }
+}
+
+void FillQualityGrid(const WeekQuality& q, DialogGrid& figures) {
+    using X = EngineDialogText;
+    const auto number = [](int value) { return std::to_string(value); };
+    const std::vector<std::pair<X, std::string>> rows = {
+        {X::QualityWindows, number(q.teacherWindows)},
+        {X::QualityWindowsAllowed, number(q.maxWindows)},
+        {X::QualityDaysOverWindows,
+         number(q.teacherDaysOverWindows) + LoadResText(X::QualityWindowsPast) + number(q.windowsOverMax) + ")"},
+        {X::QualityLopsided, number(q.lopsidedClasses) + LoadResText(X::QualityOf) + number(q.classes)},
+        {X::QualityWidestSpread, number(q.widestSpread)},
+        {X::QualityLoadOff, OneDecimalText(q.loadOff)},
+        {X::QualityOffCurve, number(q.classesOffCurve)},
+        {X::QualityFreeDaysShort,
+         number(q.teachersShortOfFreeDays) + LoadResText(X::QualityDaysShort) + number(q.freeDaysShort) + ")"},
+        {X::QualityWishes, number(q.wishesUsed[0]) + " / " + number(q.wishesUsed[1]) + " / " + number(q.wishesUsed[2])},
+        {X::QualityRoomless, number(q.subgroupsWithoutRoom)},
+    };
+    figures.at(0, 0).text = LoadResText(X::QualityFigure);
+    figures.at(0, 1).text = LoadResText(X::QualityValue);
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        figures.at(static_cast<int>(r) + 1, 0).text = LoadResText(rows[r].first);
+        figures.at(static_cast<int>(r) + 1, 1).text = rows[r].second;
     }
 }
 

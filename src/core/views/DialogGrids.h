@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "../planning/WeekQuality.h"
 #include "ViewContext.h"
 
 namespace lovaris {
@@ -41,5 +42,8 @@ void FillControlGrids(const ViewContext& ctx, DialogGrid& klasses, DialogGrid& t
 void FillPreparationGrids(const ViewContext& ctx, DialogGrid& klasses, DialogGrid& teachers);
 // One row per class (row r is class r - 1): its name, then its load on days 1..6.
 void FillLoadGrid(const ViewContext& ctx, DialogGrid& loads);
+// The week's quality, one figure a row: its title in column 0, its value in column 1;
+// row 0 titles the columns.
+void FillQualityGrid(const WeekQuality& quality, DialogGrid& figures);
 
 }  // namespace lovaris

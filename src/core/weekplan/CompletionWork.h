@@ -24,8 +24,9 @@ using PlacedBlock = std::pair<CompletionUnit, UnitPlacement>;
 inline int HoursOf(const CompletionUnit& unit) { return unit.hours * static_cast<int>(unit.klassLessons.size()); }
 
 class CompletionWork {
-    // The ejection search works on the completion's view of the week.
+    // The ejection search and the improvement work on the completion's view of the week.
     friend class EjectionWork;
+    friend class ImprovementWork;
 
 public:
     // Each attempt walks the classes and days in another order.

@@ -246,11 +246,16 @@ WeekPlanResult PlanWholeWeek(PlanningSession& session, TTableVarItem& variant, c
             SearchByEjection(session, variant, search.settings, search.control ? *search.control : allSteps);
     });
 
+    Timed(result, "improvement", [&] {
+        result.improvement = ImproveWeek(session, variant, options, search.improvement, search.timeUp);
+    });
+
     Timed(result, "rooms again", [&] { GiveRoomsAgain(session, planning, result); });
 
     state.currentDay = 1;
     session.SetupDay(planning);
     result.summary = SummariseWeek(session, variant);
+    result.quality = MeasureWeek(session, variant, options);
     return result;
 }
 

@@ -5,7 +5,8 @@
 // (tried again with more teacher windows when that leaves fewer hours in the draft);
 // then room assignment of every day with each question answered "Да"; then what is
 // left in the drafts or on no day finished by hand, with rooms (WeekCompletion); then
-// what still waits put in by ejection chains (EjectionSearch).
+// what still waits put in by ejection chains (EjectionSearch); then the week made
+// better by the improvement (WeekImprovement), complete or not.
 #include <array>
 #include <chrono>
 #include <functional>
@@ -13,10 +14,12 @@
 #include <vector>
 
 #include "../planning/PlanningSession.h"
+#include "../planning/WeekQuality.h"
 #include "../variant/TTableVarItem.h"
 #include "../variant/VariantOptions.h"
 #include "EjectionSearch.h"
 #include "WeekCompletion.h"
+#include "WeekImprovement.h"
 #include "WeekPlanSummary.h"
 
 namespace lovaris {
@@ -57,9 +60,11 @@ struct WeekPlanResult {
     std::array<bool, kVariantDays + 1> dayComplete{};
     WeekCompletion completion;
     EjectionResult ejection;
+    ImprovementResult improvement;
     int roomQuestionsAnswered = 0;
     std::vector<WeekPlanStage> stages;  // in the order run
     WeekPlanSummary summary;
+    WeekQuality quality;
 };
 
 // The ejection search that finishes the week after the completion, or that plans the
@@ -68,8 +73,10 @@ struct WeekPlanSearch {
     bool stages = true;  // the week search, optimisation, room assignment and completion first
     EjectionSettings settings;
     EjectionControl* control = nullptr;  // none: every step is done
-    // True once the plan's time is up: the completion then ends early (the stages'
-    // searches end by their budget).
+    ImprovementSettings improvement;
+    // True once the plan's time is up: the completion and the improvement then end
+    // early (the stages' searches end by their budget). Asked from the improvement's
+    // threads too.
     std::function<bool()> timeUp;
 };
 

@@ -10,7 +10,7 @@
 
 namespace lovaris::ui {
 
-TViewStatDlg::TViewStatDlg(QWidget* workspace, int klassCount, const LoadFill& fill)
+TViewStatDlg::TViewStatDlg(QWidget* workspace, int klassCount, const LoadFill& fill, const QualityFill& quality)
     : QDialog(workspace, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("statisticsDialog"));
     setWindowTitle(Res(EngineDialogText::StatisticsCaption));
@@ -28,11 +28,25 @@ TViewStatDlg::TViewStatDlg(QWidget* workspace, int klassCount, const LoadFill& f
     auto* pages = new QTabWidget(this);
     pages_ = pages;
     pages->addTab(page, Res(EngineDialogText::LoadPage));
+    if (quality) {
+        quality(figures_);
+        qualityView_ = new DialogGridView(new DialogGridModel(figures_, this), "qualityGrid", kHelpTopic);
+        auto* qualityPage = new QWidget;
+        auto* qualityLayout = new QVBoxLayout(qualityPage);
+        qualityLayout->addWidget(qualityView_);
+        pages->addTab(qualityPage, Res(EngineDialogText::QualityPage));
+    }
 
     LayOutShowingDialog(this, pages, kHelpTopic);
     view_->fitToTexts(64);
     view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);  // the days share the width
-    SizeGridDialog(this, {view_});
+    if (qualityView_) {
+        qualityView_->fitToTexts(64, 420);
+        SizeGridDialog(this, {view_, qualityView_});
+        qualityView_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);  // the values
+    } else {
+        SizeGridDialog(this, {view_});
+    }
 }
 
 TViewStatDlg::~TViewStatDlg() { delete pages_; }

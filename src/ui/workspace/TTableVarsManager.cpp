@@ -292,8 +292,12 @@ void TTableVarsManager::ShowStatistics() {
         return;
     }
     const ViewContext& ctx = *context_;
-    TViewStatDlg dialog(this, workspace_->session().klasses().count(),
-                        [&ctx](DialogGrid& loads) { FillLoadGrid(ctx, loads); });
+    const VariantWorkspace& open = *workspace_;
+    TViewStatDlg dialog(
+        this, workspace_->session().klasses().count(), [&ctx](DialogGrid& loads) { FillLoadGrid(ctx, loads); },
+        [&open](DialogGrid& figures) {
+            FillQualityGrid(MeasureWeek(open.session(), open.variant(), open.options()), figures);
+        });
     dialog.exec();
 }
 

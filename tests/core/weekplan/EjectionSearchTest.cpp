@@ -73,11 +73,12 @@ EngineSchool TightSchool(unsigned seed, const TightKind& kind) {
 }
 
 WeekPlanResult Plan(PlanningSession& session, TTableVarItem& variant, bool stages, std::uint64_t seed,
-                    long long steps, int threads = 1) {
+                    long long steps, int threads = 1, long long improveSteps = 0) {
     test::PollBudget budget(300);
     WeekPlanSearch search;
     search.stages = stages;
     search.settings = {seed, steps, threads};
+    search.improvement = {seed, improveSteps, threads};
     return PlanWholeWeek(session, variant, VariantOptions::Defaults(variant.classCount(), variant.lessonsPerDay()),
                          budget, search);
 }
@@ -177,20 +178,22 @@ TEST(EjectionSearch, SameSeedAndStepsWriteTheSameWeek) {
     for (int run = 0; run < 2; ++run) {
         PlanningSession session(project);
         TTableVarItem variant = session.NewVariant();
-        // Too few steps to finish: the week depends on every draw.
-        Plan(session, variant, false, 7, 150);
+        // Too few steps to finish: the week depends on every draw, and the
+        // improvement's on its own.
+        Plan(session, variant, false, 7, 150, 1, 3000);
         weeks.push_back(CleanCopy(variant));
     }
     EXPECT_TRUE(weeks[0] == weeks[1]);
     PlanningSession session(project);
     TTableVarItem variant = session.NewVariant();
-    Plan(session, variant, false, 8, 150);
+    Plan(session, variant, false, 8, 150, 1, 3000);
     EXPECT_FALSE(CleanCopy(variant) == weeks[0]) << "the seed changes nothing";
 }
 
 // Runs going at once finish out of order; the week is still the one runs one at a time
 // give: Namibia's 25 classes finish in the first long run, after sixteen short ones
-// (40,000 steps), and with 20,000 steps none finishes and the best of ten stays.
+// (40,000 steps), and with 20,000 steps none finishes and the best of ten stays. The
+// improvement's runs after it, complete week or not, likewise.
 TEST(EjectionSearch, RunsAtOnceWriteTheWeekOfRunsOneAtATime) {
     const Project project = SchoolFile("namibia-moses-vd-byl-y2016-t1b.tbl");
     for (const long long steps : {20000LL, 40000LL}) {
@@ -200,7 +203,7 @@ TEST(EjectionSearch, RunsAtOnceWriteTheWeekOfRunsOneAtATime) {
         for (const int threads : {1, 3}) {
             PlanningSession session(project);
             TTableVarItem variant = session.NewVariant();
-            results.push_back(Plan(session, variant, false, 1, steps, threads));
+            results.push_back(Plan(session, variant, false, 1, steps, threads, 5000));
             weeks.push_back(CleanCopy(variant));
         }
         EXPECT_TRUE(weeks[0] == weeks[1]);
@@ -208,6 +211,9 @@ TEST(EjectionSearch, RunsAtOnceWriteTheWeekOfRunsOneAtATime) {
         EXPECT_EQ(results[0].ejection.movesEvaluated, results[1].ejection.movesEvaluated);
         EXPECT_EQ(results[0].ejection.hoursWaitingAfter, results[1].ejection.hoursWaitingAfter);
         EXPECT_EQ(results[1].ejection.hoursWaitingAfter == 0, steps == 40000);
+        EXPECT_EQ(results[0].improvement.steps, results[1].improvement.steps);
+        EXPECT_EQ(results[0].improvement.costAfter, results[1].improvement.costAfter);
+        EXPECT_LT(results[1].improvement.costAfter, results[1].improvement.costBefore);
     }
 }
 

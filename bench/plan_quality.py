@@ -1,0 +1,122 @@
+#!/usr/bin/env python3
+"""Plans the sample school, the schools of ../shared/schools and the school-like FET
+examples three ways and prints the measures of each week side by side: the search
+alone as before the improvement (`plan --improve-steps 0`), the planner's stages
+first (`plan --stages --improve-steps 0`), and the whole plan with its improvement
+(`plan`).
+
+    python3 bench/plan_quality.py [--cli build/src/cli/lovaris-cli] [--seconds 20]
+                                  [--schools DIR ...] [--examples DIR] [--fet N | --all]
+                                  [--only TEXT ...]
+
+Per school and way: hours placed of those required, teacher windows, teacher days
+over the variant's windows limit, classes with lopsided days (more than 2 lessons
+between their longest and shortest open day, and more than the most even split
+their open hours allow plus 1) of all classes, teachers short of free days, the
+weighted cost and the wall-clock time. Then the goal's figures for each school: the
+share of balanced classes, windows against half of the search's, teachers short of
+free days against half of the search's, and whether it is as complete as before.
+The FET examples are those of Debian's fet-data with at most 6 days and 8 to 40
+classes, imported with `import-fet`; by default the first --fet of them (4), all
+with --all.
+"""
+import argparse
+import glob
+import gzip
+import json
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+from plan_vs_fet import classes_and_room, fet_days, find_files
+
+WAYS = [("search", ["--improve-steps", "0"]), ("stages", ["--stages", "--improve-steps", "0"]), ("improved", [])]
+
+
+def plan(cli, project, seconds, extra, work):
+    start = time.perf_counter()
+    run = subprocess.run([cli, "plan", project, "-o", os.path.join(work, "plan.rsp"), "--seconds", str(seconds),
+                          "--json"] + extra, capture_output=True, text=True)
+    took = time.perf_counter() - start
+    if run.returncode not in (0, 3):
+        return None
+    week = json.loads(run.stdout)
+    week["time"] = took
+    return week
+
+
+def schools(args, work):
+    yield "sample school", args.sample
+    for path in sorted(p for folder in args.schools for p in glob.glob(os.path.join(folder, "*.tbl"))):
+        yield os.path.basename(path), path
+    taken = 0
+    for n, path in enumerate(find_files(args.examples) if os.path.isdir(args.examples) else []):
+        if not args.all and taken >= args.fet:
+            break
+        source = path
+        if path.endswith(".gz"):
+            source = os.path.join(work, f"in{n}.fet")
+            with gzip.open(path, "rb") as packed, open(source, "wb") as plain:
+                plain.write(packed.read())
+        if not 1 <= fet_days(source) <= 6:
+            continue
+        project = os.path.join(work, f"fet{n}.tbl")
+        if subprocess.run([args.cli, "import-fet", source, project], capture_output=True).returncode != 0:
+            continue
+        classes, _ = classes_and_room(args.cli, project)
+        if not 8 <= classes <= 40:
+            continue
+        taken += 1
+        yield os.path.relpath(path, args.examples), project
+
+
+def cells(week):
+    if week is None:
+        return f"{'failed':>38}"
+    h, c = week["hours"], week["classes"]
+    return (f"{h['clean']:4}/{h['required']:<4} {week['teacherWindows']['total']:4} "
+            f"{week['teacherWindows']['daysOverLimit']:3} {c['lopsided']:3}/{c['count']:<3} "
+            f"{week['freeDays']['teachersShort']:3} {week['cost']:7.1f} {week['time']:5.1f}s")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--cli", default="build/src/cli/lovaris-cli")
+    parser.add_argument("--sample", default="build/examples/school.tbl")
+    parser.add_argument("--schools", nargs="*", default=["../shared/schools"])
+    parser.add_argument("--examples", default="/usr/share/doc/fet-data/examples")
+    parser.add_argument("--fet", type=int, default=4)
+    parser.add_argument("--all", action="store_true")
+    parser.add_argument("--seconds", type=float, default=20)
+    parser.add_argument("--only", nargs="*", default=None)
+    args = parser.parse_args()
+
+    head = f"{'placed':>9} {'win':>4} {'>lim':>3} {'lopsided':>7} {'nfd':>3} {'cost':>7} {'time':>6}"
+    print(f"{'school':40} " + " | ".join(f"{name:^38}" for name, _ in WAYS))
+    print(f"{'':40} " + " | ".join(head for _ in WAYS))
+    goals = []
+    with tempfile.TemporaryDirectory() as work:
+        for name, project in schools(args, work):
+            if args.only is not None and not any(text in name for text in args.only):
+                continue
+            weeks = {way: plan(args.cli, project, args.seconds, extra, work) for way, extra in WAYS}
+            print(f"{name[-40:]:40} " + " | ".join(cells(weeks[way]) for way, _ in WAYS), flush=True)
+            before, after = weeks["search"], weeks["improved"]
+            if before and after:
+                goals.append((name, before, after))
+
+    print()
+    print(f"{'school':40} {'complete as before':>18} {'balanced':>9} {'windows':>13} {'short of free days':>19}")
+    for name, before, after in goals:
+        c = after["classes"]
+        balanced = 100.0 * (c["count"] - c["lopsided"]) / c["count"] if c["count"] else 100.0
+        kept = after["hours"]["clean"] >= before["hours"]["clean"]
+        windows = f"{after['teacherWindows']['total']} of {before['teacherWindows']['total']}"
+        short = f"{after['freeDays']['teachersShort']} of {before['freeDays']['teachersShort']}"
+        print(f"{name[-40:]:40} {'yes' if kept else 'NO':>18} {balanced:8.1f}% {windows:>13} {short:>19}")
+
+
+if __name__ == "__main__":
+    main()
