@@ -12,8 +12,9 @@
 
 // lovaris [FILE.tbl]: the workstation, with the project FILE.tbl open when given.
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
     using namespace lovaris;
+    ui::UseRussianSystemDates();
+    QApplication app(argc, argv);
     QApplication::setApplicationName(ui::Res(ShellText::ProgramName));
     QApplication::setWindowIcon(ui::LogoIcon());
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
