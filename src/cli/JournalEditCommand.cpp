@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "CliCommand.h"
 #include "CliSupport.h"
@@ -29,10 +30,13 @@ int runJournalEdit(const CliArguments& args) {
             return ReportFailure("lovaris-cli: the project has no subject '" + subject->second + "'", kExitRefused);
         journal.day->EditCell(*row, kColSubstituteSubject, subjects.at(found).record.displayName());
     }
-    if (const auto reason = args.options.find("--reason"); reason != args.options.end())
-        journal.day->EditCell(*row, kColReason, reason->second);
-    if (const auto note = args.options.find("--note"); note != args.options.end())
-        journal.day->EditCell(*row, kColNote, note->second);
+    // A text the archive cannot keep is refused, and the day is written with none of the changes.
+    for (const auto& [option, column] : {std::pair{"--reason", kColReason}, std::pair{"--note", kColNote}}) {
+        const auto given = args.options.find(option);
+        if (given == args.options.end()) continue;
+        if (const auto edited = journal.day->EditCell(*row, column, given->second); !edited.done)
+            return ReportFailure("lovaris-cli: " + edited.message, kExitRefused);
+    }
     return FinishChange(journal);
 }
 

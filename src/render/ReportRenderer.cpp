@@ -1,5 +1,9 @@
 #include "ReportRenderer.h"
 
+#include <QBuffer>
+#include <algorithm>
+#include <optional>
+#include <vector>
 #include <QSaveFile>
 #include <QFontMetricsF>
 #include <QPdfWriter>
@@ -9,10 +13,12 @@
 namespace lovaris {
 namespace {
 
-// Text takes this share of a line's height; a cell too narrow for its text shrinks
-// it down to kMinTextShare before the text is cut.
+// Text takes this share of a line's height. A cell too narrow for its text wraps it
+// within the cell and, when its height is still too small, sets it in smaller type,
+// down to kMinTextShare; only a text that does not fit even then is clipped.
 constexpr double kTextShare = 0.62;
-constexpr double kMinTextShare = 0.40;
+constexpr double kMinTextShare = 0.34;
+constexpr double kShrinkStep = 0.93;
 const QColor kShade(0xF0, 0xF0, 0xF0);  // the button face of a free hour the teacher did not want
 
 QFont BandFont(const ReportBand& band, double lineHeight) {
@@ -32,38 +38,81 @@ Qt::Alignment ToQt(CellAlign align) {
     return Qt::AlignHCenter | Qt::AlignVCenter;
 }
 
-// A font for the line made small enough to fit the width, down to a floor below
-// which the line is cut instead.
-QFont FittedFont(QFont font, const QString& line, double width, double minPixels) {
-    const double wide = QFontMetricsF(font).horizontalAdvance(line);
-    if (wide > width && font.pixelSize() > minPixels)
-        font.setPixelSize(std::max(static_cast<int>(minPixels), static_cast<int>(font.pixelSize() * width / wide)));
-    return font;
+// A cell's lines set in one font, each wrapped within the width: how tall each
+// comes out, and whether every one keeps within the width.
+struct CellSetting {
+    QFont font;
+    int wrap = Qt::TextWordWrap;
+    std::vector<double> heights;
+    double height = 0;
+    bool withinWidth = true;
+};
+
+CellSetting SetLines(const QStringList& lines, const QFont& font, int wrap, double width) {
+    CellSetting setting{font, wrap, {}, 0, true};
+    const QFontMetricsF metrics(font);
+    for (const QString& line : lines) {
+        const QRectF bounds = metrics.boundingRect(QRectF(0, 0, width, 1e9), wrap, line);
+        const double height = line.isEmpty() ? metrics.height() : bounds.height();
+        setting.heights.push_back(height);
+        setting.height += height;
+        setting.withinWidth = setting.withinWidth && bounds.width() <= width + 0.5;
+    }
+    return setting;
 }
 
-// The cell's lines share its height evenly. A single line too wide for a cell of
-// several lines is wrapped over them; other lines shrink, each on its own, to fit.
-void DrawCellText(QPainter& painter, const ReportCell& cell, const QRectF& rect, const QFont& font, double lineHeight,
-                  int bandLines) {
+// The largest type, from the band's own down to the floor, in which the lines fit
+// the cell: wrapped at blanks first, broken inside words only when a word is wider
+// than the cell. None when even the floor is too large.
+std::optional<CellSetting> FitLines(const QStringList& lines, const QFont& font, const QSizeF& room, double minPixels) {
+    for (const int wrap : {int(Qt::TextWordWrap), int(Qt::TextWrapAnywhere)}) {
+        QFont trial = font;
+        for (int pixels = font.pixelSize(); pixels >= minPixels;
+             pixels = std::min(pixels - 1, static_cast<int>(pixels * kShrinkStep))) {
+            trial.setPixelSize(pixels);
+            CellSetting setting = SetLines(lines, trial, wrap, room.width());
+            if (setting.withinWidth && setting.height <= room.height()) return setting;
+        }
+    }
+    return std::nullopt;
+}
+
+// Draws the cell's text whole: its lines share the height evenly when each fits on
+// one line, else they are wrapped, and shrunk if need be, as one centred block.
+// False when the text had to be clipped.
+bool DrawCellText(QPainter& painter, const ReportCell& cell, const QRectF& rect, const QFont& font, double lineHeight) {
+    if (cell.text.empty()) return true;
     const QStringList lines = QString::fromStdString(cell.text).split(QLatin1Char('\n'));
     const double pad = lineHeight * 0.15;
     const double width = std::max(1.0, rect.width() - 2 * pad);
-    const QRectF inner(rect.left() + pad, rect.top(), width, rect.height());
-    if (lines.size() == 1 && bandLines > 1 && QFontMetricsF(font).horizontalAdvance(lines[0]) > width) {
-        const QRectF wrapped = QFontMetricsF(font).boundingRect(inner, Qt::TextWordWrap | ToQt(cell.align), lines[0]);
-        if (wrapped.height() <= inner.height() && wrapped.width() <= width + 0.5) {
-            painter.setFont(font);
-            painter.drawText(inner, Qt::TextWordWrap | ToQt(cell.align), lines[0]);
-            return;
-        }
-    }
+    const QFontMetricsF metrics(font);
+    const bool eachOnOneLine = std::all_of(lines.begin(), lines.end(),
+                                           [&](const QString& line) { return metrics.horizontalAdvance(line) <= width; });
     const double step = rect.height() / static_cast<double>(lines.size());
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QFont fitted = FittedFont(font, lines[i], width, lineHeight * kMinTextShare);
-        painter.setFont(fitted);
-        const QRectF lineRect(inner.left(), rect.top() + step * static_cast<double>(i), width, step);
-        painter.drawText(lineRect, ToQt(cell.align), QFontMetricsF(fitted).elidedText(lines[i], Qt::ElideRight, width));
+    painter.setFont(font);
+    if (eachOnOneLine && metrics.height() <= step + 0.5) {
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            painter.drawText(QRectF(rect.left() + pad, rect.top() + step * static_cast<double>(i), width, step),
+                             ToQt(cell.align), lines[i]);
+        return true;
     }
+    const std::optional<CellSetting> fitted = FitLines(lines, font, QSizeF(width, rect.height()), lineHeight * kMinTextShare);
+    const CellSetting setting = fitted ? *fitted : [&] {
+        QFont floor = font;
+        floor.setPixelSize(std::max(1, static_cast<int>(lineHeight * kMinTextShare)));
+        return SetLines(lines, floor, Qt::TextWrapAnywhere, width);
+    }();
+    painter.save();
+    painter.setClipRect(rect);
+    painter.setFont(setting.font);
+    double y = rect.top() + std::max(0.0, rect.height() - setting.height) / 2;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const double height = setting.heights[static_cast<std::size_t>(i)];
+        painter.drawText(QRectF(rect.left() + pad, y, width, height), setting.wrap | ToQt(cell.align), lines[i]);
+        y += height;
+    }
+    painter.restore();
+    return fitted.has_value();
 }
 
 }  // namespace
@@ -95,7 +144,7 @@ void ReportRenderer::drawBand(QPainter& painter, const ReportBand& band, const Q
             painter.drawRect(cellRect);
         }
         painter.setPen(Qt::black);
-        DrawCellText(painter, band.cells[i], cellRect, font, lineHeight, band.lines);
+        if (!DrawCellText(painter, band.cells[i], cellRect, font, lineHeight)) ++cutCells_;
     }
 }
 
@@ -144,6 +193,27 @@ bool ReportRenderer::Paint(QPagedPaintDevice& device, int first, int last,
     return painter.end();
 }
 
+namespace {
+
+void SetUpPdf(QPdfWriter& writer, const Report& report) {
+    writer.setPageLayout(ReportPageLayout(report));
+    writer.setResolution(600);
+    writer.setCreator(QStringLiteral("Ловарис"));
+    writer.setTitle(QString::fromStdString(report.name));
+}
+
+}  // namespace
+
+int CountCutCells(const Report& report) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    SetUpPdf(writer, report);
+    const ReportRenderer renderer(report);
+    renderer.Paint(writer);
+    return renderer.cutCells();
+}
+
 bool WriteReportPdf(const Report& report, const QString& path, QString* error,
                     const std::function<void(int page)>& pageDone) {
     // Written beside the target and then put in its place, so that a failed write
@@ -152,10 +222,7 @@ bool WriteReportPdf(const Report& report, const QString& path, QString* error,
     bool painted = false;
     if (file.open(QIODevice::WriteOnly)) {
         QPdfWriter writer(&file);
-        writer.setPageLayout(ReportPageLayout(report));
-        writer.setResolution(600);
-        writer.setCreator(QStringLiteral("Ловарис"));
-        writer.setTitle(QString::fromStdString(report.name));
+        SetUpPdf(writer, report);
         painted = ReportRenderer(report).Paint(writer, 0, 0, pageDone);
     }
     if (painted && file.commit()) return true;

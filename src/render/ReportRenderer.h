@@ -18,6 +18,8 @@ public:
     explicit ReportRenderer(const Report& report) : report_(report) {}
 
     int pageCount() const { return static_cast<int>(report_.pages.size()); }
+    // Cells drawn so far whose text could not be shown whole.
+    int cutCells() const { return cutCells_; }
     // Draws page `index` (from 0) into `area`, the printable part of an A4 page in the
     // painter's units.
     void DrawPage(QPainter& painter, const QRectF& area, int index) const;
@@ -32,7 +34,11 @@ private:
     void drawChart(QPainter& painter, const ReportChart& chart, const QRectF& rect, double lineHeight) const;
 
     const Report& report_;
+    mutable int cutCells_ = 0;
 };
+
+// The cells of the whole report whose text a printed page cannot show whole.
+int CountCutCells(const Report& report);
 
 // Writes the report as an A4 PDF. False with the reason when the file cannot be written.
 bool WriteReportPdf(const Report& report, const QString& path, QString* error = nullptr,

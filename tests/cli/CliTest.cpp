@@ -145,6 +145,8 @@ TEST_F(CliTest, RefusedJsonNamesTheFieldAndWritesNothing) {
     const Case cases[] = {
         {"syntax.json", "{ \"format\": ", "import-json: parse error at line 1"},
         {"seats.json", withBadSeats, "import-json: rooms.items[0].seats: expected an integer 0..65535\n"},
+        {"huge.json", std::string(withBadSeats).replace(withBadSeats.find("70000"), 5, "1e30817"),
+         "import-json: rooms.items[0].seats: number out of range\n"},
     };
     for (const auto& c : cases) {
         WriteBytes(path(c.file), c.text);

@@ -60,7 +60,7 @@ TEST_F(ExportCli, RefusedCalendarWritesNothing) {
     std::ofstream(file("bad-bells.txt")) << "1 08:30\n";
     const auto badBells = run(ical(file("bad.ics"), file("bad-bells.txt")));
     EXPECT_EQ(badBells.exitCode, 2);
-    EXPECT_NE(badBells.err.find("line 1: expected a lesson number"), std::string::npos) << badBells.err;
+    EXPECT_NE(badBells.err.find("строка 1: нужны номер урока"), std::string::npos) << badBells.err;
 
     auto unknown = ical(file("bad.ics"), file("bells.txt"));
     unknown[4] = "99Я";

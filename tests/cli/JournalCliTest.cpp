@@ -168,6 +168,15 @@ TEST_F(JournalCli, RefusalsAndTheirExitStatuses) {
     substitute.insert(substitute.end(), {"--date", kMonday, "--row", "1", "--teacher", teacher});
     EXPECT_EQ(run(substitute).exitCode, 2) << "the absent teacher is no candidate";
     EXPECT_EQ(run({"journal-edit", archive, kSchool, "--date", kMonday, "--row", "1", "--subject", "Астрология"}).exitCode, 2);
+
+    // A note the archive cannot keep is refused, with the reason given beside it, and the day stays.
+    const auto before = ReadWholeFile(archive);
+    const auto unkept =
+        run({"journal-edit", archive, kSchool, "--date", kMonday, "--row", "1", "--reason", "Курсы", "--note", "✓"});
+    EXPECT_EQ(unkept.exitCode, 2);
+    EXPECT_EQ(unkept.err.rfind("lovaris-cli: Журнал замещений хранит тексты в кодировке Windows-1251", 0), 0u)
+        << unkept.err;
+    EXPECT_EQ(ReadWholeFile(archive), before);
 }
 
 }  // namespace

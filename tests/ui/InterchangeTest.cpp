@@ -9,6 +9,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -77,7 +79,19 @@ class InterchangeTest : public QObject {
     std::unique_ptr<Project> project_;
     std::unique_ptr<PlanningSession> session_;
 
+    // Clicks "Экспорт" and answers the message that follows; returns its text.
+    static QString exportAndAnswer(QDialog& dialog) {
+        QString seen;
+        lovaris::test::AnswerNextDialog(QStringLiteral("yesButton"), &seen);
+        Child<QPushButton>(&dialog, "exportButton")->click();
+        return seen;
+    }
+
 private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);  // the remembered bells stay out of the user's settings
+        QSettings().clear();
+    }
     void init() { dir_ = std::make_unique<QTemporaryDir>(); }
     void cleanup() { dir_.reset(); }
 
@@ -134,14 +148,14 @@ private slots:
         dialog.show();
         QCOMPARE(Child<QLineEdit>(&dialog, "targetEdit")->text(), path(QStringLiteral("week-html")));
         QVERIFY(!Child<QWidget>(&dialog, "bellsEdit")->isEnabled());
-        Child<QPushButton>(&dialog, "exportButton")->click();
+        QCOMPARE(exportAndAnswer(dialog), QStringLiteral("Расписание выгружено: ") + path(QStringLiteral("week-html")));
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(QFile::exists(path(QStringLiteral("week-html/index.html"))));
         QVERIFY(QFile::exists(path(QStringLiteral("week-html/style.css"))));
 
         Child<QRadioButton>(&dialog, "csvRadio")->setChecked(true);
         QCOMPARE(Child<QLineEdit>(&dialog, "targetEdit")->text(), path(QStringLiteral("week.csv")));
-        Child<QPushButton>(&dialog, "exportButton")->click();
+        QCOMPARE(exportAndAnswer(dialog), QStringLiteral("Расписание выгружено: ") + path(QStringLiteral("week.csv")));
         QVERIFY(QFile::exists(path(QStringLiteral("week.csv"))));
 
         Child<QRadioButton>(&dialog, "icalRadio")->setChecked(true);
@@ -149,25 +163,59 @@ private slots:
         Write(path(QStringLiteral("bells.txt")), "1 08:30 09:15\n2 09:25 10:10\n3 10:30 11:15\n");
         Child<QLineEdit>(&dialog, "bellsEdit")->setText(path(QStringLiteral("bells.txt")));
         Child<QLineEdit>(&dialog, "targetEdit")->setText(path(QStringLiteral("class.ics")));
-        Child<QPushButton>(&dialog, "exportButton")->click();
+        exportAndAnswer(dialog);
         QFile ics(path(QStringLiteral("class.ics")));
         QVERIFY(ics.open(QIODevice::ReadOnly));
         QCOMPARE(ics.readAll().count("BEGIN:VEVENT"), 3);  // three lessons on Monday
+    }
+
+    void calendarIsNamedAfterItsOwnerWithTheBellsOfLastTime() {
+        Write(path(QStringLiteral("bells.txt")), "1 08:30 09:15\n2 09:25 10:10\n3 10:30 11:15\n");
+        {
+            TExportDlg first(nullptr, sampleWeek(), "", path(QStringLiteral("week.rsp")));
+            first.show();
+            Child<QRadioButton>(&first, "icalRadio")->setChecked(true);
+            Child<QLineEdit>(&first, "bellsEdit")->setText(path(QStringLiteral("bells.txt")));
+            exportAndAnswer(first);
+        }
+        TExportDlg dialog(nullptr, sampleWeek(), "", path(QStringLiteral("week.rsp")));
+        dialog.show();
+        QCOMPARE(Child<QLineEdit>(&dialog, "bellsEdit")->text(), path(QStringLiteral("bells.txt")));
+        Child<QRadioButton>(&dialog, "icalRadio")->setChecked(true);
+        auto* owner = Child<QComboBox>(&dialog, "ownerList");
+        auto* target = Child<QLineEdit>(&dialog, "targetEdit");
+        QCOMPARE(target->text(), path(QStringLiteral("week-")) + owner->itemText(0) + QStringLiteral(".ics"));
+        owner->setCurrentIndex(1);
+        QCOMPARE(target->text(), path(QStringLiteral("week-")) + owner->itemText(1) + QStringLiteral(".ics"));
+        Child<QRadioButton>(&dialog, "forTeacherRadio")->setChecked(true);
+        QCOMPARE(target->text(), path(QStringLiteral("week-")) + owner->itemText(0) + QStringLiteral(".ics"));
+        // A name the planner typed stays.
+        target->setText(path(QStringLiteral("mine.ics")));
+        owner->setCurrentIndex(1);
+        QCOMPARE(target->text(), path(QStringLiteral("mine.ics")));
     }
 
     void calendarWithoutTheBellsIsRefused() {
         TExportDlg dialog(nullptr, sampleWeek(), "", path(QStringLiteral("week.rsp")));
         dialog.show();
         Child<QRadioButton>(&dialog, "icalRadio")->setChecked(true);
-        Write(path(QStringLiteral("bells.txt")), "1 08:30 09:15\n");
-        Child<QLineEdit>(&dialog, "bellsEdit")->setText(path(QStringLiteral("bells.txt")));
         Child<QLineEdit>(&dialog, "targetEdit")->setText(path(QStringLiteral("class.ics")));
-        QString seen;
-        lovaris::test::AnswerNextDialog(QStringLiteral("yesButton"), &seen);
-        Child<QPushButton>(&dialog, "exportButton")->click();
-        QCOMPARE(seen, QStringLiteral("Выгрузить расписание не удалось: the bells give no time for lesson 2"));
-        QVERIFY(dialog.isVisible());
-        QVERIFY(!QFile::exists(path(QStringLiteral("class.ics"))));
+        Write(path(QStringLiteral("bells.txt")), "1 08:30 09:15\n");
+        const struct {
+            QString bells;
+            QString message;
+        } cases[] = {
+            {path(QStringLiteral("bells.txt")), QStringLiteral("в звонках нет времени урока 2")},
+            {QString(), QStringLiteral("не выбран файл звонков")},
+            {path(QStringLiteral("none.txt")),
+             QStringLiteral("не удается прочитать файл звонков ") + path(QStringLiteral("none.txt"))},
+        };
+        for (const auto& c : cases) {
+            Child<QLineEdit>(&dialog, "bellsEdit")->setText(c.bells);
+            QCOMPARE(exportAndAnswer(dialog), QStringLiteral("Выгрузить расписание не удалось: ") + c.message);
+            QVERIFY(dialog.isVisible());
+            QVERIFY(!QFile::exists(path(QStringLiteral("class.ics"))));
+        }
     }
 
     // A picture of the dialog, taken only when LOVARIS_SCREENSHOTS names the folder.

@@ -187,6 +187,37 @@ private slots:
         QCOMPARE(Cell(grid, 0, 6), offered.first().mid(4));
     }
 
+    // A note with a character the archive cannot keep: the message names it, the editor
+    // opens again with the typed text, and the note keeps what it had.
+    void aTextTheArchiveCannotKeepStaysTyped() {
+        TViewZameshDlg window(nullptr, *archive, school.timetable.get(), kMonday);
+        window.show();
+        ActOnNextDialog([&](QWidget* dialog) {
+            Named<QListWidget>(dialog, "TchListBox")->setCurrentRow(school.absent);
+            Named<QListWidget>(dialog, "LsnsListBox")->item(0)->setCheckState(Qt::Checked);
+            Named<QPushButton>(dialog, "yesButton")->click();
+        });
+        QTest::mouseClick(Named<QToolButton>(&window, "AddRecButton"), Qt::LeftButton);
+        QTableView* grid = window.grid();
+        QTRY_COMPARE(grid->model()->rowCount(), 1);
+        QVERIFY(grid->columnWidth(kColRoom) >= grid->fontMetrics().horizontalAdvance(QStringLiteral("Кабинет 12")));
+
+        const QModelIndex note = grid->model()->index(0, kColNote);
+        grid->setCurrentIndex(note);
+        grid->edit(note);
+        auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(note));
+        QVERIFY(editor);
+        editor->setText(QStringLiteral("проверено ✓"));
+        QString seen;
+        AnswerNextDialog(QStringLiteral("yesButton"), &seen);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_VERIFY(!seen.isEmpty());
+        QVERIFY2(seen.contains(QStringLiteral("Windows-1251")) && seen.contains(QStringLiteral("✓")), qPrintable(seen));
+        QCOMPARE(Cell(grid, 0, kColNote), QString());
+        QTRY_VERIFY(qobject_cast<QLineEdit*>(grid->indexWidget(note)));
+        QCOMPARE(qobject_cast<QLineEdit*>(grid->indexWidget(note))->text(), QStringLiteral("проверено ✓"));
+    }
+
     void aLessonTheVariantLacksIsNamed() {
         JournalRow row;
         row.texts[kColLesson] = "7";

@@ -1,9 +1,11 @@
 // The print dialogs driven as a planner drives them, on the sample school planned
 // for a moment: the choice and preview layouts, page turning, the closing rule,
-// a cancelled class choice, printing without a printer, and saving as PDF.
+// a cancelled class choice, printing without a printer, and saving as PDF; and the
+// printed pages, which show every text whole.
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QPrintPreviewWidget>
 #include <QProgressBar>
@@ -15,8 +17,11 @@
 #include <chrono>
 
 #include "core/data/ProjectDocument.h"
+#include "core/reports/TAllClsRpForm.h"
+#include "core/reports/TZamDayRpForm.h"
 #include "core/weekplan/WeekPlan.h"
 #include "core/workspace/VariantWorkspace.h"
+#include "render/ReportRenderer.h"
 #include "support/DialogAnswers.h"
 #include "support/ModalWatch.h"
 #include "ui/journal/TSelDateDlg.h"
@@ -45,6 +50,13 @@ QPushButton* Button(QWidget* dialog, const char* name) {
 }
 QToolButton* Tool(QWidget* dialog, const char* name) {
     return dialog->findChild<QToolButton*>(QString::fromLatin1(name));
+}
+
+JournalRow SubstitutionRow(const char* lesson, const char* room, const char* note) {
+    JournalRow row;
+    row.texts = {lesson, "Константинопольская-Щедрина А.В.", "Английский язык", "10А/10Б", room, "Больничный",
+                 "Ивановская-Петрищева Е.Н.", "Информатика и ИКТ", note};
+    return row;
 }
 
 }  // namespace
@@ -90,9 +102,11 @@ private slots:
         QCOMPARE(dialog.property("helpContext").toInt(), 23);
         QCOMPARE(preview->pageCount(), 12);  // 22 classes: four groups of three pages
         QCOMPARE(preview->currentPage(), 1);
+        QCOMPARE(dialog.pageLabel()->text(), QStringLiteral("Страница 1 из 12"));
         Button(&dialog, "nextPageButton")->click();
         Button(&dialog, "nextPageButton")->click();
         QCOMPARE(preview->currentPage(), 3);
+        QCOMPARE(dialog.pageLabel()->text(), QStringLiteral("Страница 3 из 12"));
         Button(&dialog, "previousPageButton")->click();
         QCOMPARE(preview->currentPage(), 2);
         Tool(&dialog, "fitHeightButton")->click();
@@ -157,6 +171,16 @@ private slots:
         QCOMPARE(dialog.preview()->pageCount(), 1);
         QCOMPARE(dialog.preview()->report().pages[0].bands[0].text(0),
                  workspace_->session().teachers().at(0).displayName());
+        // Saved from the preview, the file is offered under the report's and the teacher's name.
+        QString suggested;
+        dialog.askPdfPath = [&](const QString& name) {
+            suggested = name;
+            return QString();
+        };
+        Tool(&dialog, "previewPdfButton")->click();
+        QCOMPARE(suggested, QStringLiteral("Расписание для учителя ") +
+                                QString::fromStdString(workspace_->session().teachers().at(0).displayName()) +
+                                QStringLiteral(".pdf"));
         Button(&dialog, "doneButton")->click();
     }
 
@@ -207,23 +231,48 @@ private slots:
         Button(&dialog, "doneButton")->click();
     }
 
+    // Printed pages show every text whole: a long room name wraps in its cell rather
+    // than being cut.
+    void wholeSchoolTimetablesCutNoCell() {
+        const ViewContext ctx{workspace_->session(), workspace_->planning(), workspace_->options()};
+        const int classCuts = CountCutCells(TAllClsRpForm::Build(ctx));
+        const int teacherCuts = CountCutCells(TAllTchRpForm::Build(ctx));
+        qInfo("cut cells: by classes %d, by teachers %d", classCuts, teacherCuts);
+        QCOMPARE(classCuts, 0);
+        QCOMPARE(teacherCuts, 0);
+    }
+
+    void longSubstitutionTextsWrapInTheirCells() {
+        TZamDataStrings day;
+        day.rows.push_back(SubstitutionRow("1", "Кабинет ин. языка", "Урок проведён по плану замещаемого учителя"));
+        day.rows.push_back(SubstitutionRow("2", "Лингафонный кабинет №2", ""));
+        day.rows.push_back(SubstitutionRow("3", "12", "Контрольная работа перенесена на следующую неделю, "
+                                                      "классный руководитель предупреждён заранее"));
+        QCOMPARE(CountCutCells(TZamDayRpForm::Build({"Школа", "Вариант"}, 46000, day)), 0);
+    }
+
     void dataReportIsSavedAsPdf() {
         QTemporaryDir folder;
         TPrintDatasDlg dialog(document_.project(), nullptr);
         dialog.show();
         QVERIFY(dialog.teachersChoice()->isChecked());
         dialog.classesChoice()->setChecked(true);
-        dialog.askPdfPath = [&] { return folder.filePath(QStringLiteral("тарификация")); };
+        QString suggested;
+        dialog.askPdfPath = [&](const QString& name) {
+            suggested = name;
+            return folder.filePath(QStringLiteral("тарификация"));
+        };
         Button(&dialog, "savePdfButton")->click();
         QFile pdf(folder.filePath(QStringLiteral("тарификация.pdf")));
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QCOMPARE(pdf.read(5), QByteArray("%PDF-"));
+        QCOMPARE(suggested, QStringLiteral("Тарификация.pdf"));
         QVERIFY(!dialog.reportRunning());
         QVERIFY(!dialog.progressBar()->isVisible());  // shown while the pages were drawn, then hidden
 
         // A folder that does not exist: the system's message, and no file.
         ModalWatch watch(QStringLiteral("yesButton"));
-        dialog.askPdfPath = [&] { return folder.filePath(QStringLiteral("нет/отчет.pdf")); };
+        dialog.askPdfPath = [&](const QString&) { return folder.filePath(QStringLiteral("нет/отчет.pdf")); };
         Button(&dialog, "savePdfButton")->click();
         QCOMPARE(watch.seen.size(), 1);
         QVERIFY(watch.seen.front().startsWith(QStringLiteral("Ошибка при записи файла")));

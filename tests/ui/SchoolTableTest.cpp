@@ -1,6 +1,8 @@
 #include <QHeaderView>
 #include <QImage>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <QtTest>
 
 #include "ui/workspace/SchoolCellPainter.h"
@@ -103,6 +105,34 @@ private slots:
         QVERIFY(table.rowHeight(0) > 27);
         const int text = table.fontMetrics().horizontalAdvance(QStringLiteral("Очень длинное имя учителя для заголовка"));
         QVERIFY(table.verticalHeader()->width() >= text);
+    }
+
+    // A cell whose text is shown cut tells all its texts as a tooltip; a cell that shows
+    // its texts whole has none.
+    void cutCellsTellTheirWholeTexts() {
+        TSchoolTable table;
+        table.resize(600, 300);
+        table.setGridSize(4, 3);
+        table.setCellSource([](int col, int row) {
+            THourElementRecord record;
+            if (row == 0 || col == 0) return record;
+            record.subColumnWidths = {50, 50, 0, 0, 0};
+            record.text(1, 1) = "5А";
+            record.text(2, 1) = col == 1 ? "Кабинет иностранного языка 214" : "12";
+            return record;
+        });
+        table.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&table));
+        const auto askTip = [&](int col) {
+            const QPoint at = table.cellRect(col, 1).center();
+            QHelpEvent help(QEvent::ToolTip, at, table.viewport()->mapToGlobal(at));
+            QCoreApplication::sendEvent(table.viewport(), &help);
+        };
+        askTip(1);
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), QStringLiteral("5А\nКабинет иностранного языка 214"));
+        askTip(2);
+        QTRY_VERIFY(!QToolTip::isVisible());
     }
 
     void cellsAreAskedByGridCoordinates() {

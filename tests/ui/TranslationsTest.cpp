@@ -1,4 +1,6 @@
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileIconProvider>
 #include <QtTest>
 
 #include "ui/common/Translations.h"
@@ -12,6 +14,18 @@ private slots:
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Open"), QStringLiteral("Открыть"));
         QVERIFY(QCoreApplication::translate("QFileDialog", "Look in:") != QStringLiteral("Look in:"));
+        // The file dialog's type of a folder, which Qt's translation lacks.
+        QCOMPARE(QFileIconProvider().type(QFileInfo(QDir::tempPath())), QStringLiteral("Папка"));
+    }
+
+    // The system's dates turn Russian; the rest of a locale given by LC_ALL stays.
+    void systemDatesTurnRussian() {
+        qputenv("LC_ALL", "C.UTF-8");
+        lovaris::ui::UseRussianSystemDates();
+        QVERIFY(qgetenv("LC_ALL").isEmpty());
+        QCOMPARE(qgetenv("LC_TIME"), QByteArray("ru_RU.UTF-8"));
+        QCOMPARE(qgetenv("LC_NUMERIC"), QByteArray("C.UTF-8"));
+        QCOMPARE(qgetenv("LC_MESSAGES"), QByteArray("C.UTF-8"));
     }
 };
 

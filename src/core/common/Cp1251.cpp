@@ -139,6 +139,19 @@ std::string utf8ToCp1251(std::string_view utf8) {
     return out;
 }
 
+std::string cp1251Unkept(std::string_view utf8) {
+    std::string unkept;
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        const std::size_t from = i;
+        nextCodePoint(utf8, i);
+        const std::string_view character = utf8.substr(from, i - from);
+        if (cp1251ToUtf8(utf8ToCp1251(character)) != character && unkept.find(character) == std::string::npos)
+            unkept += character;
+    }
+    return unkept;
+}
+
 std::size_t utf8Length(std::string_view utf8) {
     std::size_t n = 0;
     std::size_t i = 0;

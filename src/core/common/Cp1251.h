@@ -9,6 +9,9 @@ namespace lovaris {
 std::string cp1251ToUtf8(std::string_view cp1251);
 // Characters that Windows-1251 cannot hold become '?'.
 std::string utf8ToCp1251(std::string_view utf8);
+// The characters of a UTF-8 text that Windows-1251 cannot hold, each once, in the
+// order they first stand; empty when the whole text can be kept.
+std::string cp1251Unkept(std::string_view utf8);
 
 // Number of characters (code points) of a UTF-8 text.
 std::size_t utf8Length(std::string_view utf8);

@@ -33,6 +33,19 @@ enum class InterchangeText : int {
     BellsFilter,
     CsvFilter,
     ICalFilter,
+    ExportNoBells,  // the calendar without a bells file
+    ExportBellsUnreadable,  // followed by the file
+
+    // A bells file refused: the line, then what is wrong with it
+    BellsLine = 42040,
+    BellsExpected,
+    BellsLessonRange,
+    BellsEndsBeforeStart,
+    BellsGivenTwice,  // the lesson's number follows
+    BellsOverlap,  // "%hs" the later lesson, then the earlier one follows
+    BellsEmpty,
+    BellsNoTime,  // the lesson's number follows
+    TermReversed,
 
     // The exported files
     CsvDay = 42100,

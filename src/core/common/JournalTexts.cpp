@@ -16,6 +16,9 @@ constexpr TextEntry kTexts[] = {
     {static_cast<int>(X::ArchiveWriteError), "Ошибка при записи журнала замещений. Изменения дня не сохранены."},
     {static_cast<int>(X::DateError), "Ошибка при вводе даты. Допустимы даты с 01.01.1900 по 31.12.9999."},
     {static_cast<int>(X::WeekdaySunday), "воскресенье"},
+    {static_cast<int>(X::TextUnkept),
+     "Журнал замещений хранит тексты в кодировке Windows-1251 и не может сохранить эти символы: %hs. Замените или "
+     "удалите их."},
 
     {static_cast<int>(X::JournalCaption), "Просмотр журнала замещений"},
     {static_cast<int>(X::DateLabel), "Дата:"},

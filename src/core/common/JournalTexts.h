@@ -14,6 +14,7 @@ enum class JournalText : int {
     ArchiveWriteError,
     DateError,
     WeekdaySunday,  // the long name, not capitalised, as the other weekdays
+    TextUnkept,  // "%hs": the characters the archive cannot keep
 
     // The journal window
     JournalCaption = 39100,

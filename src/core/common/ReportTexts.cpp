@@ -82,6 +82,7 @@ constexpr TextEntry kTexts[] = {
     E(X::SavePdf, "Сохранить в PDF…"),
     E(X::SavePdfHint, "Сохранить отчет в файл PDF"),
     E(X::PdfFilter, "Документы PDF (*.pdf)"),
+    E(X::PageOfPages, "Страница %hs из "),
     E(X::Teacher, "Учитель"),
     E(X::NoPrinter, "В системе не зарегистрировано ни одного принтера."),
     E(X::GenerationRunning, "Дождитесь завершения генерации отчета и повторите попытку."),

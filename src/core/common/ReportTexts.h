@@ -84,6 +84,7 @@ enum class ReportText : int {
     SavePdfHint,
     PdfFilter,
     Teacher,
+    PageOfPages,  // "%hs" the page shown, then the count follows
     NoPrinter = 41150,
     GenerationRunning,
     CannotCloseWhileRunning,

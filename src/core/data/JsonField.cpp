@@ -40,6 +40,20 @@ public:
         return true;
     }
 
+    // The element the parser is reading when a value fails before it is complete.
+    std::string pendingPath() const {
+        std::string text;
+        for (std::size_t i = 0; i < frames_.size(); ++i) {
+            const auto& frame = frames_[i];
+            const bool last = i + 1 == frames_.size();
+            if (frame.array)
+                text += "[" + std::to_string(last ? frame.index + 1 : frame.index) + "]";
+            else
+                text += (text.empty() ? "" : ".") + frame.key;
+        }
+        return text;
+    }
+
 private:
     struct Frame {
         bool array;
@@ -86,6 +100,10 @@ nlohmann::ordered_json ParseJsonText(std::string_view text) {
             });
     } catch (const nlohmann::json::parse_error& e) {
         throw JsonFieldError(withoutExceptionTag(e.what()));
+    } catch (const nlohmann::json::out_of_range&) {
+        // A number too large for any field, such as 1e400.
+        const std::string path = tracker.pendingPath();
+        throw JsonFieldError((path.empty() ? std::string() : path + ": ") + "number out of range");
     }
 }
 

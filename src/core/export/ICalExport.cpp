@@ -6,6 +6,9 @@
 #include <cstdio>
 #include <map>
 
+#include "../common/InterchangeTexts.h"
+#include "../common/MessageFormat.h"
+
 namespace lovaris {
 namespace {
 
@@ -133,7 +136,7 @@ BellsResult ParseBells(std::string_view text) {
     int lineNumber = 0;
     auto refuse = [&](const std::string& what) {
         result.bells.clear();
-        result.error = "line " + std::to_string(lineNumber) + ": " + what;
+        result.error = FormatMessage(LoadResText(InterchangeText::BellsLine), std::to_string(lineNumber)) + what;
         return result;
     };
     while (!text.empty()) {
@@ -147,24 +150,24 @@ BellsResult ParseBells(std::string_view text) {
         const auto [p, rc] = std::from_chars(fields[0].data(), fields[0].data() + fields[0].size(), bell.lesson);
         if (fields.size() != 3 || rc != std::errc() || p != fields[0].data() + fields[0].size() ||
             !ParseClock(fields[1], bell.start) || !ParseClock(fields[2], bell.end))
-            return refuse("expected a lesson number, its start and its end, as in \"1 08:30 09:15\"");
-        if (bell.lesson < 1 || bell.lesson > 24) return refuse("lesson numbers are 1..24");
-        if (bell.end <= bell.start) return refuse("the lesson ends before it begins");
+            return refuse(LoadResText(InterchangeText::BellsExpected));
+        if (bell.lesson < 1 || bell.lesson > 24) return refuse(LoadResText(InterchangeText::BellsLessonRange));
+        if (bell.end <= bell.start) return refuse(LoadResText(InterchangeText::BellsEndsBeforeStart));
         if (!byLesson.emplace(bell.lesson, bell).second)
-            return refuse("lesson " + std::to_string(bell.lesson) + " is given twice");
+            return refuse(LoadResText(InterchangeText::BellsGivenTwice) + std::to_string(bell.lesson));
     }
     const Bell* before = nullptr;
     for (const auto& [lesson, bell] : byLesson) {
         if (before && bell.start < before->end) {
             result.bells.clear();
-            result.error = "lesson " + std::to_string(lesson) + " begins before lesson " +
-                           std::to_string(before->lesson) + " ends";
+            result.error = FormatMessage(LoadResText(InterchangeText::BellsOverlap), std::to_string(lesson)) +
+                           std::to_string(before->lesson);
             return result;
         }
         result.bells.push_back(bell);
         before = &bell;
     }
-    if (result.bells.empty()) result.error = "the file gives no lesson times";
+    if (result.bells.empty()) result.error = LoadResText(InterchangeText::BellsEmpty);
     return result;
 }
 
@@ -199,7 +202,7 @@ ICalResult TimetableICal(const TimetableWeek& week, const ICalRequest& request) 
         calendarName = week.classNames[static_cast<std::size_t>(request.klass)];
     }
     const chr::sys_days from = Days(request.from), to = Days(request.to);
-    if (to < from) return {{}, "the term ends before it begins"};
+    if (to < from) return {{}, LoadResText(InterchangeText::TermReversed)};
     std::map<int, Bell> bells;
     for (const Bell& b : request.bells) bells[b.lesson] = b;
 
@@ -207,7 +210,7 @@ ICalResult TimetableICal(const TimetableWeek& week, const ICalRequest& request) 
     for (const TimetableHour* h : hours) at[{h->day, h->lesson}].push_back(h);
     for (const auto& [key, cell] : at)
         if (!bells.contains(key.second))
-            return {{}, "the bells give no time for lesson " + std::to_string(key.second)};
+            return {{}, LoadResText(InterchangeText::BellsNoTime) + std::to_string(key.second)};
 
     std::string text = ICalLine("BEGIN:VCALENDAR") + ICalLine("VERSION:2.0") +
                        ICalLine("PRODID:-//Lovaris//Timetable//RU") + ICalLine("CALSCALE:GREGORIAN") +

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "../common/Cp1251.h"
 #include "../common/JournalTexts.h"
+#include "../common/MessageFormat.h"
 #include "../common/NumberText.h"
 #include "../common/TextCompare.h"
 
@@ -145,6 +147,9 @@ bool JournalDayModel::IsEditableCell(int row, int column) const { return CanDele
 
 JournalOutcome JournalDayModel::EditCell(int row, int column, const std::string& text) {
     if (!IsEditableCell(row, column)) return {};
+    // The archive would turn them into "?": the cell keeps its text until the planner mends theirs.
+    if (const std::string unkept = cp1251Unkept(text); !unkept.empty())
+        return JournalOutcome::Refused(FormatMessage(LoadResText(JournalText::TextUnkept), unkept));
     auto& cell = rows_[static_cast<std::size_t>(row)].texts[static_cast<std::size_t>(column)];
     if (cell == text) return {};
     cell = text;

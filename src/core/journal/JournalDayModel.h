@@ -55,6 +55,7 @@ public:
     // Reason, substitution subject and note; other columns are not edited by hand.
     static bool IsEditableColumn(int column);
     bool IsEditableCell(int row, int column) const;
+    // A text with characters the archive cannot keep is refused and the cell keeps its text.
     JournalOutcome EditCell(int row, int column, const std::string& text);
 
     TZamDataStrings day() const { return {rows_}; }

@@ -1,6 +1,32 @@
 #include "Report.h"
 
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+#include "../common/Cp1251.h"
+
 namespace lovaris {
+namespace {
+
+// Characters of ordinary text across the page's printed width, with a share left
+// for the ragged ends of wrapped lines.
+constexpr double kPortraitLineChars = 110 * 0.85;
+constexpr double kLandscapeLineChars = 165 * 0.85;
+
+}  // namespace
+
+int LinesToHold(const ReportBand& row, PageOrientation orientation, int least, int most) {
+    const int total = std::accumulate(row.widths.begin(), row.widths.end(), 0);
+    const double across = orientation == PageOrientation::Portrait ? kPortraitLineChars : kLandscapeLineChars;
+    int lines = least;
+    for (std::size_t i = 0; i < row.cells.size() && i < row.widths.size() && total > 0; ++i) {
+        const double perLine = std::max(1.0, across * row.widths[i] / total - 1);
+        const auto length = static_cast<double>(utf8Length(row.cells[i].text));
+        lines = std::max(lines, static_cast<int>(std::ceil(length / perLine)));
+    }
+    return std::min(lines, most);
+}
 
 std::string CellLines(const std::vector<std::string>& lines) {
     std::string text;

@@ -56,6 +56,7 @@ struct ReportPage {
 
 struct Report {
     std::string name;  // what the print dialog's list calls it
+    std::string fileTitle;  // what a file of it is called, when not its name ("Расписание для класса 5А")
     PageOrientation orientation = PageOrientation::Portrait;
     std::vector<ReportPage> pages;
     // The steps the report counts while it is generated (the progress bar's range).
@@ -68,6 +69,11 @@ struct Report {
 
 // The lines of a cell; nothing at all when every line is empty.
 std::string CellLines(const std::vector<std::string>& lines);
+
+// The text lines a row needs so that each of its cells' texts, wrapped at blanks
+// within the cell, is printed whole in the rows' usual type: at least `least`, at
+// most `most`. Estimated from the texts' lengths; the page painter makes up the rest.
+int LinesToHold(const ReportBand& row, PageOrientation orientation, int least, int most);
 
 // A band of one unframed cell across the page.
 ReportBand TextBand(BandKind kind, std::string text, BandStyle style = BandStyle::Plain, int lines = 1);

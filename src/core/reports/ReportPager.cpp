@@ -1,5 +1,8 @@
 #include "ReportPager.h"
 
+#include <iterator>
+#include <utility>
+
 #include "ReportWords.h"
 
 namespace lovaris {
@@ -41,6 +44,18 @@ void ReportPager::Add(std::vector<ReportBand> bands) {
     breakPending_ = false;
     for (auto& band : bands) report_.pages.back().bands.push_back(std::move(band));
     used_ += lines;
+}
+
+void ReportPager::AddBlock(std::vector<ReportBand> bands, std::size_t keep, const std::vector<ReportBand>& repeat) {
+    if (Lines(bands) + Lines(repeat) <= capacity() || bands.size() <= keep + 1) {
+        Add(std::move(bands));
+        return;
+    }
+    std::vector<ReportBand> running = std::exchange(pageHeader_, repeat);
+    Add(std::vector<ReportBand>(std::make_move_iterator(bands.begin()),
+                                std::make_move_iterator(bands.begin() + static_cast<std::ptrdiff_t>(keep + 1))));
+    for (std::size_t i = keep + 1; i < bands.size(); ++i) Add(std::move(bands[i]));
+    pageHeader_ = std::move(running);
 }
 
 void ReportPager::BreakPage(bool withHeader) {

@@ -24,6 +24,13 @@ public:
     // Adds the bands on one page together, starting a new page first when they do not fit.
     void Add(std::vector<ReportBand> bands);
     void Add(ReportBand band) { Add(std::vector<ReportBand>{std::move(band)}); }
+    // Bands kept on one page when a page can hold them all; a longer run is laid out
+    // band by band, its first `keep` bands staying with the band after them, and each
+    // page it runs onto opens with `repeat` instead of the running page header.
+    void AddBlock(std::vector<ReportBand> bands, std::size_t keep, const std::vector<ReportBand>& repeat);
+    void AddBlock(std::vector<ReportBand> bands, std::size_t keep) {
+        AddBlock(std::move(bands), keep, std::vector<ReportBand>(pageHeader_));
+    }
     // The next band starts a new page, with the running page header or without it.
     void BreakPage(bool withHeader = false);
     void SetProgressSteps(int steps) { report_.progressSteps = steps; }

@@ -19,9 +19,9 @@ std::string Descriptions(const ViewContext& ctx) {
     return DescriptionsLine(ctx.session.params().description, ctx.options.comment);
 }
 
-std::vector<std::string> TeacherCaptions() {
+std::vector<std::string> TeacherCaptions(int lessons) {
     std::vector<std::string> captions{LoadResText(ReportText::TeacherName)};
-    for (int n = 1; n <= kReportLessons; ++n) captions.push_back(std::to_string(n));
+    for (int n = 1; n <= lessons; ++n) captions.push_back(std::to_string(n));
     return captions;
 }
 
@@ -31,7 +31,8 @@ Report TAllClsRpForm::Build(const ViewContext& ctx) {
     ReportPager pager(LoadResText(ReportText::ListAllClasses), PageOrientation::Landscape, {true, ProductQuoted()});
     const int classes = ctx.session.klasses().count();
     const int groups = (classes + kClassesPerGroup - 1) / kClassesPerGroup;
-    pager.SetProgressSteps(groups * 16);
+    const int lessons = ReportLessons(ctx);
+    pager.SetProgressSteps(groups * 2 * lessons);
     for (int g = 0; g < groups; ++g) {
         const int first = g * kClassesPerGroup;
         std::vector<std::string> captions{LoadResText(ReportText::LessonNumber)};
@@ -41,7 +42,7 @@ Report TAllClsRpForm::Build(const ViewContext& ctx) {
         pager.BreakPage(true);
         for (int day = 1; day <= 6; ++day) {
             std::vector<ReportBand> bands{TextBand(BandKind::GroupHeader, DayCaption(day), BandStyle::Bold)};
-            for (int n = 1; n <= kReportLessons; ++n) {
+            for (int n = 1; n <= lessons; ++n) {
                 std::vector<std::string> row{std::to_string(n)};
                 for (int k = first; k < first + kClassesPerGroup; ++k) {
                     if (k >= classes) {
@@ -53,7 +54,8 @@ Report TAllClsRpForm::Build(const ViewContext& ctx) {
                 }
                 bands.push_back(RowBand(BandKind::Detail, {kNumberWidth, kClassWidth}, row, 2));
             }
-            pager.Add(std::move(bands));
+            // A day longer than a page goes on over the next, under the class names.
+            pager.AddBlock(std::move(bands), 1);
             // Two days to a page.
             if (day % 2 == 0 && day < 6) pager.BreakPage(true);
         }
@@ -66,17 +68,18 @@ Report TAllTchRpForm::Build(const ViewContext& ctx) {
     const auto& teachers = ctx.session.teachers();
     pager.SetProgressSteps(teachers.count() * 6);
     const std::vector<int> widths{kNameWidth, kHourWidth};
-    pager.SetPageHeader({RowBand(BandKind::PageHeader, widths, TeacherCaptions(), 1, BandStyle::Bold)});
+    const int lessons = ReportLessons(ctx);
+    pager.SetPageHeader({RowBand(BandKind::PageHeader, widths, TeacherCaptions(lessons), 1, BandStyle::Bold)});
     for (int day = 1; day <= 6; ++day) {
         if (day > 1) pager.BreakPage(false);
         std::vector<ReportBand> bands{
             TextBand(BandKind::GroupHeader, Descriptions(ctx)),
             TextBand(BandKind::GroupHeader, DayCaption(day), BandStyle::Bold),
-            RowBand(BandKind::ColumnHeader, widths, TeacherCaptions(), 1, BandStyle::Bold)};
+            RowBand(BandKind::ColumnHeader, widths, TeacherCaptions(lessons), 1, BandStyle::Bold)};
         for (int t = 0; t < teachers.count(); ++t) {
             ReportBand row = RowBand(BandKind::Detail, widths, {teachers.at(t).displayName()}, 3);
             row.cells[0].align = CellAlign::Left;
-            for (int n = 1; n <= kReportLessons; ++n) {
+            for (int n = 1; n <= lessons; ++n) {
                 const TeacherHourTexts h = TeacherHour(ctx, t, day, n, true);
                 ReportCell cell;
                 if (h.taught)

@@ -14,7 +14,8 @@ Report TClassTableRpForm::Build(const ViewContext& ctx, int klass, bool shortFor
                        [&](int day, int lesson) {
                            const ClassHourTexts t = ClassHour(ctx, klass, day, lesson);
                            return WeekHour{t.subject, {t.subject, t.teacher, t.room}};
-                       }};
+                       },
+                       ReportLessons(ctx)};
     return BuildWeekTimetable(week);
 }
 
@@ -24,7 +25,8 @@ Report TTeacherTableRpForm::Build(const ViewContext& ctx, int teacher, bool shor
                        [&](int day, int lesson) {
                            const TeacherHourTexts t = TeacherHour(ctx, teacher, day, lesson, false);
                            return WeekHour{t.klass, {t.klass, t.subject, t.room}};
-                       }};
+                       },
+                       ReportLessons(ctx)};
     return BuildWeekTimetable(week);
 }
 

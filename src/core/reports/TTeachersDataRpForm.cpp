@@ -67,6 +67,12 @@ ReportBand LeftAligned(ReportBand band, std::size_t cells) {
     return band;
 }
 
+// A data report's file is called by its title.
+Report Titled(Report report, ReportText title) {
+    report.fileTitle = Text(title);
+    return report;
+}
+
 }  // namespace
 
 int LessonSpreadHours(const TLessonItem& lesson) {
@@ -112,7 +118,7 @@ Report TTeachersDataRpForm::Build(const Project& project) {
     pager.Add(LeftAligned(RowBand(BandKind::Summary, kTeacherWidths, TeacherRow(Text(ReportText::Total), "", totals), 1,
                                   BandStyle::Bold),
                           1));
-    return pager.Finish();
+    return Titled(pager.Finish(), ReportText::TeacherLoadTitle);
 }
 
 Report TClassDataRpForm::Build(const Project& project) {
@@ -169,7 +175,7 @@ Report TClassDataRpForm::Build(const Project& project) {
     }
     pager.Add(LeftAligned(
         RowBand(BandKind::Summary, widths, numbers(Text(ReportText::Total), allPlan, allExtra), 1, BandStyle::Bold), 1));
-    return pager.Finish();
+    return Titled(pager.Finish(), ReportText::ChargingTitle);
 }
 
 }  // namespace lovaris

@@ -17,6 +17,9 @@ constexpr int kDayColumns[] = {kColLesson, kColAbsent, kColSubject, kColClass, k
 constexpr int kPeriodColumns[] = {kColAbsent, kColSubject, kColClass, kColReason, kColSubstitute,
                                   kColSubstituteSubject};
 
+// A row never takes more than a sixth of a page.
+constexpr int kMostRowLines = 7;
+
 ReportBand LeftRow(BandKind kind, const std::vector<int>& widths, std::vector<std::string> texts, BandStyle style) {
     ReportBand band = RowBand(kind, widths, std::move(texts), 1, style);
     for (auto& cell : band.cells) cell.align = CellAlign::Left;
@@ -31,7 +34,9 @@ Report TZamDayRpForm::Build(const SubstitutionTitles& titles, SerialDate date, c
     pager.Add({TextBand(BandKind::Title, Text(ReportText::SubstDayTitle) + DateText(date), BandStyle::Large, 2),
                TextBand(BandKind::Title, titles.project), TextBand(BandKind::Title, titles.variant),
                TextBand(BandKind::Title, "")});
-    const std::vector<int> widths{5, 19, 15, 7, 10, 19, 15, 10};
+    // Room and note have as much room as the names: a mostly empty page has no need
+    // to squeeze them.
+    const std::vector<int> widths{5, 16, 14, 7, 13, 16, 14, 15};
     const ReportBand header = RowBand(
         BandKind::ColumnHeader, widths,
         {Text(ReportText::SubstLesson), Text(ReportText::SubstAbsentShort), Text(ReportText::Subject),
@@ -45,7 +50,8 @@ Report TZamDayRpForm::Build(const SubstitutionTitles& titles, SerialDate date, c
         for (int column : kDayColumns) texts.push_back(day.text(column, r));
         ReportBand row = LeftRow(BandKind::Detail, widths, std::move(texts), BandStyle::Plain);
         row.cells[0].align = CellAlign::Center;
-        row.lines = 2;  // names and subjects wrap rather than shrink
+        // Names, rooms and notes wrap rather than shrink.
+        row.lines = LinesToHold(row, PageOrientation::Portrait, 2, kMostRowLines);
         pager.Add(std::move(row));
     }
     return pager.Finish();
@@ -75,7 +81,7 @@ Report TZamArcRpForm::Build(const SubstitutionTitles& titles, SerialDate start, 
             for (int column : kPeriodColumns) texts.push_back(day.text(column, r));
             texts.emplace_back();
             ReportBand row = LeftRow(BandKind::Detail, widths, std::move(texts), BandStyle::Plain);
-            row.lines = 2;  // room to sign
+            row.lines = LinesToHold(row, PageOrientation::Landscape, 2, kMostRowLines);  // at least room to sign
             pager.Add(std::move(row));
         }
     }

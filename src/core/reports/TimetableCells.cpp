@@ -22,6 +22,8 @@ std::string Joined(std::string text, const std::string& part, std::size_t k) {
 
 }  // namespace
 
+int ReportLessons(const ViewContext& ctx) { return std::max(kReportLessons, ctx.lessonsPerDay()); }
+
 ClassHourTexts ClassHour(const ViewContext& ctx, int klass, int day, int lesson) {
     ClassHourTexts texts;
     if (lesson > ctx.lessonsPerDay()) return texts;

@@ -8,8 +8,10 @@
 
 namespace lovaris {
 
-// Lessons a timetable report prints in a day, whatever the project's count.
+// Lesson rows a timetable report prints in a day: eight, the ones past a shorter
+// day empty, or every lesson of a longer day.
 inline constexpr int kReportLessons = 8;
+int ReportLessons(const ViewContext& ctx);
 
 struct ClassHourTexts {
     std::string subject;  // names cut to three letters when the lesson has several subgroups

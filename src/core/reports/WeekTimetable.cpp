@@ -25,7 +25,7 @@ Report BuildWeekTimetable(const WeekTimetable& week) {
     std::vector<std::string> captions{number};
     for (int d = 1; d <= 6; ++d) captions.push_back(DayCaption(d));
     table.push_back(RowBand(BandKind::ColumnHeader, {4, 16}, captions, 1, BandStyle::Bold));
-    for (int n = 1; n <= kReportLessons; ++n) {
+    for (int n = 1; n <= week.lessons; ++n) {
         std::vector<std::string> row{std::to_string(n)};
         for (int d = 1; d <= 6; ++d) row.push_back(week.hour(d, n).week);
         table.push_back(RowBand(BandKind::Detail, {4, 16}, row, 2));
@@ -38,7 +38,8 @@ Report BuildWeekTimetable(const WeekTimetable& week) {
             block.push_back(TextBand(BandKind::Title, ""));
             block.push_back(RowBand(BandKind::ColumnHeader, {4, 48},
                                     {number, DayCaption(pair[0]), DayCaption(pair[1])}, 1, BandStyle::Bold));
-            for (int n = 1; n <= kReportLessons; ++n) {
+            const ReportBand header = block.back();
+            for (int n = 1; n <= week.lessons; ++n) {
                 std::vector<std::string> row{std::to_string(n)};
                 for (int d : pair) {
                     const auto lines = week.hour(d, n).lines;
@@ -46,10 +47,13 @@ Report BuildWeekTimetable(const WeekTimetable& week) {
                 }
                 block.push_back(RowBand(BandKind::Detail, {4, 48}, row, 3));
             }
-            pager.Add(std::move(block));
+            // A block of a long day goes on over the next page under its day names.
+            pager.AddBlock(std::move(block), 2, {header});
         }
     }
-    return pager.Finish();
+    Report report = pager.Finish();
+    report.fileTitle = week.reportName + " " + week.title;
+    return report;
 }
 
 }  // namespace lovaris

@@ -22,6 +22,7 @@ struct WeekTimetable {
     std::string variantDescription;
     bool shortForm = false;
     std::function<WeekHour(int day, int lesson)> hour;
+    int lessons = 8;  // rows of a day
 };
 
 Report BuildWeekTimetable(const WeekTimetable& week);

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QVBoxLayout>
 
 #include "core/common/FileIO.h"
@@ -27,6 +28,8 @@ namespace {
 
 using X = InterchangeText;
 constexpr int kDialogHelp = 4200;
+// The bells rarely change: the file chosen last is offered again.
+const QString kBellsSetting = QStringLiteral("export/bellsFile");
 
 QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
     auto* button = new QPushButton(caption, parent);
@@ -91,6 +94,7 @@ TExportDlg::TExportDlg(QWidget* owner, TimetableWeek week, std::string variantCo
     };
     fillOwners();
     connect(forClass_, &QRadioButton::toggled, this, fillOwners);
+    connect(owner_, &QComboBox::currentIndexChanged, this, &TExportDlg::ownerChanged);
     // The autumn term of this year, to be corrected by the planner.
     const int year = QDate::currentDate().year();
     from_ = new QDateEdit(QDate(year, 9, 1), calendarBox_);
@@ -103,6 +107,7 @@ TExportDlg::TExportDlg(QWidget* owner, TimetableWeek week, std::string variantCo
     }
     bells_ = new QLineEdit(calendarBox_);
     bells_->setObjectName(QStringLiteral("bellsEdit"));
+    bells_->setText(QSettings().value(kBellsSetting).toString());
     auto* browseBells = Button(calendarBox_, "browseBellsButton", Res(X::ExportBrowse));
     connect(browseBells, &QPushButton::clicked, this, &TExportDlg::browseBells);
 
@@ -154,7 +159,15 @@ QString TExportDlg::suggestedTarget() const {
 
 void TExportDlg::formatChanged() {
     calendarBox_->setEnabled(ical_->isChecked());
-    target_->setText(suggestedTarget());
+    suggested_ = suggestedTarget();
+    target_->setText(suggested_);
+}
+
+void TExportDlg::ownerChanged() {
+    // The calendar's name follows the class or teacher, unless the planner named the file.
+    if (!ical_->isChecked() || target_->text() != suggested_) return;
+    suggested_ = suggestedTarget();
+    target_->setText(suggested_);
 }
 
 void TExportDlg::browseTarget() {
@@ -182,22 +195,32 @@ void TExportDlg::exportClicked() {
     } else if (csv_->isChecked()) {
         outcome = WriteCsvExport(week_, target);
     } else {
-        ICalRequest request;
-        (forClass_->isChecked() ? request.klass : request.teacher) = owner_->currentIndex();
-        request.from = DateOf(from_->date());
-        request.to = DateOf(to_->date());
-        request.stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddTHHmmssZ")).toStdString();
-        const auto bytes = ReadWholeFile(bells_->text().toStdString());
-        const BellsResult bells = bytes ? ParseBells(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()))
-                                        : BellsResult{{}, LoadResText(X::ExportBellsLabel) + " " + bells_->text().toStdString()};
-        request.bells = bells.bells;
-        outcome = bells.error.empty() ? WriteICalExport(week_, request, target) : FileOutcome::failure(bells.error);
+        outcome = writeCalendar(target);
     }
     if (!outcome.ok) {
         ShowMessageText(this, Res(X::ExportFailed) + Text(outcome.message));
         return;
     }
+    ShowMessageText(this, Res(X::ExportDone) + target_->text().trimmed());
     accept();
+}
+
+FileOutcome TExportDlg::writeCalendar(const std::string& target) {
+    const QString bellsPath = bells_->text().trimmed();
+    if (bellsPath.isEmpty()) return FileOutcome::failure(LoadResText(X::ExportNoBells));
+    const auto bytes = ReadWholeFile(bellsPath.toStdString());
+    if (!bytes) return FileOutcome::failure(LoadResText(X::ExportBellsUnreadable) + bellsPath.toStdString());
+    const BellsResult bells = ParseBells(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
+    if (!bells.error.empty()) return FileOutcome::failure(bells.error);
+    QSettings().setValue(kBellsSetting, QFileInfo(bellsPath).absoluteFilePath());
+
+    ICalRequest request;
+    (forClass_->isChecked() ? request.klass : request.teacher) = owner_->currentIndex();
+    request.from = DateOf(from_->date());
+    request.to = DateOf(to_->date());
+    request.stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddTHHmmssZ")).toStdString();
+    request.bells = bells.bells;
+    return WriteICalExport(week_, request, target);
 }
 
 }  // namespace lovaris::ui

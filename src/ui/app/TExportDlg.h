@@ -4,6 +4,7 @@
 // the dialog gathers where and, for a calendar, whose week, the term and the bells.
 #include <QDialog>
 
+#include "core/export/ExportFiles.h"
 #include "core/export/TimetableWeek.h"
 
 class QComboBox;
@@ -23,12 +24,16 @@ private:
     void formatChanged();
     void browseTarget();
     void browseBells();
+    void ownerChanged();
     void exportClicked();
+    // The bells read, remembered for the next time, and the calendar written.
+    FileOutcome writeCalendar(const std::string& target);
     QString suggestedTarget() const;
 
     TimetableWeek week_;
     std::string comment_;
     QString base_;  // the variant file, without its extension: the default target
+    QString suggested_;  // the target last suggested, replaced only while the planner keeps it
     QRadioButton* html_;
     QRadioButton* csv_;
     QRadioButton* ical_;

@@ -22,8 +22,9 @@ int main(int argc, char** argv) {
             std::fwrite(lovaris::kProgramUsage.data(), 1, lovaris::kProgramUsage.size(), stdout);
             return 0;
         }
-    QApplication app(argc, argv);
     using namespace lovaris;
+    ui::UseRussianSystemDates();
+    QApplication app(argc, argv);
     QApplication::setApplicationName(ui::Res(ShellText::ProgramName));
     QApplication::setWindowIcon(ui::LogoIcon());
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));

@@ -5,7 +5,10 @@
 #include <QString>
 
 class QFontMetrics;
+class QHeaderView;
+class QHelpEvent;
 class QPainter;
+class QWidget;
 
 namespace lovaris::ui {
 
@@ -13,5 +16,13 @@ namespace lovaris::ui {
 QString FitToWidth(const QString& text, int width, const QFontMetrics& metrics);
 // Centred in the rectangle, on one line, in the painter's font and pen.
 void DrawFittedText(QPainter& painter, const QRect& rect, const QString& text);
+// True when the text is shown cut in that width.
+bool IsCutToWidth(const QString& text, int width, const QFontMetrics& metrics);
+
+// A cut cell tells its whole text as a tooltip over `area` (in `widget`'s coordinates);
+// `whole` empty: nothing is cut there and no tooltip shows. Always handles the event.
+bool ShowWholeTextTip(const QHelpEvent* event, QWidget* widget, const QRect& area, const QString& whole);
+// A section's rectangle in the header's viewport.
+QRect HeaderSectionRect(const QHeaderView& header, int section);
 
 }  // namespace lovaris::ui

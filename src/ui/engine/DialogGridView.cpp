@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPainter>
@@ -44,6 +45,17 @@ protected:
         }
         painter->restore();
     }
+
+    bool viewportEvent(QEvent* event) override {
+        if (event->type() != QEvent::ToolTip) return QHeaderView::viewportEvent(event);
+        auto* help = static_cast<QHelpEvent*>(event);
+        const int section = logicalIndexAt(help->pos());
+        if (section < 0) return ShowWholeTextTip(help, viewport(), {}, {});
+        const QString text = model()->headerData(section, orientation(), Qt::DisplayRole).toString();
+        const QRect rect = HeaderSectionRect(*this, section);
+        const bool cut = IsCutToWidth(text, rect.width() - 2 * kTextMargin, fontMetrics());
+        return ShowWholeTextTip(help, viewport(), rect, cut ? text : QString());
+    }
 };
 
 class CellDelegate : public QStyledItemDelegate {
@@ -68,6 +80,15 @@ public:
         painter->setFont(option.font);
         DrawFittedText(*painter, option.rect.adjusted(kTextMargin, 0, -kTextMargin, 0), index.data().toString());
         painter->restore();
+    }
+
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override {
+        if (!event || event->type() != QEvent::ToolTip || !index.isValid())
+            return QStyledItemDelegate::helpEvent(event, view, option, index);
+        const QString text = index.data().toString();
+        const bool cut = IsCutToWidth(text, option.rect.width() - 2 * kTextMargin, QFontMetrics(option.font));
+        return ShowWholeTextTip(event, view->viewport(), option.rect, cut ? text : QString());
     }
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const override {

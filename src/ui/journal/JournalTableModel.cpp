@@ -39,7 +39,11 @@ Qt::ItemFlags JournalTableModel::flags(const QModelIndex& index) const {
 
 bool JournalTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (role != Qt::EditRole || !day_.IsEditableCell(index.row(), index.column())) return false;
-    day_.EditCell(index.row(), index.column(), value.toString().toStdString());
+    const auto outcome = day_.EditCell(index.row(), index.column(), value.toString().toStdString());
+    if (!outcome.done) {
+        emit editRefused(index, value.toString(), Text(outcome.message));
+        return false;
+    }
     emit dataChanged(index, index);
     return true;
 }

@@ -24,6 +24,10 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
+signals:
+    // The typed text was not taken: `message` says why, `typed` is what the planner typed.
+    void editRefused(const QModelIndex& index, const QString& typed, const QString& message);
+
 private:
     JournalDayModel& day_;
 };

@@ -1,11 +1,13 @@
 #include "TViewZameshDlg.h"
 
+#include <QComboBox>
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -90,7 +92,8 @@ TViewZameshDlg::TViewZameshDlg(QWidget* owner, SubstitutionArchive& archive, con
                            QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     grid_->verticalHeader()->hide();
     grid_->horizontalHeader()->setStretchLastSection(true);
-    const int widths[kJournalColumns] = {44, 190, 150, 60, 60, 120, 190, 150, 120};
+    // "Каб." as wide as a room name such as "Кабинет 12", the names a little narrower.
+    const int widths[kJournalColumns] = {44, 175, 150, 60, 110, 120, 175, 150, 120};
     for (int c = 0; c < kJournalColumns; ++c) grid_->setColumnWidth(c, widths[c]);
 
     auto* report = MakeJournalButton(this, "ReportBtn", JournalText::ReportButton, JournalText::ReportHint);
@@ -109,12 +112,29 @@ TViewZameshDlg::TViewZameshDlg(QWidget* owner, SubstitutionArchive& archive, con
     layout->addLayout(buttons);
     resize(1140, 460);
 
+    connect(model_, &JournalTableModel::editRefused, this, &TViewZameshDlg::editRefused);
     connect(date_, &QDateEdit::dateChanged, this, [this](const QDate& date) { showDate(SerialOfDate(date)); });
     showDate(today);
 }
 
 void TViewZameshDlg::refused(const JournalOutcome& outcome) {
     if (!outcome.done) ShowMessageText(this, Text(outcome.message));
+}
+
+void TViewZameshDlg::editRefused(const QModelIndex& index, const QString& typed, const QString& message) {
+    const QPersistentModelIndex cell(index);
+    // Once the editor that committed has closed.
+    QTimer::singleShot(0, this, [this, cell, typed, message] {
+        ShowMessageText(this, message);
+        if (!cell.isValid() || !isVisible()) return;
+        grid_->setCurrentIndex(cell);
+        grid_->edit(cell);
+        QWidget* editor = grid_->indexWidget(cell);
+        if (auto* box = qobject_cast<QComboBox*>(editor))
+            box->setEditText(typed);
+        else if (auto* line = qobject_cast<QLineEdit*>(editor))
+            line->setText(typed);
+    });
 }
 
 void TViewZameshDlg::showDate(SerialDate date) {

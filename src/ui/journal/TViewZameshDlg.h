@@ -41,6 +41,8 @@ public:
 private:
     void showDate(SerialDate date);
     void refused(const JournalOutcome& outcome);
+    // Says why, then opens the cell's editor again with the text the planner typed.
+    void editRefused(const QModelIndex& index, const QString& typed, const QString& message);
 
     SubstitutionArchive& archive_;
     JournalDayModel day_;

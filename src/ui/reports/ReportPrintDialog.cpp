@@ -7,6 +7,9 @@
 #include <QHBoxLayout>
 #include <QPrintDialog>
 #include <QPrinterInfo>
+#include <QPrintPreviewWidget>
+#include <QRegularExpression>
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QToolButton>
@@ -41,8 +44,8 @@ ReportPrintDialog::ReportPrintDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(Res(ReportText::DialogCaption));
     setModal(true);
     printerAvailable = [] { return !QPrinterInfo::availablePrinters().isEmpty(); };
-    askPdfPath = [this] {
-        return QFileDialog::getSaveFileName(this, Res(ReportText::SavePdf), QString(), Res(ReportText::PdfFilter));
+    askPdfPath = [this](const QString& suggested) {
+        return QFileDialog::getSaveFileName(this, Res(ReportText::SavePdf), suggested, Res(ReportText::PdfFilter));
     };
     confirmPrintSetup = [this](QPrinter& printer) {
         QPrintDialog dialog(&printer, this);
@@ -125,6 +128,9 @@ QWidget* ReportPrintDialog::buildPreviewPanel() {
     tools->addStretch();
     // Page turning and "Готово" under the page, on the right.
     auto* pages = new QHBoxLayout;
+    pageLabel_ = new QLabel(panel);
+    pageLabel_->setObjectName(QStringLiteral("pageLabel"));
+    pages->addWidget(pageLabel_);
     pages->addStretch();
     auto* previous = new QPushButton(Res(ReportText::PreviousPage), panel);
     previous->setObjectName(QStringLiteral("previousPageButton"));
@@ -184,7 +190,17 @@ void ReportPrintDialog::PreviewClick() {
     showProgress(report->progressSteps);
     preview_ = new ReportPreview(std::move(*report), previewPanel_);
     previewArea_->addWidget(preview_);
+    // Scrolling to another page changes the preview; turning a page is told below.
+    connect(preview_->view(), &QPrintPreviewWidget::previewChanged, this, &ReportPrintDialog::showPageNumber);
+    showPageNumber();
     hideProgress();
+}
+
+void ReportPrintDialog::showPageNumber() {
+    if (!preview_) return;
+    pageLabel_->setText(
+        Text(FormatMessage(LoadResText(ReportText::PageOfPages), std::to_string(preview_->currentPage()))) +
+        QString::number(preview_->pageCount()));
 }
 
 void ReportPrintDialog::ClosePreview() {
@@ -204,8 +220,14 @@ void ReportPrintDialog::PreviewCommand(int command) {
         case kZoomWidth: preview_->ZoomToWidth(); break;
         case kZoomPage: preview_->ZoomToPage(); break;
         case kZoom100: preview_->Zoom100(); break;
-        case kPreviousPage: preview_->PreviousPage(); break;
-        case kNextPage: preview_->NextPage(); break;
+        case kPreviousPage:
+            preview_->PreviousPage();
+            showPageNumber();
+            break;
+        case kNextPage:
+            preview_->NextPage();
+            showPageNumber();
+            break;
         case kPrintSetup: {
             if (!checkPrinter()) return;
             if (generating_) {
@@ -270,8 +292,15 @@ void ReportPrintDialog::SavePdfClick() {
     running_ = false;
 }
 
+// The report's name, and whose it is: "Расписание для класса 5А.pdf".
+static QString SuggestedPdfName(const Report& report) {
+    QString name = QString::fromStdString(report.fileTitle.empty() ? report.name : report.fileTitle);
+    static const QRegularExpression unfit(QStringLiteral("[\\\\/:*?\"<>|]"));
+    return name.replace(unfit, QStringLiteral("_")) + QStringLiteral(".pdf");
+}
+
 void ReportPrintDialog::writePdf(const Report& report) {
-    QString path = askPdfPath();
+    QString path = askPdfPath(SuggestedPdfName(report));
     if (path.isEmpty()) return;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
     showProgress(report.progressSteps);

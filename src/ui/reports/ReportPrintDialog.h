@@ -13,6 +13,7 @@
 #include "core/reports/Report.h"
 
 class QAbstractButton;
+class QLabel;
 class QProgressBar;
 class QPushButton;
 class QToolButton;
@@ -34,6 +35,7 @@ public:
     QProgressBar* progressBar() const { return progress_; }
     QWidget* choicePanel() const { return choicePanel_; }
     QWidget* previewPanel() const { return previewPanel_; }
+    QLabel* pageLabel() const { return pageLabel_; }
 
     // The commands of the two layouts.
     void PreviewClick();
@@ -48,7 +50,7 @@ public:
     // installed, the printer to print on, the PDF file to write (empty: cancelled),
     // and the system's print dialog (false: cancelled).
     std::function<bool()> printerAvailable;
-    std::function<QString()> askPdfPath;
+    std::function<QString(const QString& suggested)> askPdfPath;
     std::function<bool(QPrinter&)> confirmPrintSetup;
 
 protected:
@@ -68,6 +70,7 @@ private:
     QWidget* buildPreviewPanel();
     void showChoiceLayout();
     void showPreviewLayout();
+    void showPageNumber();
     bool mayClose();
     bool checkPrinter();
     void printOn(const Report& report, QPrinter& printer);
@@ -81,6 +84,7 @@ private:
     QWidget* previewPanel_ = nullptr;
     QVBoxLayout* previewArea_ = nullptr;
     QToolButton* fitWidth_ = nullptr;
+    QLabel* pageLabel_ = nullptr;
     QProgressBar* progress_ = nullptr;
     ReportPreview* preview_ = nullptr;
     bool running_ = false;

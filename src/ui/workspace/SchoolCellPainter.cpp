@@ -1,6 +1,8 @@
 #include "SchoolCellPainter.h"
 
 #include <QPainter>
+#include <QStringList>
+#include <vector>
 #include <QPalette>
 
 #include "core/views/SubCellLayout.h"
@@ -19,6 +21,29 @@ QColor FillOf(std::string_view code) {
     if (code == kFillRed) return kRed;
     if (code == kFillYellow) return kYellow;
     return kGrey;
+}
+
+struct SubCell {
+    QRect rect;
+    const std::string& text;
+    bool lastColumn;
+    bool lastRow;
+};
+
+// The sub-cells of the record that hold a text or a fill, column by column.
+std::vector<SubCell> FilledSubCells(const QRect& cell, const THourElementRecord& record) {
+    const auto columns = SplitCellSpan(cell.left(), cell.right(), record.subColumnWidths);
+    const auto rows = SplitCellSpan(cell.top(), cell.bottom(), record.subRowHeights);
+    std::vector<SubCell> filled;
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            const std::string& content = record.text(static_cast<int>(c) + 1, static_cast<int>(r) + 1);
+            if (content.empty()) continue;
+            filled.push_back({QRect(QPoint(columns[c].first, rows[r].first), QPoint(columns[c].last, rows[r].last)),
+                              content, c + 1 == columns.size(), r + 1 == rows.size()});
+        }
+    }
+    return filled;
 }
 
 }  // namespace
@@ -50,22 +75,26 @@ void PaintHourElement(QPainter& painter, const QRect& cell, const THourElementRe
         painter.drawLine(cell.left(), rows[r].last + 1, cell.right(), rows[r].last + 1);
 
     painter.setPen(text);
-    for (std::size_t c = 0; c < columns.size(); ++c) {
-        for (std::size_t r = 0; r < rows.size(); ++r) {
-            const std::string& content = record.text(static_cast<int>(c) + 1, static_cast<int>(r) + 1);
-            if (content.empty()) continue;
-            // A fill covers the separator after it, so neighbouring fills join up.
-            const bool lastColumn = c + 1 == columns.size();
-            const bool lastRow = r + 1 == rows.size();
-            QRect sub(QPoint(columns[c].first, rows[r].first), QPoint(columns[c].last, rows[r].last));
-            if (IsFillCode(content)) {
-                painter.fillRect(sub.adjusted(0, 0, lastColumn ? 0 : 1, lastRow ? 0 : 1), FillOf(content));
-                continue;
-            }
-            DrawFittedText(painter, sub, QString::fromStdString(content));
-        }
+    for (const SubCell& sub : FilledSubCells(cell, record)) {
+        // A fill covers the separator after it, so neighbouring fills join up.
+        if (IsFillCode(sub.text))
+            painter.fillRect(sub.rect.adjusted(0, 0, sub.lastColumn ? 0 : 1, sub.lastRow ? 0 : 1), FillOf(sub.text));
+        else
+            DrawFittedText(painter, sub.rect, QString::fromStdString(sub.text));
     }
     painter.restore();
+}
+
+QString CutTextsTip(const QRect& cell, const THourElementRecord& record, const QFontMetrics& metrics) {
+    QStringList texts;
+    bool cut = false;
+    for (const SubCell& sub : FilledSubCells(cell, record)) {
+        if (IsFillCode(sub.text)) continue;
+        const QString text = QString::fromStdString(sub.text);
+        texts << text;
+        cut = cut || IsCutToWidth(text, sub.rect.width(), metrics);
+    }
+    return cut ? texts.join(QLatin1Char('\n')) : QString();
 }
 
 }  // namespace lovaris::ui

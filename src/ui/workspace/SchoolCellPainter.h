@@ -4,9 +4,11 @@
 // cut with "…" when it is too wide. The grid, its headers and printed timetables
 // draw cells the same way.
 #include <QRect>
+#include <QString>
 
 #include "core/views/THourElementRecord.h"
 
+class QFontMetrics;
 class QPainter;
 class QPalette;
 
@@ -16,5 +18,7 @@ enum class CellKind { Data, Header };
 
 void PaintHourElement(QPainter& painter, const QRect& cell, const THourElementRecord& record, CellKind kind,
                       const QPalette& palette);
+// Every text of the cell, one a line, when one of them is shown cut; else empty.
+QString CutTextsTip(const QRect& cell, const THourElementRecord& record, const QFontMetrics& metrics);
 
 }  // namespace lovaris::ui

@@ -1,11 +1,13 @@
 #include "TSchoolTable.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QPainter>
 #include <algorithm>
 #include <QStyledItemDelegate>
 
 #include "SchoolCellPainter.h"
+#include "ui/controls/FittedText.h"
 
 namespace lovaris::ui {
 namespace {
@@ -34,6 +36,15 @@ public:
         }
     }
 
+    // A cell with a cut text tells all its texts.
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override {
+        if (!event || event->type() != QEvent::ToolTip || !index.isValid())
+            return QStyledItemDelegate::helpEvent(event, view, option, index);
+        const THourElementRecord record = model_->record(index.column() + 1, index.row() + 1);
+        return ShowWholeTextTip(event, view->viewport(), option.rect, CutTextsTip(option.rect, record, view->fontMetrics()));
+    }
+
 private:
     SchoolTableModel* model_;
 };
@@ -47,9 +58,7 @@ public:
 protected:
     void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override {
         if (!rect.isValid()) return;
-        const THourElementRecord record = orientation() == Qt::Horizontal ? model_->record(logicalIndex + 1, 0)
-                                                                          : model_->record(0, logicalIndex + 1);
-        PaintHourElement(*painter, rect, record, CellKind::Header, palette());
+        PaintHourElement(*painter, rect, record(logicalIndex), CellKind::Header, palette());
         painter->save();
         painter->setPen(palette().color(QPalette::Mid));
         painter->drawLine(rect.topRight(), rect.bottomRight());
@@ -57,7 +66,20 @@ protected:
         painter->restore();
     }
 
+    bool viewportEvent(QEvent* event) override {
+        if (event->type() != QEvent::ToolTip) return QHeaderView::viewportEvent(event);
+        auto* help = static_cast<QHelpEvent*>(event);
+        const int section = logicalIndexAt(help->pos());
+        if (section < 0) return ShowWholeTextTip(help, viewport(), {}, {});
+        const QRect rect = HeaderSectionRect(*this, section);
+        return ShowWholeTextTip(help, viewport(), rect, CutTextsTip(rect, record(section), fontMetrics()));
+    }
+
 private:
+    THourElementRecord record(int section) const {
+        return orientation() == Qt::Horizontal ? model_->record(section + 1, 0) : model_->record(0, section + 1);
+    }
+
     SchoolTableModel* model_;
 };
 

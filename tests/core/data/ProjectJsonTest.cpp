@@ -166,6 +166,10 @@ TEST(ProjectJson, TextRefusesBadSyntaxAndMembersGivenTwice) {
         {R"({"rooms": {"items": [{"id": 0}, {"id": 1, "seats": 1, "seats": 70000}]}})",
          "rooms.items[1].seats: given twice"},
         {R"([1, [], "x", {"a": [{}, {"b": 1, "b": 2}]}])", "[3].a[1].b: given twice"},
+        // Numbers beyond any field are named where they stand, not in the parser's words.
+        {R"({"rooms": {"items": [{"id": 0}, {"id": 1, "seats": 1e30817}]}})", "rooms.items[1].seats: number out of range"},
+        {R"({"busy": [1, 2, -1e400]})", "busy[2]: number out of range"},
+        {"1e999", "number out of range"},
     };
     for (const auto& c : cases) {
         const auto result = ProjectFromJsonText(c.text);

@@ -106,23 +106,23 @@ TEST(ICalExport, RefusesWhatItCannotPutInACalendar) {
     noBell.klass = 0;
     noBell.bells.pop_back();
     noBell.bells.pop_back();  // no time for lesson 3
-    EXPECT_EQ(TimetableICal(s.week(), noBell).error, "the bells give no time for lesson 3");
+    EXPECT_EQ(TimetableICal(s.week(), noBell).error, "в звонках нет времени урока 3");
     ICalRequest backwards = Term();
     backwards.klass = 0;
     backwards.to = {2026, 8, 31};
-    EXPECT_EQ(TimetableICal(s.week(), backwards).error, "the term ends before it begins");
+    EXPECT_EQ(TimetableICal(s.week(), backwards).error, "четверть кончается раньше, чем начинается");
 }
 
 TEST(ICalExport, BellsAndDatesAreReadStrictly) {
     const std::pair<const char*, const char*> bells[] = {
         {"# bells\n1 08:30 09:15\n\n2;09:25;10:10\r\n", ""},
-        {"1 08:30\n", "line 1: expected a lesson number"},
-        {"1 8:30 9:15\n2 09:60 10:10\n", "line 2: expected a lesson number"},
-        {"25 08:30 09:15\n", "line 1: lesson numbers are 1..24"},
-        {"1 09:15 08:30\n", "line 1: the lesson ends before it begins"},
-        {"1 08:30 09:15\n1 09:25 10:10\n", "line 2: lesson 1 is given twice"},
-        {"2 09:00 09:45\n1 08:30 09:15\n", "lesson 2 begins before lesson 1 ends"},
-        {"\n# nothing\n", "the file gives no lesson times"},
+        {"1 08:30\n", "строка 1: нужны номер урока, его начало и конец"},
+        {"1 8:30 9:15\n2 09:60 10:10\n", "строка 2: нужны номер урока, его начало и конец"},
+        {"25 08:30 09:15\n", "строка 1: номер урока должен быть от 1 до 24"},
+        {"1 09:15 08:30\n", "строка 1: урок кончается раньше, чем начинается"},
+        {"1 08:30 09:15\n1 09:25 10:10\n", "строка 2: время урока указано дважды: урок 1"},
+        {"2 09:00 09:45\n1 08:30 09:15\n", "урок 2 начинается раньше, чем кончается урок 1"},
+        {"\n# nothing\n", "в файле нет времени ни одного урока"},
     };
     for (const auto& [text, error] : bells) {
         const auto parsed = ParseBells(text);

@@ -141,6 +141,23 @@ TEST_F(JournalDay, OnlyReasonSubjectAndNoteAreEditedByHand) {
     }
 }
 
+// The archive holds Windows-1251: a text it would turn into "?" is refused with the
+// characters named, and the cell and the saved day keep what they had.
+TEST_F(JournalDay, TextsTheArchiveCannotKeepAreRefused) {
+    day.AddAbsence(T::Ivanova, ticked(*school.timetable, T::Ivanova, {1}));
+    ASSERT_TRUE(day.EditCell(0, kColNote, "Урок проведён №1 — «да»").done);
+    const auto refused = day.EditCell(0, kColReason, "болен ✓ ✓ 😷");
+    EXPECT_FALSE(refused.done);
+    EXPECT_EQ(refused.message, "Журнал замещений хранит тексты в кодировке Windows-1251 и не может сохранить эти "
+                               "символы: ✓😷. Замените или удалите их.");
+    EXPECT_EQ(day.rows()[0].texts[kColReason], "Больничный");
+    ASSERT_TRUE(day.Show(kMonday + 1).done);
+    const auto saved = memory.archive->ReadDay(kMonday).rows;
+    ASSERT_EQ(saved.size(), 1u);
+    EXPECT_EQ(saved[0].texts[kColReason], "Больничный");
+    EXPECT_EQ(saved[0].texts[kColNote], "Урок проведён №1 — «да»");
+}
+
 // An absent teacher entered twice counts as away at every lesson of both entries.
 TEST(JournalBusy, AbsencesOfEveryRowOfATeacher) {
     std::vector<JournalRow> rows(2);

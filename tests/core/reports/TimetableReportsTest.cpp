@@ -158,5 +158,68 @@ TEST_F(SevenClasses, AllClassesReportTakesSixClassesAndTwoDaysAPage) {
     EXPECT_EQ(Cells(report.pages[3].bands[4]), "2|Математика\n|||||");
 }
 
+void ExpectPagesHoldTheirBands(const Report& report) {
+    for (std::size_t p = 0; p < report.pages.size(); ++p) {
+        int lines = 0;
+        for (const auto& band : report.pages[p].bands) lines += band.lines;
+        EXPECT_LE(lines, report.pageLines() - 2) << "page " << p + 1;
+    }
+}
+
+// A school of twelve lessons a day (as FET schools may have): every timetable prints
+// lessons 9 to 12, and no page holds more than it can.
+class TwelveLessons : public ::testing::Test {
+protected:
+    TwelveLessons() : school(12) {
+        const int maths = school.subject("Математика");
+        const int teacher = school.teacher("Иванова");
+        school.klass("9А");
+        school.lesson(school.project.klasses.at(0).id, {1}, {{maths, teacher}});
+        variant = std::make_unique<ViewsVariant>(school.project);
+        variant->clean(0, 0, 11, 1, {});
+    }
+    EngineSchool school;
+    std::unique_ptr<ViewsVariant> variant;
+};
+
+TEST_F(TwelveLessons, EveryTimetablePrintsLessonsNineToTwelve) {
+    const Report klass = TClassTableRpForm::Build(variant->context(), 0, false);
+    const auto rows = RowsOf(klass);
+    ASSERT_EQ(rows.size(), 12u + 3 * 12);
+    EXPECT_EQ(rows[10], "11|Математика|||||");
+    EXPECT_EQ(rows[11], "12||||||");
+    EXPECT_EQ(rows[12 + 10], "11|Математика\nИванова\n|");
+    // A block of twelve lessons no longer fits beside the week: each opens a page of its own.
+    ExpectPagesHoldTheirBands(klass);
+
+    const Report teachers = TAllTchRpForm::Build(variant->context());
+    EXPECT_EQ(Cells(teachers.pages[0].bands[2]), "Ф.И.О.|1|2|3|4|5|6|7|8|9|10|11|12");
+    EXPECT_EQ(Cells(teachers.pages[0].bands[3]), "Иванова|||||||||||9А\nМат\n|");
+    ExpectPagesHoldTheirBands(teachers);
+
+    const Report classes = TAllClsRpForm::Build(variant->context());
+    EXPECT_EQ(classes.progressSteps, 2 * 12);
+    EXPECT_EQ(RowsOf(classes).size(), 6u * 12);
+    EXPECT_EQ(RowsOf(classes)[10], "11|Математика\n|||||");
+    // Two days of twelve lessons take more than a landscape page: one day a page.
+    EXPECT_EQ(classes.pages.size(), 6u);
+    ExpectPagesHoldTheirBands(classes);
+}
+
+// Twenty-four lessons: a day runs over a page and goes on under its header.
+TEST(LongDays, ABlockLongerThanAPageGoesOnUnderItsHeader) {
+    EngineSchool school(24);
+    school.klass("9А");
+    ViewsVariant variant(school.project);
+    const Report klass = TClassTableRpForm::Build(variant.context(), 0, false);
+    EXPECT_EQ(RowsOf(klass).size(), 24u + 3 * 24);
+    ExpectPagesHoldTheirBands(klass);
+    // Each page of a block opens with its day names.
+    EXPECT_EQ(PageStarts(klass)[2], "№|Понедельник|Четверг");
+    const Report classes = TAllClsRpForm::Build(variant.context());
+    ExpectPagesHoldTheirBands(classes);
+    for (const auto& page : classes.pages) EXPECT_EQ(page.bands[1].kind, BandKind::PageHeader);
+}
+
 }  // namespace
 }  // namespace lovaris
