@@ -19,7 +19,7 @@ class ExportCli : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         scratch_ = new lovaris::test::ScratchDir("lovaris-export-cli-");
-        const auto plan = RunCli({"plan", kSchool, "-o", scratch_->file("week.rsp"), "--seconds", "0.05"}, scratch_->path());
+        const auto plan = RunCli({"plan", kSchool, "-o", scratch_->file("week.rsp"), "--steps", "20000", "--improve-steps", "20000"}, scratch_->path());
         ASSERT_TRUE(plan.exitCode == 0 || plan.exitCode == 3) << plan.err;
         std::ofstream(scratch_->file("bells.txt")) << "1 08:30 09:15\n2 09:25 10:10\n3 10:30 11:15\n4 11:35 12:20\n"
                                                       "5 12:30 13:15\n6 13:25 14:10\n7 14:20 15:05\n8 15:15 16:00\n";

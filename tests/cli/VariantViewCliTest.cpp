@@ -22,7 +22,7 @@ TEST(VariantViewCli, ShowsEveryCellOfAViewOfAPlannedDay) {
     ASSERT_TRUE(fs::exists(kSchool)) << kSchool << " is missing: build the target sample_school";
     const lovaris::test::ScratchDir dir("lovaris-view-cli-");
     const std::string week = dir.file("week.rsp");
-    const auto plan = RunCli({"plan", kSchool, "-o", week, "--seconds", "0.05"}, dir.path());
+    const auto plan = RunCli({"plan", kSchool, "-o", week, "--steps", "20000", "--improve-steps", "20000"}, dir.path());
     ASSERT_TRUE(plan.exitCode == 0 || plan.exitCode == 3) << plan.err;
 
     const auto show = RunCli({"variant-show", kSchool, week, "--day", "2", "--json"}, dir.path());
