@@ -37,8 +37,13 @@ WAYS = [("search", ["--improve-steps", "0"]), ("stages", ["--stages", "--improve
 
 def plan(cli, project, seconds, extra, work):
     start = time.perf_counter()
-    run = subprocess.run([cli, "plan", project, "-o", os.path.join(work, "plan.rsp"), "--seconds", str(seconds),
-                          "--json"] + extra, capture_output=True, text=True)
+    # A plan whose stages overrun its time by far (a FET example's stages were seen
+    # running 20 minutes for 20 seconds) counts as failed.
+    try:
+        run = subprocess.run([cli, "plan", project, "-o", os.path.join(work, "plan.rsp"), "--seconds", str(seconds),
+                              "--json"] + extra, capture_output=True, text=True, timeout=3 * seconds + 30)
+    except subprocess.TimeoutExpired:
+        return None
     took = time.perf_counter() - start
     if run.returncode not in (0, 3):
         return None
