@@ -30,7 +30,6 @@ constexpr double kDefaultSearchSeconds = 0.1;
 constexpr double kDefaultSeconds = 60;
 constexpr long long kDefaultSteps = 20'000'000;
 // A sample school's four runs try these in about 3 s on two cores.
-constexpr long long kDefaultImproveSteps = 1'500'000;
 constexpr long long kMostThreads = 256;
 
 // The improvement's share of the plan's time when the search would take it all.
@@ -219,7 +218,7 @@ int runPlan(const CliArguments& args) {
     if (!steps) return ReportFailure("lovaris-cli: --steps takes a whole number of 0 or more", kExitFailure);
     const auto seed = CountOption(args, "--seed", 1);
     if (!seed) return ReportFailure("lovaris-cli: --seed takes a whole number of 0 or more", kExitFailure);
-    const auto improveSteps = CountOption(args, "--improve-steps", kDefaultImproveSteps);
+    const auto improveSteps = CountOption(args, "--improve-steps", kDefaultImprovementSteps);
     if (!improveSteps) return ReportFailure("lovaris-cli: --improve-steps takes a whole number of 0 or more", kExitFailure);
     const auto threads = CountOption(args, "--threads", 0);
     if (!threads || *threads > kMostThreads)

@@ -1,5 +1,6 @@
 #include <QComboBox>
 #include <QFile>
+#include <QAbstractButton>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -17,6 +18,7 @@
 #include "core/weekplan/WeekPlanSummary.h"
 #include "support/ModalWatch.h"
 #include "ui/app/TMdiTable.h"
+#include "core/planning/WeekQuality.h"
 #include "ui/app/StartupFile.h"
 #include "ui/app/TPrgMdiFrame.h"
 #include "ui/engine/TOptiInfoForm.h"
@@ -279,6 +281,7 @@ private slots:
         QSignalSpy states(workspace(), &TTableVarsManager::runStateChanged);
         QPointer<TProgressWnd> seen;
         QString step;
+        QString summary;
         QTimer watch;
         connect(&watch, &QTimer::timeout, this, [&] {
             if (auto* window = workspace()->findChild<TProgressWnd*>()) {
@@ -286,6 +289,12 @@ private slots:
                 step = window->stageLabel()->text();
                 const QString folder = qEnvironmentVariable("LOVARIS_SCREENSHOTS");
                 if (!folder.isEmpty()) window->grab().save(folder + QStringLiteral("/plan-week-progress.png"));
+            }
+            // The summary that closes the run.
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* text = modal ? modal->findChild<QLabel*>(QStringLiteral("messageText")) : nullptr) {
+                summary = text->text();
+                if (auto* yes = modal->findChild<QAbstractButton*>(QStringLiteral("yesButton"))) yes->click();
             }
         });
         watch.start(0);  // the sample school is planned in a few hundredths of a second
@@ -298,6 +307,13 @@ private slots:
         QVERIFY(workspace()->workspace().modified());
         QVERIFY2(step.contains(QStringLiteral("уроков на месте: ")), qPrintable(step));
         QVERIFY(!seen);
+        // The week was made better after the search, and the summary says how it stands.
+        const VariantWorkspace& ws = workspace()->workspace();
+        const WeekQuality quality = MeasureWeek(ws.session(), ws.variant(), ws.options());
+        QVERIFY2(quality.teacherWindows <= 60 && quality.lopsidedClasses == 0, qPrintable(summary));
+        QVERIFY2(summary.startsWith(QStringLiteral("Планирование недели закончено.\nУроков на месте: 612 из 612, "
+                                                   "не расставлено: 0.\nОкна учителей: ")),
+                 qPrintable(summary));
         QCOMPARE(states.size(), 2);
         QCOMPARE(states.first().at(0).toInt(), 1);
         QCOMPARE(states.last().at(0).toInt(), 3);
@@ -307,8 +323,14 @@ private slots:
     void cancellingThePlanKeepsTheBestWeekSoFar() {
         enterPlanning();
         QTimer cancel;
+        QString summary;
         connect(&cancel, &QTimer::timeout, this, [&] {
             if (auto* window = workspace()->findChild<TProgressWnd*>()) window->cancelButton()->click();
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* text = modal ? modal->findChild<QLabel*>(QStringLiteral("messageText")) : nullptr) {
+                summary = text->text();
+                if (auto* yes = modal->findChild<QAbstractButton*>(QStringLiteral("yesButton"))) yes->click();
+            }
         });
         cancel.start(0);
         trigger("planWeekItem");
@@ -317,6 +339,7 @@ private slots:
         QVERIFY(s.cleanHours > 0 && s.cleanHours < s.requiredHours);
         QCOMPARE(s.requiredHours, s.cleanHours + s.draftHours + s.notPlacedHours);
         QCOMPARE(s.classGaps, 0);
+        QVERIFY2(summary.startsWith(QStringLiteral("Планирование недели прервано")), qPrintable(summary));
     }
 
     void endingPlanningAsksAboutAChangedVariant_data() {

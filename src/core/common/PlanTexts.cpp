@@ -9,6 +9,15 @@ constexpr TextEntry kTexts[] = {
     {static_cast<int>(X::MenuPlanWeek), "Планирование недели"},
     {static_cast<int>(X::PlacedHoursBegin), "уроков на месте: "},
     {static_cast<int>(X::PlacedHoursOf), " из "},
+    {static_cast<int>(X::ImprovingWeek), "улучшение недели: окна учителей, ровные дни классов"},
+    {static_cast<int>(X::SummaryDone), "Планирование недели закончено."},
+    {static_cast<int>(X::SummaryStopped), "Планирование недели прервано, неделя оставлена лучшей из найденных."},
+    {static_cast<int>(X::SummaryPlaced), "Уроков на месте: "},
+    {static_cast<int>(X::SummaryNotPlaced), ", не расставлено: "},
+    {static_cast<int>(X::SummaryWindows), "Окна учителей: "},
+    {static_cast<int>(X::SummaryDaysOverWindows), ", дней сверх допустимых окон: "},
+    {static_cast<int>(X::SummaryLopsided), "Классы с неровными днями: "},
+    {static_cast<int>(X::SummaryFreeDays), "Учителя без положенных свободных дней: "},
 };
 
 }  // namespace

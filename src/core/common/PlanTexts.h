@@ -8,6 +8,15 @@ enum class PlanText : int {
     MenuPlanWeek = 43000,  // the planning menu's item
     PlacedHoursBegin,      // the progress window's step: "уроков на месте: 120 из 612"
     PlacedHoursOf,
+    ImprovingWeek,         // the progress window while the week is made better
+    SummaryDone,           // the summary at the end of the plan, line by line
+    SummaryStopped,
+    SummaryPlaced,         // "Уроков на месте: 612 из 612, не расставлено: 0."
+    SummaryNotPlaced,
+    SummaryWindows,        // "Окна учителей: 3, дней сверх допустимых окон: 0."
+    SummaryDaysOverWindows,
+    SummaryLopsided,       // "Классы с неровными днями: 1 из 22."
+    SummaryFreeDays,       // "Учителя без положенных свободных дней: 0."
 };
 
 std::span<const TextEntry> PlanTexts();

@@ -24,6 +24,8 @@ namespace lovaris {
 
 // Runs from the same week, whatever the number of threads.
 inline constexpr int kImprovementRuns = 4;
+// Moves each run tries unless told otherwise: a few seconds on a school of 600 hours.
+inline constexpr long long kDefaultImprovementSteps = 1'500'000;
 
 struct ImprovementSettings {
     std::uint64_t seed = 1;

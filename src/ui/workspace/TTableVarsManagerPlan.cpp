@@ -1,12 +1,19 @@
 // "Планирование недели" in the planning window: the ejection search finishes the open
-// variant's week while the progress window counts the hours in place; "Отмена" ends it
-// with the best week so far. The search lets the window's events run between its steps.
+// variant's week while the progress window counts the hours in place, then the week is
+// made better (fewer teacher windows, even class days); "Отмена" or "Прервать" end it
+// with the best week so far, and a summary of the week closes the run. The search lets
+// the window's events run between its steps; the improvement runs on threads of its
+// own while the window's events go on.
 #include <QApplication>
 #include <QElapsedTimer>
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 #include "TTableVarsManager.h"
 #include "core/common/PlanTexts.h"
 #include "core/weekplan/WeekPlan.h"
+#include "core/weekplan/WeekPlanMessage.h"
 #include "ui/common/TErrorBox.h"
 #include "ui/engine/TProgressWnd.h"
 
@@ -37,7 +44,7 @@ public:
         }
         return cancelled;
     }
-    bool cancelled = false;
+    std::atomic<bool> cancelled = false;
 
 private:
     TProgressWnd& window_;
@@ -45,6 +52,27 @@ private:
     QElapsedTimer clock_;
     bool shown_ = false;
 };
+
+// The improvement of the week on threads of its own; the window's events run
+// meanwhile, so its "Отмена" (and "Прервать") can end it.
+ImprovementResult ImproveWhileEventsRun(VariantWorkspace& ws, TProgressWnd& window, const std::atomic<bool>& cancelled) {
+    window.SetStep(SummariseWeek(ws.session(), ws.variant()).cleanHours, Text(LoadResText(PlanText::ImprovingWeek)));
+    ImprovementSettings settings;
+    settings.steps = kDefaultImprovementSteps;
+    settings.threads = 0;  // one per core
+    ImprovementResult result;
+    std::atomic<bool> done = false;
+    std::thread worker([&] {
+        result = ImproveWeek(ws.session(), ws.variant(), ws.options(), settings, [&] { return cancelled.load(); });
+        done = true;
+    });
+    while (!done) {
+        QApplication::processEvents(QEventLoop::AllEvents, kRefreshMs);
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    worker.join();
+    return result;
+}
 
 }  // namespace
 
@@ -68,6 +96,10 @@ void TTableVarsManager::PlanWeek() {
     search.settings = {1, kPlanSteps, 0};  // one run per core
     search.control = &progress;
     PlanWholeWeek(ws.session(), ws.variant(), ws.options(), noStages, search);
+    // The views show the variant only once the improvement has written it.
+    views_->setUpdatesEnabled(false);
+    if (!progress.cancelled) ImproveWhileEventsRun(ws, *window, progress.cancelled);
+    views_->setUpdatesEnabled(true);
 
     control = nullptr;
     delete window;
@@ -79,6 +111,9 @@ void TTableVarsManager::PlanWeek() {
     RefreshViews();
     UpdateCaption();
     emit runStateChanged(static_cast<int>(RunState::Ended));
+    ShowMessageText(this, Text(WeekPlanMessage(SummariseWeek(ws.session(), ws.variant()),
+                                               MeasureWeek(ws.session(), ws.variant(), ws.options()),
+                                               progress.cancelled)));
 }
 
 }  // namespace lovaris::ui
