@@ -1,6 +1,7 @@
 #include "TTableVarsManager.h"
 
 #include <QCloseEvent>
+#include <QMdiSubWindow>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -259,6 +260,12 @@ void TTableVarsManager::finishRun() {
     UpdateCaption();
     emit runStateChanged(static_cast<int>(RunState::Ended));
     if (!message.empty()) ShowMessageText(this, Text(message));
+    if (closeAfterRun_) {
+        // The close that stopped the run goes on; the run's best variant stays in its file.
+        closeAfterRun_ = false;
+        QMetaObject::invokeMethod(this, &TTableVarsManager::closeFrame, Qt::QueuedConnection);
+        return;
+    }
     if (openPending) emit pendingVariantReady(pending);
 }
 
@@ -299,10 +306,11 @@ void TTableVarsManager::ShowStatistics() {
 
 void TTableVarsManager::closeEvent(QCloseEvent* event) {
     if (run_) {
-        // The window closes once the run has stopped (0xB0D8).
+        // The run is asked to stop; once it has, the window closes as any close does
+        // and planning ends. The main window stays.
+        closeAfterRun_ = true;
         AbortPlanningBtnClick();
         event->ignore();
-        QTimer::singleShot(500, this, [this] { window()->close(); });
         return;
     }
     if (AskSaveChanges() == static_cast<int>(AskSaveResult::Cancelled)) {
@@ -311,6 +319,12 @@ void TTableVarsManager::closeEvent(QCloseEvent* event) {
     }
     event->accept();
     emit closed();
+}
+
+void TTableVarsManager::closeFrame() {
+    // Inside the main window the frame is the child window around this one.
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->close();
+    else close();
 }
 
 }  // namespace lovaris::ui

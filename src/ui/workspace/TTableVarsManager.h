@@ -99,6 +99,8 @@ private:
     // day variants, then the search's progress table.
     void showRunProgress();
     void finishRun();
+    // Closes the window this one is shown in.
+    void closeFrame();
 
     std::unique_ptr<VariantWorkspace> workspace_;
     std::optional<ViewContext> context_;
@@ -106,6 +108,7 @@ private:
     VariantViews* views_;
     std::unique_ptr<OptimisationRun> run_;
     QPointer<QWidget> progress_;  // the run's progress table
+    bool closeAfterRun_ = false;  // the window was closed during the run
 };
 
 }  // namespace lovaris::ui
