@@ -596,6 +596,8 @@ private slots:
     void screenshots() {
         const QString folder = qEnvironmentVariable("LOVARIS_SCREENSHOTS");
         if (folder.isEmpty()) QSKIP("LOVARIS_SCREENSHOTS not set");
+        window_->resize(1366, 768);  // the pictures show a 1366 x 768 screen
+        QCoreApplication::processEvents();
         const auto save = [&folder](QWidget* widget, const QString& name) {
             QVERIFY(widget->grab().save(folder + QStringLiteral("/") + name));
         };

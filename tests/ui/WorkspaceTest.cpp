@@ -372,6 +372,8 @@ private slots:
         if (folder.isEmpty()) QSKIP("LOVARIS_SCREENSHOTS not set");
         frame_->resize(1366, 768);
         enterPlanning();
+        QCoreApplication::processEvents();
+        QVERIFY(frame_->grab().save(folder + QStringLiteral("/main-planning-mode.png")));
         readyMondaysDrafts();
         QSignalSpy states(workspace(), &TTableVarsManager::runStateChanged);
         ModalWatch answers(QStringLiteral("noButton"));
