@@ -232,13 +232,11 @@ void TPrgMdiFrame::SetRunState(int state) {
         for (const char* name : names)
             if (QAction* action = command(QString::fromLatin1(name))) action->setEnabled(on);
     };
-    QList<QAction*> variantItems;
-    QList<QAction*> workItems;
+    // The items of the variant and work menus, and of the regime submenu.
+    QList<QAction*> items;
     for (QAction* entry : planningMenuBar_->actions()) {
         QMenu* menu = entry->menu();
-        if (!menu) continue;
-        QList<QAction*>& items = menu->objectName() == QStringLiteral("variantMenu") ? variantItems : workItems;
-        if (menu->objectName() == QStringLiteral("helpMenu")) continue;
+        if (!menu || menu->objectName() == QStringLiteral("helpMenu")) continue;
         for (QAction* item : menu->actions()) {
             items << item;
             if (item->menu()) items << item->menu()->actions();
@@ -247,8 +245,7 @@ void TPrgMdiFrame::SetRunState(int state) {
     switch (state) {
     case 1:  // a run is going: only its end, the close and the exit are offered
         setAll(planningToolbar_->actions(), false);
-        setAll(variantItems, false);
-        setAll(workItems, false);
+        setAll(items, false);
         setNamed({"endPlanningButton", "closeVariantItem", "planningExitItem", "abortItem"}, true);
         break;
     case 2:  // a variant waits for "Продолжить": it may be saved first
@@ -258,8 +255,7 @@ void TPrgMdiFrame::SetRunState(int state) {
         break;
     case 3:  // the run is over: everything but its own two commands
         setAll(planningToolbar_->actions(), true);
-        setAll(variantItems, true);
-        setAll(workItems, true);
+        setAll(items, true);
         setNamed({"abortItem", "continueItem"}, false);
         // The automatic runs stay with the automatic regime.
         if (workspace_) SetVarMenuBarForRegime(workspace_->workspace().state().planningRegime);

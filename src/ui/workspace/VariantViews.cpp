@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "core/common/ViewTexts.h"
 #include "core/workspace/VariantNames.h"
@@ -136,12 +137,12 @@ VariantViews::VariantViews(QWidget* parent) : QWidget(parent) {
         pages_->setCurrentIndex((pages_->currentIndex() + step + count) % count);
         if (focusInside) grid(currentView())->setFocus(Qt::ShortcutFocusReason);
     };
-    for (const char* keys : {"Ctrl+Tab", "Ctrl+PgDown"})
-        connect(new QShortcut(QKeySequence(QString::fromLatin1(keys)), this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut),
-                &QShortcut::activated, this, [turn] { turn(1); });
-    for (const char* keys : {"Ctrl+Shift+Tab", "Ctrl+PgUp"})
-        connect(new QShortcut(QKeySequence(QString::fromLatin1(keys)), this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut),
-                &QShortcut::activated, this, [turn] { turn(-1); });
+    const std::pair<const char*, int> turns[] = {{"Ctrl+Tab", 1}, {"Ctrl+PgDown", 1}, {"Ctrl+Shift+Tab", -1}, {"Ctrl+PgUp", -1}};
+    for (const auto& [keys, step] : turns) {
+        auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(keys)), this, nullptr, nullptr,
+                                       Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, [turn, step = step] { turn(step); });
+    }
     connect(continue_, &QToolButton::clicked, this, &VariantViews::continueClicked);
     connect(abort_, &QToolButton::clicked, this, &VariantViews::abortClicked);
 }
