@@ -256,17 +256,31 @@ private slots:
         for (const QString& name : never) QVERIFY(frame_->command(name)->isEnabled());
     }
 
-    // Closing the planning window during a run stops the run and ends planning; the
-    // program stays, back in project mode with its editors.
+    // Closing the planning window during a run, an optimisation or the week plan, stops
+    // the run and ends planning; the program stays, back in project mode with its editors.
+    void closingThePlanningWindowDuringARunEndsPlanning_data() {
+        QTest::addColumn<bool>("weekPlan");
+        QTest::newRow("optimisation") << false;
+        QTest::newRow("week plan") << true;
+    }
     void closingThePlanningWindowDuringARunEndsPlanning() {
+        QFETCH(bool, weekPlan);
         enterPlanning();
-        readyMondaysDrafts();
         ModalWatch answers(QStringLiteral("noButton"));
-        trigger("optimizeItem");
-        QVERIFY(workspace()->runInProgress());
         auto* window = qobject_cast<QMdiSubWindow*>(workspace()->parentWidget());
         QVERIFY(window);
-        QVERIFY(!window->close());  // not at once: the run is asked to stop first
+        if (weekPlan) {
+            // The week plan runs inside its command: the close comes while it goes.
+            bool closed = true;
+            QTimer::singleShot(0, this, [&] { closed = window->close(); });
+            trigger("planWeekItem");
+            QVERIFY(!closed);
+        } else {
+            readyMondaysDrafts();
+            trigger("optimizeItem");
+            QVERIFY(workspace()->runInProgress());
+            QVERIFY(!window->close());  // not at once: the run is asked to stop first
+        }
         QTRY_VERIFY_WITH_TIMEOUT(!frame_->planning(), 30000);
         QVERIFY(frame_->isVisible());
         QVERIFY(frame_->project());

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -82,6 +83,14 @@ TTableVarsManager::TTableVarsManager(std::unique_ptr<VariantWorkspace> workspace
     connect(views_, &VariantViews::lessonCellDoubleClicked, this, &TTableVarsManager::cellDoubleClicked);
     connect(views_, &VariantViews::continueClicked, this, &TTableVarsManager::TryMoreBtnClick);
     connect(views_, &VariantViews::abortClicked, this, &TTableVarsManager::AbortPlanningBtnClick);
+    // Every run, the optimisation's and the week plan's, is known by the states it
+    // reports; one closed while it went closes the window once it is over.
+    connect(this, &TTableVarsManager::runStateChanged, this, [this](int state) {
+        runGoing_ = state != static_cast<int>(RunState::Ended);
+        if (runGoing_ || !closeAfterRun_) return;
+        closeAfterRun_ = false;
+        QMetaObject::invokeMethod(this, &TTableVarsManager::closeFrame, Qt::QueuedConnection);
+    });
     chooseDayGroup = [](TTableVarsManager& window) {
         return ChooseDayGroup(&window, *window.workspace_, [&window] { window.RefreshViews(); });
     };
@@ -241,7 +250,11 @@ void TTableVarsManager::TryMoreBtnClick() {
 }
 
 void TTableVarsManager::AbortPlanningBtnClick() {
-    if (!run_) return;
+    if (!run_) {
+        // The week plan stops as its progress window's "Отмена" stops it.
+        if (auto* plan = runGoing_ ? findChild<TProgressWnd*>() : nullptr) plan->cancelButton()->click();
+        return;
+    }
     const bool waiting = run_->state() == RunState::Waiting;
     run_->Abort();
     // A waiting run has no slice coming: it is taken to its end now.
@@ -258,14 +271,11 @@ void TTableVarsManager::finishRun() {
     views_->showDay(workspace_->currentDay());
     RefreshViews();
     UpdateCaption();
+    const bool closing = closeAfterRun_;
     emit runStateChanged(static_cast<int>(RunState::Ended));
+    // The close that stopped the run goes on; the run's best variant stays in its file.
+    if (closing) return;
     if (!message.empty()) ShowMessageText(this, Text(message));
-    if (closeAfterRun_) {
-        // The close that stopped the run goes on; the run's best variant stays in its file.
-        closeAfterRun_ = false;
-        QMetaObject::invokeMethod(this, &TTableVarsManager::closeFrame, Qt::QueuedConnection);
-        return;
-    }
     if (openPending) emit pendingVariantReady(pending);
 }
 
@@ -305,7 +315,7 @@ void TTableVarsManager::ShowStatistics() {
 }
 
 void TTableVarsManager::closeEvent(QCloseEvent* event) {
-    if (run_) {
+    if (runInProgress()) {
         // The run is asked to stop; once it has, the window closes as any close does
         // and planning ends. The main window stays.
         closeAfterRun_ = true;
