@@ -18,6 +18,11 @@ int ReportFailure(std::string_view message, int exitCode) {
     return exitCode;
 }
 
+int ReportWriteFailure(const FileOutcome& outcome) {
+    // A file the desktop program holds open is refused, as a held archive is.
+    return ReportFailure(outcome.message, outcome.heldElsewhere ? kExitRefused : kExitFailure);
+}
+
 int OpenProject(const std::string& path, ProjectDocument& document) {
     const FileOutcome outcome = document.Open(path);
     return outcome.ok ? kExitOk : ReportFailure(outcome.message, kExitRefused);
@@ -25,7 +30,7 @@ int OpenProject(const std::string& path, ProjectDocument& document) {
 
 int SaveProjectAs(ProjectDocument& document, const std::string& path) {
     const FileOutcome outcome = document.SaveAs(path);
-    return outcome.ok ? kExitOk : ReportFailure(outcome.message, kExitFailure);
+    return outcome.ok ? kExitOk : ReportWriteFailure(outcome);
 }
 
 int WriteTextFile(const std::string& path, std::string_view text) {

@@ -14,6 +14,8 @@ namespace lovaris::cli {
 // project of a version this program reads.
 int OpenProject(const std::string& path, ProjectDocument& document);
 // Saves under `path`; kExitFailure when it cannot be written.
+// A project write that failed: refused (2) when another program holds the file.
+int ReportWriteFailure(const FileOutcome& outcome);
 int SaveProjectAs(ProjectDocument& document, const std::string& path);
 // Writes the text to the file safely; kExitFailure when it cannot be written.
 int WriteTextFile(const std::string& path, std::string_view text);

@@ -7,9 +7,9 @@ namespace {
 int runNew(const std::vector<std::string>& args) {
     ProjectDocument document;
     const FileOutcome created = document.CreateNew(args[0]);
-    if (!created.ok) return ReportFailure(created.message, kExitFailure);
+    if (!created.ok) return ReportWriteFailure(created);
     const FileOutcome saved = document.Save();
-    return saved.ok ? kExitOk : ReportFailure(saved.message, kExitFailure);
+    return saved.ok ? kExitOk : ReportWriteFailure(saved);
 }
 
 }  // namespace

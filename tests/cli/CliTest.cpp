@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CliProcess.h"
+#include "core/data/ProjectDocument.h"
 #include "core/data/ProjectFile.h"
 
 namespace {
@@ -126,6 +127,26 @@ TEST_F(CliTest, OutputThatCannotBeWrittenFails) {
         EXPECT_EQ(result.exitCode, 1) << call[0];
         EXPECT_NE(result.err.find("Ошибка при записи файла out."), std::string::npos) << result.err;
     }
+}
+
+// A project the desktop program has open is held: the tool reads it, but writing over
+// it is refused with the open message (exit 2) and the file stays as it was.
+TEST_F(CliTest, AProjectOpenInTheDesktopProgramIsReadButNotWritten) {
+    const std::string project = newProject("held.tbl");
+    ASSERT_EQ(run({"export-json", project, path("held.json")}).exitCode, 0);
+    const std::string before = ReadText(project);
+    lovaris::ProjectDocument desktop(lovaris::ProjectLocking::WhileOpen);
+    ASSERT_TRUE(desktop.Open(project).ok);
+
+    EXPECT_EQ(run({"check", project}).exitCode, 0);
+    EXPECT_EQ(run({"resave", project, path("copy.tbl")}).exitCode, 0);
+    for (const auto& call : std::vector<std::vector<std::string>>{
+             {"new", project}, {"resave", path("copy.tbl"), project}, {"import-json", path("held.json"), project}}) {
+        const auto result = run(call);
+        EXPECT_EQ(result.exitCode, 2) << call[0];
+        EXPECT_EQ(result.err, "Ошибка при открытии файла held.tbl.\n") << call[0];
+    }
+    EXPECT_EQ(ReadText(project), before);
 }
 
 // ---------------------------------------------------------------- import-json refusals

@@ -138,6 +138,18 @@ private slots:
         delete viewer;
     }
 
+    // Escape closes the viewer, wherever its focus is.
+    void escapeClosesTheViewer() {
+        ShowHelpTopic(nullptr, 1);
+        QPointer<HelpViewer> viewer = FindHelpViewer(nullptr);
+        QVERIFY(viewer);
+        viewer->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(viewer));
+        viewer->browser()->setFocus();
+        QTest::keyClick(viewer->browser(), Qt::Key_Escape);
+        QTRY_VERIFY(!viewer);  // closed, and gone with it
+    }
+
     void oneViewerPerMainWindowIsReused() {
         DialogFixture fixture;
         QWidget otherMain;

@@ -101,6 +101,25 @@ private slots:
         }
     }
 
+    // "Рядом" with the five editors of the sample school on a 1366 x 768 screen: every
+    // editor stands wholly inside the client area. The picture of it is taken when
+    // LOVARIS_SCREENSHOTS names a folder.
+    void theFiveEditorsFitSideBySide() {
+        const QString school = path(QStringLiteral("school.tbl"));
+        QVERIFY(QFile::copy(QStringLiteral(LOVARIS_EXAMPLES_BUILD_DIR "/school.tbl"), school));
+        openProject(school);
+        frame_->resize(1366, 768);
+        QCoreApplication::processEvents();
+        trigger("tileItem");
+        QCoreApplication::processEvents();
+        const QRect room = frame_->clientArea()->viewport()->rect();
+        QCOMPARE(frame_->clientArea()->subWindowList().size(), kEditorKinds);
+        for (QMdiSubWindow* window : frame_->clientArea()->subWindowList())
+            QVERIFY2(room.contains(window->geometry()), qPrintable(window->windowTitle()));
+        const QString folder = qEnvironmentVariable("LOVARIS_SCREENSHOTS");
+        if (!folder.isEmpty()) QVERIFY(frame_->grab().save(folder + QStringLiteral("/main-project-mode.png")));
+    }
+
     void newProjectsAreNumberedEvenWhenOneWasCancelled() {
         answers_ << QString();  // the first save dialog is cancelled
         trigger("newProjectItem");
@@ -116,6 +135,15 @@ private slots:
         QVERIFY(QFile::exists(path(QStringLiteral("Новый_2.tbl"))));
         QVERIFY(!project()->modified());
         QCOMPARE(frame_->windowTitle(), kTitle + QStringLiteral(": Новый_2"));
+    }
+
+    // With a project open, the project file dialogs start in its folder, not in the
+    // program's.
+    void fileDialogsStartInTheOpenProjectsFolder() {
+        openProject(makeProject(QStringLiteral("school.tbl")));
+        trigger("openProjectItem");
+        trigger("newProjectItem");
+        QCOMPARE(suggestions_, (QStringList{dir_->path(), path(QStringLiteral("Новый_1.tbl"))}));
     }
 
     void theOpenProjectIsNotOpenedTwice_data() {
@@ -307,6 +335,32 @@ private slots:
             QCOMPARE(watch.seen.size(), 2);
         }
         QVERIFY(project() && project()->modified());
+    }
+
+    // The open project is held: a second copy of the program is refused with the open
+    // message and opens nothing, before and after a save; once the first copy has
+    // closed it, the second opens it.
+    void aSecondCopyCannotOpenTheOpenProject() {
+        const QString file = makeProject(QStringLiteral("school.tbl"));
+        openProject(file);
+        TPrgMdiFrame secondCopy;
+        for (bool saved : {false, true}) {
+            if (saved) {
+                changeData();
+                trigger("saveProjectButton");
+                QVERIFY(!project()->modified());
+            }
+            ModalWatch watch(QStringLiteral("yesButton"));
+            QVERIFY(!secondCopy.OpenProjectFile(file));
+            QCOMPARE(watch.seen, QStringList{QStringLiteral("Ошибка при открытии файла school.tbl.")});
+            QVERIFY(!secondCopy.project());
+        }
+        const QByteArray saved = contents(file);
+        trigger("closeProjectItem");
+        QVERIFY(!project());
+        QVERIFY(secondCopy.OpenProjectFile(file));
+        QCOMPARE(secondCopy.project()->document().project().rooms.count(), 1);
+        QCOMPARE(contents(file), saved);
     }
 
     void anUnreadableFileLeavesNoProject_data() {

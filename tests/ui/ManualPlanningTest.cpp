@@ -419,6 +419,67 @@ private slots:
         QCOMPARE(cleanLesson(k5A, kMonday, 4) == kPe5A, !accepted);
     }
 
+    // Shift+F10 and the Menu key open the menu of the grid's current cell, as the right
+    // button does on it.
+    void theMenuKeysOpenTheCurrentCellsMenu_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Shift+F10") << int(Qt::Key_F10) << int(Qt::ShiftModifier);
+        QTest::newRow("the Menu key") << int(Qt::Key_Menu) << int(Qt::NoModifier);
+    }
+    void theMenuKeysOpenTheCurrentCellsMenu() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        TSchoolTable* table = grid(ViewKind::Teachers);
+        table->setCurrentIndex(table->cells()->index(kSidorova, 5 - 1));
+        table->setFocus();
+        QTest::keyClick(table, static_cast<Qt::Key>(key), static_cast<Qt::KeyboardModifiers>(modifiers));
+        QMenu* menu = openMenu();
+        QVERIFY(menu);
+        QCOMPARE(menu, manual_->actions().menu(ManualMenu::Teacher));
+        const std::optional<ManualCell>& cell = manual_->actions().menuCell();
+        QVERIFY(cell && cell->side == ManualSide::Teacher && !cell->draft);
+        QCOMPARE(cell->entity, kSidorova);
+        QCOMPARE(cell->number, 5);
+        menu->hide();
+        // F10 alone is no menu key.
+        QTest::keyClick(table, Qt::Key_F10);
+        QVERIFY(!openMenu());
+    }
+
+    // Escape while a block is carried puts it back: the release drops nothing, in the
+    // lesson views as in the details window.
+    void escapeCancelsADrag_data() {
+        QTest::addColumn<bool>("inDetails");
+        QTest::newRow("class view") << false;
+        QTest::newRow("details window") << true;
+    }
+    void escapeCancelsADrag() {
+        QFETCH(bool, inDetails);
+        TSchoolTable* table = grid(ViewKind::Klasses);
+        QPoint from = cellCentre(ViewKind::Klasses, k5A, 4);
+        QPoint to = cellCentre(ViewKind::Klasses, k5A, 3);
+        if (inDetails) {
+            TTableDetailsManeger* details = openDetails(k5A, kPe5A, 4);
+            table = details->grid(ManualSide::Klass, false);
+            from = subCell(details, ManualSide::Klass, false, kMonday, 4, 0);
+            to = subCell(details, ManualSide::Klass, false, kTuesday, 3, 0);
+        } else {
+            // 5Б's history leaves lesson 3, so the linked PE could go there.
+            command(ViewKind::Klasses, k5B, 3, "takeOffItem");
+        }
+        const std::vector<int> before = snapshot();
+        QCOMPARE(drag(table->viewport(), from, to, false), Qt::DragMoveCursor);
+        QTest::keyClick(table, Qt::Key_Escape);
+        QCOMPARE(table->viewport()->cursor().shape(), Qt::ArrowCursor);
+        mouse(table->viewport(), QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+        QVERIFY(snapshot() == before);
+        QCOMPARE(cleanLesson(k5A, kMonday, 4), kPe5A);
+        // The next drag works as ever.
+        drag(table->viewport(), from, to);
+        QCOMPARE(cleanLesson(k5A, kMonday, 4), -1);
+    }
+
     void aDetailsDropOnAnotherClassSubColumnIsRefused() {
         TTableDetailsManeger* details = openDetails(k5A, kPe5A, 4);
         QWidget* viewport = details->grid(ManualSide::Klass, false)->viewport();
@@ -535,6 +596,8 @@ private slots:
     void screenshots() {
         const QString folder = qEnvironmentVariable("LOVARIS_SCREENSHOTS");
         if (folder.isEmpty()) QSKIP("LOVARIS_SCREENSHOTS not set");
+        window_->resize(1366, 768);  // the pictures show a 1366 x 768 screen
+        QCoreApplication::processEvents();
         const auto save = [&folder](QWidget* widget, const QString& name) {
             QVERIFY(widget->grab().save(folder + QStringLiteral("/") + name));
         };

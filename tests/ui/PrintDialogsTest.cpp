@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QScreen>
 #include <QtTest>
 #include <chrono>
 
@@ -138,6 +139,21 @@ private slots:
         QCOMPARE(dialog.property("helpContext").toInt(), 22);
         dialog.reject();
         QVERIFY(!dialog.isVisible());
+    }
+
+    // The preview grows from the choice's size where the choice stood: it moves back
+    // onto the screen, its top in sight when it is taller than the screen.
+    void thePreviewStaysOnTheScreen() {
+        TPrintTableDlg dialog(*workspace_, nullptr);
+        dialog.show();
+        const QRect free = dialog.screen()->availableGeometry();
+        dialog.move(free.left() + 40, free.bottom() - dialog.frameGeometry().height());
+        dialog.reportTypeGrid()->setCurrentRow(TPrintTableDlg::kAllClasses);
+        Button(&dialog, "previewButton")->click();
+        const QRect frame = dialog.frameGeometry();
+        QVERIFY(frame.top() >= free.top() && frame.left() >= free.left());
+        if (frame.height() <= free.height()) QVERIFY(frame.bottom() <= free.bottom());
+        else QCOMPARE(frame.top(), free.top());
     }
 
     void cancelledClassChoiceMakesNoReport() {

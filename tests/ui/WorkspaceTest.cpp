@@ -1,9 +1,12 @@
-#include <QComboBox>
-#include <QFile>
 #include <QAbstractButton>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -16,6 +19,7 @@
 
 #include "core/planning/DayDraftFill.h"
 #include "core/weekplan/WeekPlanSummary.h"
+#include "support/DialogAnswers.h"
 #include "support/ModalWatch.h"
 #include "ui/app/TMdiTable.h"
 #include "core/planning/WeekQuality.h"
@@ -79,6 +83,8 @@ class WorkspaceTest : public QObject {
     void readyMondaysDrafts() {
         VariantWorkspace& ws = workspace()->workspace();
         QVERIFY(FillDayDraft(ws.session(), ws.planning(), 1) > 0);
+        // Rooms attached to teachers left aside: so the drafts have complete arrangements.
+        ws.state().considerAttachedRooms = false;
         workspace()->chooseDayGroup = [](TTableVarsManager&) { return std::optional<int>(0); };
         workspace()->prepareDay = [](TTableVarsManager&) { return true; };
     }
@@ -113,6 +119,9 @@ private slots:
         QCOMPARE(views()->grid(ViewKind::Klasses)->cells()->gridRows(), project.klasses.count() + 1);
         QCOMPARE(views()->grid(ViewKind::Klasses)->cells()->gridColumns(), project.params.lessonsPerDay + 1);
         QCOMPARE(cellText(ViewKind::Klasses, 3, 0), QStringLiteral("3"));
+        // With no "Variant" folder beside the program, the new variant is proposed beside the project.
+        if (!QDir(QCoreApplication::applicationDirPath()).exists(QStringLiteral("Variant")))
+            QCOMPARE(QFileInfo(QString::fromStdString(workspace()->workspace().fileName())).absolutePath(), dir_->path());
         // The window fills the client area.
         auto* window = qobject_cast<QMdiSubWindow*>(workspace()->parentWidget());
         QVERIFY(window && window->geometry() == frame_->clientArea()->viewport()->rect());
@@ -231,6 +240,152 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!frame_->isVisible(), 30000);
     }
 
+    // The commands of each run state: while it runs only its end, the close, the exit
+    // and "Прервать"; a variant that waits may be saved; at the end all but the run's
+    // own two. Help and "Журнал замещений" are never touched.
+    void theRunStatesSetTheCommands() {
+        const QStringList all = {"newVariantItem", "openVariantItem", "saveVariantItem", "saveVariantAsItem",
+                                 "closeVariantItem", "printVariantItem", "optionsItem", "planningExitItem",
+                                 "regimeMenuAction", "weekVariantsItem", "optimizeItem", "planWeekItem", "setRoomsItem",
+                                 "controlItem", "statisticsItem", "abortItem", "continueItem", "openVariantButton",
+                                 "newVariantButton", "saveVariantButton", "printVariantButton", "automaticButton",
+                                 "endPlanningButton", "optionsButton", "manualButton", "controlButton",
+                                 "weekVariantsButton", "optimizeButton", "setRoomsButton", "statisticsButton"};
+        const QStringList never = {"substitutionsItem", "substitutionsButton", "planningHelpButton", "helpContentsItem"};
+        const auto enabled = [this, &all] {
+            QStringList on;
+            for (const QString& name : all)
+                if (frame_->command(name)->isEnabled()) on << name;
+            return on;
+        };
+        enterPlanning();
+        readyMondaysDrafts();
+        QSignalSpy states(workspace(), &TTableVarsManager::runStateChanged);
+        ModalWatch answers(QStringLiteral("noButton"));
+        trigger("optimizeItem");
+        QCOMPARE(enabled(), (QStringList{"closeVariantItem", "planningExitItem", "abortItem", "endPlanningButton"}));
+        for (const QString& name : never) QVERIFY(frame_->command(name)->isEnabled());
+
+        QTRY_VERIFY_WITH_TIMEOUT(states.last().at(0).toInt() == 2, 30000);
+        QCOMPARE(enabled(), (QStringList{"saveVariantItem", "saveVariantAsItem", "closeVariantItem", "planningExitItem",
+                                         "abortItem", "continueItem", "saveVariantButton", "endPlanningButton"}));
+        // The variant found so far is saved while the run waits.
+        const QString file = dir_->filePath(QStringLiteral("Понедельник.rsp"));
+        workspace()->dialogs().setFileChooser([file](const FileDialogRequest&) { return file; });
+        trigger("saveVariantAsItem");
+        QVERIFY(QFile::exists(file));
+        QVERIFY(workspace()->runInProgress());
+
+        trigger("abortItem");
+        QTRY_VERIFY_WITH_TIMEOUT(!workspace()->runInProgress(), 30000);
+        QStringList idle = all;
+        idle.removeAll(QStringLiteral("abortItem"));
+        idle.removeAll(QStringLiteral("continueItem"));
+        QCOMPARE(enabled(), idle);
+        for (const QString& name : never) QVERIFY(frame_->command(name)->isEnabled());
+    }
+
+    // Closing the planning window during a run, an optimisation or the week plan, stops
+    // the run and ends planning; the program stays, back in project mode with its editors.
+    void closingThePlanningWindowDuringARunEndsPlanning_data() {
+        QTest::addColumn<bool>("weekPlan");
+        QTest::newRow("optimisation") << false;
+        QTest::newRow("week plan") << true;
+    }
+    void closingThePlanningWindowDuringARunEndsPlanning() {
+        QFETCH(bool, weekPlan);
+        enterPlanning();
+        ModalWatch answers(QStringLiteral("noButton"));
+        auto* window = qobject_cast<QMdiSubWindow*>(workspace()->parentWidget());
+        QVERIFY(window);
+        if (weekPlan) {
+            // The week plan runs inside its command: the close comes while it goes.
+            bool closed = true;
+            QTimer::singleShot(0, this, [&] { closed = window->close(); });
+            trigger("planWeekItem");
+            QVERIFY(!closed);
+        } else {
+            readyMondaysDrafts();
+            trigger("optimizeItem");
+            QVERIFY(workspace()->runInProgress());
+            QVERIFY(!window->close());  // not at once: the run is asked to stop first
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(!frame_->planning(), 30000);
+        QVERIFY(frame_->isVisible());
+        QVERIFY(frame_->project());
+        QVERIFY(!frame_->workspace());
+        QCOMPARE(frame_->clientArea()->subWindowList().size(), kEditorKinds);
+    }
+
+    // A program run starts with the teacher groups' settings taken into account and
+    // the week search placing into the clean copy, before any "Планирование недели".
+    void theWeekGroupDialogStartsWithTheStartingSettings() {
+        enterPlanning();
+        const PlanningState& state = workspace()->workspace().state();
+        QVERIFY(state.considerAttachedRooms && state.considerSeparatedHours && state.considerParallels);
+        QVERIFY(state.optimizeQueue && state.placeToCleanCopy);
+        QVERIFY(!state.autoSaveVariants && !state.findBestVariant);
+        QStringList shown;
+        lovaris::test::ActOnNextDialog([&shown](QWidget* dialog) {
+            for (const char* name : {"PlaceToCleanRadio", "PlaceToDraftRadio", "AttachedRoomsCheckBox",
+                                     "SeparatedHoursCheckBox", "ParallelsCheckBox", "OptimizeQueueCheckBox"})
+                if (auto* box = dialog->findChild<QAbstractButton*>(QString::fromLatin1(name)); box && box->isChecked())
+                    shown << QString::fromLatin1(name);
+            dialog->close();
+        });
+        trigger("weekVariantsItem");
+        QCOMPARE(shown, (QStringList{"PlaceToCleanRadio", "OptimizeQueueCheckBox"}));
+    }
+
+    // The planning window from the keyboard: Tab leaves a grid, Ctrl+Tab and Ctrl+PgDn
+    // turn to the next view (with Shift, and Ctrl+PgUp, back), Alt+Д reaches the day
+    // list, and every letter of the work menu opens one item only.
+    void theViewsAreReachedFromTheKeyboard() {
+        enterPlanning();
+        frame_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frame_.get()));
+        TSchoolTable* classes = views()->grid(ViewKind::Klasses);
+        classes->setFocus();
+        QTest::keyClick(classes, Qt::Key_Tab);
+        QVERIFY(!classes->hasFocus());
+
+        classes->setFocus();
+        const struct {
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+            ViewKind then;
+        } turns[] = {{Qt::Key_Tab, Qt::ControlModifier, ViewKind::Teachers},
+                     {Qt::Key_PageDown, Qt::ControlModifier, ViewKind::KlassesDraft},
+                     {Qt::Key_PageUp, Qt::ControlModifier, ViewKind::Teachers},
+                     {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, ViewKind::Klasses},
+                     {Qt::Key_PageUp, Qt::ControlModifier, ViewKind::Rooms}};
+        for (const auto& turn : turns) {
+            QTest::keyClick(QApplication::focusWidget(), turn.key, turn.modifiers);
+            QCOMPARE(views()->currentView(), turn.then);
+            QCOMPARE(QApplication::focusWidget(), views()->grid(turn.then));
+        }
+
+        auto* days = views()->findChild<QComboBox*>(QStringLiteral("SelectedDayComboBox"));
+        const auto letterD = static_cast<Qt::Key>(QChar(u'Д').unicode());
+        for (QTest::KeyAction action : {QTest::Press, QTest::Release})
+            QTest::sendKeyEvent(action, QApplication::focusWidget(), letterD, QStringLiteral("д"), Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), days);
+
+        QMenu* work = frame_->findChild<QMenu*>(QStringLiteral("planningWorkMenu"));
+        QStringList letters;
+        for (QAction* item : work->actions()) {
+            if (item->isSeparator()) continue;
+            const QKeySequence letter = QKeySequence::mnemonic(item->text());
+            const bool needed = item->objectName() == QLatin1String("regimeMenuAction") ||
+                                item->objectName() == QLatin1String("planWeekItem") ||
+                                item->objectName() == QLatin1String("substitutionsItem");
+            QVERIFY2(!needed || !letter.isEmpty(), qPrintable(item->text()));
+            if (letter.isEmpty()) continue;
+            QVERIFY2(!letters.contains(letter.toString()), qPrintable(item->text()));
+            letters << letter.toString();
+        }
+    }
+
     // The manual regime takes the automatic runs away; a double click on a lesson asks for it.
     void theRegimeEnablesTheAutomaticRuns() {
         enterPlanning();
@@ -260,6 +415,8 @@ private slots:
         if (folder.isEmpty()) QSKIP("LOVARIS_SCREENSHOTS not set");
         frame_->resize(1366, 768);
         enterPlanning();
+        QCoreApplication::processEvents();
+        QVERIFY(frame_->grab().save(folder + QStringLiteral("/main-planning-mode.png")));
         readyMondaysDrafts();
         QSignalSpy states(workspace(), &TTableVarsManager::runStateChanged);
         ModalWatch answers(QStringLiteral("noButton"));

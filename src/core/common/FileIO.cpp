@@ -32,7 +32,8 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path) 
     return data;
 }
 
-bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> data) {
+bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> data,
+                         const std::function<bool(int descriptor)>& beforeReplace) {
     namespace fs = std::filesystem;
     const fs::path target(path);
     fs::path temp = target;
@@ -44,6 +45,7 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
 #if defined(__unix__) || defined(__APPLE__)
     ok = ok && ::fsync(::fileno(f)) == 0;
 #endif
+    ok = ok && (!beforeReplace || beforeReplace(::fileno(f)));
     ok = std::fclose(f) == 0 && ok;
     std::error_code ec;
     if (ok) {

@@ -6,7 +6,7 @@ namespace {
 using X = PlanText;
 
 constexpr TextEntry kTexts[] = {
-    {static_cast<int>(X::MenuPlanWeek), "Планирование недели"},
+    {static_cast<int>(X::MenuPlanWeek), "Планирование &недели"},
     {static_cast<int>(X::PlacedHoursBegin), "уроков на месте: "},
     {static_cast<int>(X::PlacedHoursOf), " из "},
     {static_cast<int>(X::ImprovingWeek), "улучшение недели: окна учителей, ровные дни классов"},

@@ -48,7 +48,7 @@ constexpr TextEntry kTexts[] = {
 
     {static_cast<int>(X::MenuVariant), "&Вариант"},
     {static_cast<int>(X::MenuOptions), "Опции"},
-    {static_cast<int>(X::MenuRegime), "Режим работы"},
+    {static_cast<int>(X::MenuRegime), "&Режим работы"},
     {static_cast<int>(X::MenuRegimeAutomatic), "Автоматический"},
     {static_cast<int>(X::MenuRegimeManual), "Ручной"},
     {static_cast<int>(X::MenuWeekVariants), "&Подбор вариантов"},
@@ -56,7 +56,7 @@ constexpr TextEntry kTexts[] = {
     {static_cast<int>(X::MenuSetRooms), "Расстановка кабинетов"},
     {static_cast<int>(X::MenuControl), "Общий контроль"},
     {static_cast<int>(X::MenuStatistics), "Статистика"},
-    {static_cast<int>(X::MenuSubstitutions), "Журнал замещений"},
+    {static_cast<int>(X::MenuSubstitutions), "&Журнал замещений"},
     {static_cast<int>(X::MenuAbort), "Прервать"},
     {static_cast<int>(X::MenuContinue), "Продолжить"},
 

@@ -7,10 +7,25 @@
 
 namespace lovaris {
 
+FileOutcome ProjectDocument::writeFile(const std::string& fileName, const Project& project) {
+    switch (WriteFileLocked(fileName, SerializeProject(project), lock_)) {
+    case LockedWrite::Written:
+        if (locking_ == ProjectLocking::WhileWriting) lock_.Release();
+        return FileOutcome::success();
+    case LockedWrite::HeldElsewhere: {
+        FileOutcome refused = FileOutcome::failure(FormatMessage(TextId::FileOpenError, FileNameWithoutFolder(fileName)));
+        refused.heldElsewhere = true;
+        return refused;
+    }
+    case LockedWrite::Failed:
+        break;
+    }
+    return FileOutcome::failure(FormatMessage(TextId::FileWriteError, FileNameWithoutFolder(fileName)));
+}
+
 FileOutcome ProjectDocument::CreateNew(const std::string& fileName) {
     Project fresh;
-    if (!WriteFileAtomically(fileName, SerializeProject(fresh)))
-        return FileOutcome::failure(FormatMessage(TextId::FileWriteError, FileNameWithoutFolder(fileName)));
+    if (FileOutcome written = writeFile(fileName, fresh); !written.ok) return written;
     fileName_ = fileName;
     project_ = std::move(fresh);
     project_.refreshSectionHeaders();
@@ -19,11 +34,24 @@ FileOutcome ProjectDocument::CreateNew(const std::string& fileName) {
 }
 
 FileOutcome ProjectDocument::Open(const std::string& fileName) {
+    const auto cannotOpen = [&fileName] {
+        return FileOutcome::failure(FormatMessage(TextId::FileOpenError, FileNameWithoutFolder(fileName)));
+    };
+    std::optional<FileLock> held;
+    if (locking_ == ProjectLocking::WhileOpen && !lock_.Covers(fileName)) {
+        held = FileLock::Take(fileName);
+        if (!held) {
+            FileOutcome refused = cannotOpen();
+            refused.heldElsewhere = true;
+            return refused;
+        }
+    }
     const auto bytes = ReadWholeFile(fileName);
-    if (!bytes) return FileOutcome::failure(FormatMessage(TextId::FileOpenError, FileNameWithoutFolder(fileName)));
+    if (!bytes) return cannotOpen();
     auto loaded = ParseProject(*bytes);
     if (!loaded)
         return FileOutcome::failure(FormatMessage(TextId::FileFormatUnknown, FileNameWithoutFolder(fileName)));
+    if (held) lock_ = std::move(*held);
     fileName_ = fileName;
     project_ = std::move(*loaded);
     modified_ = false;
@@ -38,8 +66,7 @@ void ProjectDocument::Adopt(Project project, const std::string& fileName) {
 
 FileOutcome ProjectDocument::Save() {
     project_.refreshSectionHeaders();
-    if (!WriteFileAtomically(fileName_, SerializeProject(project_)))
-        return FileOutcome::failure(FormatMessage(TextId::FileWriteError, FileNameWithoutFolder(fileName_)));
+    if (FileOutcome written = writeFile(fileName_, project_); !written.ok) return written;
     modified_ = false;
     return FileOutcome::success();
 }

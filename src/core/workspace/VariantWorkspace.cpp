@@ -1,11 +1,18 @@
 #include "VariantWorkspace.h"
 
 #include "../common/MessageFormat.h"
+#include "../planning/TeacherGroupTable.h"
 #include "../planning/VariantSessionCatalog.h"
 #include "../variant/VariantFile.h"
 #include "VariantNames.h"
 
 namespace lovaris {
+
+GroupDialogSettings GroupDialogSettings::Starting() {
+    PlanningState state;
+    SetStartingGroupSettings(state);
+    return From(state);
+}
 
 GroupDialogSettings GroupDialogSettings::From(const PlanningState& state) {
     return {state.considerAttachedRooms, state.considerSeparatedHours, state.considerParallels, state.optimizeQueue,

@@ -31,6 +31,9 @@ struct GroupDialogSettings {
     bool optimizeQueue = false;
     bool placeToCleanCopy = false;
 
+    // The values a program run starts with: everything taken into account, the week
+    // search placing into the clean copy in its best order.
+    static GroupDialogSettings Starting();
     static GroupDialogSettings From(const PlanningState& state);
     void ApplyTo(PlanningState& state) const;
 };

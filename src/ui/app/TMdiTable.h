@@ -80,7 +80,7 @@ private:
 
     QWidget* mainWindow_;
     QMdiArea* area_;
-    ProjectDocument document_;
+    ProjectDocument document_{ProjectLocking::WhileOpen};  // no second copy writes over it
     std::array<EditorWindow*, kEditorKinds> editors_{};
     std::array<QMdiSubWindow*, kEditorKinds> windows_{};
     bool reporting_ = false;  // off while the windows are created or put away

@@ -22,6 +22,7 @@
 #include "../common/TErrorBox.h"
 #include "TMdiTable.h"
 #include "TTblAboutDlg.h"
+#include "TileWindows.h"
 #include "core/common/DataFolder.h"
 #include "core/common/MessageFormat.h"
 #include "ui/data/EditorWindow.h"
@@ -106,6 +107,10 @@ QString TPrgMdiFrame::ProjectFolder() const {
     return programFolder.exists(projects) ? programFolder.filePath(projects) : programFolder.path();
 }
 
+QString TPrgMdiFrame::StartFolder() const {
+    return project_ ? QFileInfo(project_->GetFileName()).absolutePath() : ProjectFolder();
+}
+
 // ---- menus and toolbars ---------------------------------------------------------------
 
 QAction* TPrgMdiFrame::makeAction(QObject* owner, const FrameCommand& entry) {
@@ -136,6 +141,7 @@ QMenu* TPrgMdiFrame::buildMenu(const FrameMenu& entry) {
         if (item.flags & kSubmenuBegin) {
             target = menu->addMenu(Res(item.text));
             target->setObjectName(QString::fromLatin1(item.name));
+            target->menuAction()->setObjectName(QString::fromLatin1(item.name) + QStringLiteral("Action"));
             target->setProperty("helpContext", item.help);
             continue;
         }
@@ -281,7 +287,7 @@ void TPrgMdiFrame::closeProject() {
 void TPrgMdiFrame::CreateNewProject() {
     if (planning_) return;
     ++newProjectCounter_;
-    const QString suggested = QDir(ProjectFolder()).filePath(Res(TextId::NewProjectPrefix) +
+    const QString suggested = QDir(StartFolder()).filePath(Res(TextId::NewProjectPrefix) +
                                                              QString::number(newProjectCounter_) + QLatin1Char('.') +
                                                              Res(TextId::ProjectExtension));
     const QString chosen = chooseFile(FileDialogKind::SaveProject, suggested);
@@ -296,7 +302,7 @@ void TPrgMdiFrame::CreateNewProject() {
 
 void TPrgMdiFrame::LoadProject() {
     if (planning_) return;
-    const QString chosen = chooseFile(FileDialogKind::OpenProject, ProjectFolder());
+    const QString chosen = chooseFile(FileDialogKind::OpenProject, StartFolder());
     if (chosen.isEmpty()) return;
     OpenProjectFile(chosen);
 }
@@ -354,7 +360,7 @@ void TPrgMdiFrame::ChildMenuOnClick() {
     UpdateMenusAndTools();
 }
 
-void TPrgMdiFrame::TileMenuOnClick() { area_->tileSubWindows(); }
+void TPrgMdiFrame::TileMenuOnClick() { TileSideBySide(area_); }
 
 void TPrgMdiFrame::CascadeMenuClick() { area_->cascadeSubWindows(); }
 

@@ -50,6 +50,8 @@ public:
     QAction* command(const QString& name) const;
     // Where new projects are proposed: the "Project" folder beside the program when it exists.
     QString ProjectFolder() const;
+    // Where the project file dialogs start: the open project's folder, else the above.
+    QString StartFolder() const;
 
     // Project commands.
     void CreateNewProject();
@@ -150,7 +152,7 @@ private:
     TTableVarsManager* workspace_ = nullptr;  // owned by its window
     // Kept for the whole program run, from one planning window to the next.
     bool verticalView_ = true;
-    GroupDialogSettings groupSettings_;
+    GroupDialogSettings groupSettings_ = GroupDialogSettings::Starting();
 };
 
 }  // namespace lovaris::ui

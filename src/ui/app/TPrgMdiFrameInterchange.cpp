@@ -78,7 +78,7 @@ bool TPrgMdiFrame::ImportFetFile(const QString& fetFile) {
 void TPrgMdiFrame::ImportFetClick() {
     if (planning_) return;
     const QString chosen =
-        QFileDialog::getOpenFileName(this, Res(X::ImportFetReportCaption), ProjectFolder(), Res(X::ImportFetFilter));
+        QFileDialog::getOpenFileName(this, Res(X::ImportFetReportCaption), StartFolder(), Res(X::ImportFetFilter));
     if (!chosen.isEmpty()) ImportFetFile(chosen);
 }
 

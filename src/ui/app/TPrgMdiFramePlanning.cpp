@@ -1,6 +1,8 @@
 // The main window's planning commands: the planning window is made, replaced and
 // ended here; what each command decides is the planning window's.
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -11,6 +13,8 @@
 
 #include "TMdiTable.h"
 #include "TPrgMdiFrame.h"
+#include "core/common/WorkspaceTexts.h"
+#include "ui/common/TErrorBox.h"
 #include "ui/manual/ManualController.h"
 #include "ui/manual/TTableDetailsManeger.h"
 #include "ui/workspace/TTableVarsManager.h"
@@ -35,7 +39,12 @@ protected:
 
 WorkspaceSetup TPrgMdiFrame::workspaceSetup() const {
     WorkspaceSetup setup;
-    setup.programFolder = QCoreApplication::applicationDirPath().toStdString();
+    // A new variant is proposed in the "Variant" folder beside the program when there
+    // is one, else beside the project (in its own "Variant" folder when it has one).
+    const QDir program(QCoreApplication::applicationDirPath());
+    const bool besideProgram = program.exists(Res(WorkspaceText::VariantFolderName));
+    setup.programFolder = (besideProgram || !project_ ? program.path() : QFileInfo(project_->GetFileName()).absolutePath())
+                              .toStdString();
     setup.groupSettings = groupSettings_;
     return setup;
 }
@@ -211,28 +220,48 @@ void TPrgMdiFrame::TryMoreBtnClick() {
 }
 
 void TPrgMdiFrame::SetRunState(int state) {
-    const QString abort = QStringLiteral("abortItem");
-    const QString more = QStringLiteral("continueItem");
-    if (state == 1 || state == 3) {
-        // A run takes every variant and planning command but "Прервать"; help and
-        // "Выход" stay (a close waits for the run).
-        const bool idle = state == 3;
-        QList<QAction*> actions = planningToolbar_->actions();
-        for (QAction* menu : planningMenuBar_->actions())
-            if (menu->menu() && menu->menu()->objectName() != QStringLiteral("helpMenu"))
-                for (QAction* item : menu->menu()->actions()) {
-                    actions << item;
-                    if (item->menu()) actions << item->menu()->actions();
-                }
+    // Help and "Журнал замещений" stay as they are in every run state.
+    const auto untouched = [](const QString& name) {
+        return name.isEmpty() || name.contains(QStringLiteral("Help")) || name.startsWith(QStringLiteral("substitutions"));
+    };
+    const auto setAll = [&](const QList<QAction*>& actions, bool on) {
         for (QAction* action : actions)
-            if (!action->objectName().isEmpty() && action->objectName() != abort && action->objectName() != more &&
-                action->objectName() != QStringLiteral("planningExitItem") &&
-                !action->objectName().contains(QStringLiteral("Help")))
-                action->setEnabled(idle);
-        command(abort)->setEnabled(!idle);
-        command(more)->setEnabled(false);
-    } else if (state == 2) {
-        command(more)->setEnabled(true);
+            if (!untouched(action->objectName())) action->setEnabled(on);
+    };
+    const auto setNamed = [this](std::initializer_list<const char*> names, bool on) {
+        for (const char* name : names)
+            if (QAction* action = command(QString::fromLatin1(name))) action->setEnabled(on);
+    };
+    // The items of the variant and work menus, and of the regime submenu.
+    QList<QAction*> items;
+    for (QAction* entry : planningMenuBar_->actions()) {
+        QMenu* menu = entry->menu();
+        if (!menu || menu->objectName() == QStringLiteral("helpMenu")) continue;
+        for (QAction* item : menu->actions()) {
+            items << item;
+            if (item->menu()) items << item->menu()->actions();
+        }
+    }
+    switch (state) {
+    case 1:  // a run is going: only its end, the close and the exit are offered
+        setAll(planningToolbar_->actions(), false);
+        setAll(items, false);
+        setNamed({"endPlanningButton", "closeVariantItem", "planningExitItem", "abortItem"}, true);
+        break;
+    case 2:  // a variant waits for "Продолжить": it may be saved first
+        setNamed({"saveVariantButton", "endPlanningButton", "saveVariantItem", "saveVariantAsItem", "closeVariantItem",
+                  "planningExitItem", "abortItem", "continueItem"},
+                 true);
+        break;
+    case 3:  // the run is over: everything but its own two commands
+        setAll(planningToolbar_->actions(), true);
+        setAll(items, true);
+        setNamed({"abortItem", "continueItem"}, false);
+        // The automatic runs stay with the automatic regime.
+        if (workspace_) SetVarMenuBarForRegime(workspace_->workspace().state().planningRegime);
+        break;
+    default:
+        break;
     }
 }
 

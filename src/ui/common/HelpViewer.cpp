@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QList>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -139,6 +140,8 @@ HelpViewer::HelpViewer(QWidget* home) : QWidget(home, Qt::Window), home_(home) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(browser_, 1);
+    // Escape puts the help away, as it does a dialog.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     resize(560, 620);
     Viewers().append(this);
 }

@@ -1,6 +1,7 @@
 #include "GridDragTracker.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QToolTip>
 
@@ -11,9 +12,18 @@ namespace lovaris::ui {
 GridDragTracker::GridDragTracker(TSchoolTable* grid, Rules rules)
     : QObject(grid), grid_(grid), rules_(std::move(rules)) {
     grid_->viewport()->installEventFilter(this);
+    grid_->installEventFilter(this);  // the keys reach the grid, not its viewport
 }
 
 bool GridDragTracker::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grid_) {
+        // Escape puts the carried block back: the release that follows drops nothing.
+        if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape || !from_)
+            return false;
+        reset();
+        cancelled_ = true;
+        return true;
+    }
     if (watched != grid_->viewport()) return false;
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
@@ -28,12 +38,17 @@ bool GridDragTracker::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::MouseMove: {
         auto* mouse = static_cast<QMouseEvent*>(event);
+        if (cancelled_) return mouse->buttons() & Qt::LeftButton;  // no selection by the cancelled drag
         if (!from_ || !(mouse->buttons() & Qt::LeftButton)) return false;
         moveTo(mouse->position().toPoint());
         return dragging_;  // no rubber-band selection while a block is carried
     }
     case QEvent::MouseButtonRelease: {
         auto* mouse = static_cast<QMouseEvent*>(event);
+        if (cancelled_ && mouse->button() == Qt::LeftButton) {
+            cancelled_ = false;
+            return true;
+        }
         if (!from_ || mouse->button() != Qt::LeftButton) return false;
         const bool wasDragging = dragging_;
         finish(mouse->position().toPoint());
@@ -46,6 +61,7 @@ bool GridDragTracker::eventFilter(QObject* watched, QEvent* event) {
 
 void GridDragTracker::begin(const QPoint& at) {
     reset();
+    cancelled_ = false;
     const std::optional<ManualCell> cell = rules_.cellAt(at);
     if (!cell || !rules_.judgeStart(*cell).allowed()) return;
     from_ = cell;

@@ -2,7 +2,8 @@
 // A block dragged inside one timetable grid: press, move and release are tracked by
 // the grid's viewport, so a drag is an ordinary sequence of mouse events (and a test
 // can drive it). The owner says where a point lands and judges each step; over a
-// refused target the cursor shows the refusal and the tooltip tells why.
+// refused target the cursor shows the refusal and the tooltip tells why; Escape
+// cancels the drag.
 #include <QObject>
 #include <QPoint>
 #include <functional>
@@ -50,6 +51,7 @@ private:
     QPoint pressedAt_;
     bool dragging_ = false;
     bool refused_ = false;
+    bool cancelled_ = false;  // Escape ended the drag; the button is still down
 };
 
 }  // namespace lovaris::ui

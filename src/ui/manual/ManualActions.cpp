@@ -1,10 +1,13 @@
 #include "ManualActions.h"
 
+#include <QContextMenuEvent>
 #include <QCursor>
+#include <QKeyEvent>
 
 #include "TPopSetLsnDlg.h"
 #include "TTPopSetRoomDlg.h"
 #include "ui/common/TErrorBox.h"
+#include "ui/workspace/TSchoolTable.h"
 
 namespace lovaris::ui {
 
@@ -27,6 +30,23 @@ bool ManualActions::openMenu(const ManualCell& cell, const QPoint& globalPos) {
     QMenu* shown = menu(MenuOf(cell));
     EnableMenu(shown, state);
     shown->popup(globalPos);  // no loop of its own: the command comes as a signal
+    return true;
+}
+
+bool ManualActions::openMenuByKey(QEvent* event, TSchoolTable* table,
+                                  const std::function<std::optional<ManualCell>(const QPoint&)>& cellAt) {
+    bool menuKey = false;
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        menuKey = key->key() == Qt::Key_Menu || (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier);
+    } else if (event->type() == QEvent::ContextMenu) {
+        menuKey = static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard;
+    }
+    if (!menuKey) return false;
+    const QPoint current = table->currentCell();
+    if (current.x() <= 0 || current.y() <= 0) return true;
+    const QPoint at = table->cellRect(current.x(), current.y()).center();
+    if (const std::optional<ManualCell> cell = cellAt(at)) openMenu(*cell, table->viewport()->mapToGlobal(at));
     return true;
 }
 

@@ -6,6 +6,7 @@
 // hides, and `edited` then tells the owner to repaint.
 #include <QObject>
 #include <QPointer>
+#include <functional>
 #include <optional>
 
 #include "ManualMenus.h"
@@ -14,6 +15,8 @@
 #include "core/manual/ManualPlacement.h"
 
 namespace lovaris::ui {
+
+class TSchoolTable;
 
 class ManualActions : public QObject {
     Q_OBJECT
@@ -27,6 +30,10 @@ public:
     // The right button on a cell: its menu opens at `globalPos` unless the core says
     // no menu opens there. The menu's commands then work on that cell.
     bool openMenu(const ManualCell& cell, const QPoint& globalPos);
+    // Shift+F10 or the Menu key on a grid opens the menu of its current cell, at that
+    // cell; `cellAt` names the manual cell under a viewport point. False for any other event.
+    bool openMenuByKey(QEvent* event, TSchoolTable* table,
+                       const std::function<std::optional<ManualCell>(const QPoint&)>& cellAt);
     // A menu command on a cell.
     void run(ManualCommand command, const ManualCell& cell);
     // A drop the drag tracker accepted.

@@ -51,7 +51,10 @@ ManualController::ManualController(TTableVarsManager* window)
     };
     klassDrag_ = new GridDragTracker(views->grid(ViewKind::Klasses), rules(ViewKind::Klasses));
     teacherDrag_ = new GridDragTracker(views->grid(ViewKind::Teachers), rules(ViewKind::Teachers));
-    for (ViewKind kind : kLessonViews) views->grid(kind)->viewport()->installEventFilter(this);
+    for (ViewKind kind : kLessonViews) {
+        views->grid(kind)->viewport()->installEventFilter(this);
+        views->grid(kind)->installEventFilter(this);  // the menu keys
+    }
 
     connect(actions_, &ManualActions::edited, this, &ManualController::edited);
     connect(actions_, &ManualActions::dropped, this, [this](const ManualCell& to, bool) {
@@ -109,6 +112,10 @@ std::optional<ViewKind> ManualController::kindOf(QObject* viewport) const {
 }
 
 bool ManualController::eventFilter(QObject* watched, QEvent* event) {
+    if (auto* table = qobject_cast<TSchoolTable*>(watched)) {
+        const std::optional<ViewKind> kind = kindOf(table->viewport());
+        return kind && actions_->openMenuByKey(event, table, [this, kind](const QPoint& at) { return cellAt(*kind, at); });
+    }
     if (event->type() != QEvent::MouseButtonPress) return false;
     auto* mouse = static_cast<QMouseEvent*>(event);
     if (mouse->button() != Qt::RightButton || mouse->buttons() != Qt::RightButton ||
@@ -139,8 +146,10 @@ void ManualController::step(bool undo) {
 
 void ManualController::updateUndoActions() {
     const VariantWorkspace& workspace = window_->workspace();
-    undo_->setEnabled(workspace.CanUndo());
-    redo_->setEnabled(workspace.CanRedo());
+    // A run holds the variant: no step back or forth until it is over.
+    const bool idle = !window_->runInProgress();
+    undo_->setEnabled(idle && workspace.CanUndo());
+    redo_->setEnabled(idle && workspace.CanRedo());
     const auto caption = [](ManualText command, const std::string& name) {
         return name.empty() ? Res(command) : Res(command) + QStringLiteral(" (") + Text(name) + QStringLiteral(")");
     };

@@ -86,6 +86,7 @@ TTableDetailsManeger::TTableDetailsManeger(TTableVarsManager* owner, VariantWork
         grid->setObjectName(QString::fromLatin1(kGridNames[i]));
         grid->setCellSource([this, side, isDraft](int col, int row) { return record(side, isDraft, col, row); });
         grid->viewport()->installEventFilter(this);
+        grid->installEventFilter(this);  // the menu keys
         if (!page->layout()) {
             auto* layout = new QVBoxLayout(page);
             layout->setContentsMargins(2, 2, 2, 2);
@@ -205,6 +206,12 @@ bool TTableDetailsManeger::eventFilter(QObject* watched, QEvent* event) {
     if (watched == owner_) {
         if (event->type() == QEvent::Resize) fitOwner();
         return false;
+    }
+    if (auto* table = qobject_cast<TSchoolTable*>(watched)) {
+        const auto which = gridOf(table->viewport());
+        return which && actions_->openMenuByKey(event, table, [this, which](const QPoint& at) {
+                   return cellAt(which->first, which->second, at);
+               });
     }
     if (auto* list = qobject_cast<QTableView*>(watched); list && event->type() == QEvent::Resize) {
         // The subject takes half of the list, the sizes three tenths.

@@ -20,6 +20,7 @@
 #include "render/ReportRenderer.h"
 #include "ReportPreview.h"
 #include "ui/common/HelpViewer.h"
+#include "ui/common/ScreenFit.h"
 #include "ui/common/TErrorBox.h"
 
 namespace lovaris::ui {
@@ -176,6 +177,7 @@ void ReportPrintDialog::showPreviewLayout() {
     setMinimumSize(std::max(kChoiceWidth, previewPanel_->minimumSizeHint().width() + 24), 330);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     resize(kPreviewSize);
+    KeepOnScreen(this);  // it grew from the choice's size where the choice stood
 }
 
 void ReportPrintDialog::PreviewClick() {

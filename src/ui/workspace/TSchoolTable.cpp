@@ -96,6 +96,7 @@ TSchoolTable::TSchoolTable(QWidget* parent) : QTableView(parent), model_(new Sch
     setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setCornerButtonEnabled(false);
+    setTabKeyNavigation(false);  // Tab leaves the grid; the arrows move in it
     setShowGrid(true);
     for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
         header->setSectionResizeMode(QHeaderView::Interactive);

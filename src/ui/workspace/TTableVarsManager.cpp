@@ -1,6 +1,8 @@
 #include "TTableVarsManager.h"
 
 #include <QCloseEvent>
+#include <QMdiSubWindow>
+#include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -81,6 +83,14 @@ TTableVarsManager::TTableVarsManager(std::unique_ptr<VariantWorkspace> workspace
     connect(views_, &VariantViews::lessonCellDoubleClicked, this, &TTableVarsManager::cellDoubleClicked);
     connect(views_, &VariantViews::continueClicked, this, &TTableVarsManager::TryMoreBtnClick);
     connect(views_, &VariantViews::abortClicked, this, &TTableVarsManager::AbortPlanningBtnClick);
+    // Every run, the optimisation's and the week plan's, is known by the states it
+    // reports; one closed while it went closes the window once it is over.
+    connect(this, &TTableVarsManager::runStateChanged, this, [this](int state) {
+        runGoing_ = state != static_cast<int>(RunState::Ended);
+        if (runGoing_ || !closeAfterRun_) return;
+        closeAfterRun_ = false;
+        QMetaObject::invokeMethod(this, &TTableVarsManager::closeFrame, Qt::QueuedConnection);
+    });
     chooseDayGroup = [](TTableVarsManager& window) {
         return ChooseDayGroup(&window, *window.workspace_, [&window] { window.RefreshViews(); });
     };
@@ -240,7 +250,11 @@ void TTableVarsManager::TryMoreBtnClick() {
 }
 
 void TTableVarsManager::AbortPlanningBtnClick() {
-    if (!run_) return;
+    if (!run_) {
+        // The week plan stops as its progress window's "Отмена" stops it.
+        if (auto* plan = runGoing_ ? findChild<TProgressWnd*>() : nullptr) plan->cancelButton()->click();
+        return;
+    }
     const bool waiting = run_->state() == RunState::Waiting;
     run_->Abort();
     // A waiting run has no slice coming: it is taken to its end now.
@@ -257,7 +271,10 @@ void TTableVarsManager::finishRun() {
     views_->showDay(workspace_->currentDay());
     RefreshViews();
     UpdateCaption();
+    const bool closing = closeAfterRun_;
     emit runStateChanged(static_cast<int>(RunState::Ended));
+    // The close that stopped the run goes on; the run's best variant stays in its file.
+    if (closing) return;
     if (!message.empty()) ShowMessageText(this, Text(message));
     if (openPending) emit pendingVariantReady(pending);
 }
@@ -302,11 +319,12 @@ void TTableVarsManager::ShowStatistics() {
 }
 
 void TTableVarsManager::closeEvent(QCloseEvent* event) {
-    if (run_) {
-        // The window closes once the run has stopped (0xB0D8).
+    if (runInProgress()) {
+        // The run is asked to stop; once it has, the window closes as any close does
+        // and planning ends. The main window stays.
+        closeAfterRun_ = true;
         AbortPlanningBtnClick();
         event->ignore();
-        QTimer::singleShot(500, this, [this] { window()->close(); });
         return;
     }
     if (AskSaveChanges() == static_cast<int>(AskSaveResult::Cancelled)) {
@@ -315,6 +333,12 @@ void TTableVarsManager::closeEvent(QCloseEvent* event) {
     }
     event->accept();
     emit closed();
+}
+
+void TTableVarsManager::closeFrame() {
+    // Inside the main window the frame is the child window around this one.
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->close();
+    else close();
 }
 
 }  // namespace lovaris::ui

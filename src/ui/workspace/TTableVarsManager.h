@@ -55,7 +55,8 @@ public:
     // "Продолжить" and "Прервать".
     void TryMoreBtnClick();
     void AbortPlanningBtnClick();
-    bool runInProgress() const { return run_ != nullptr; }
+    // An optimisation or a week plan is going (or waits for "Продолжить").
+    bool runInProgress() const { return run_ != nullptr || runGoing_; }
     // "Подбор вариантов": the week's group, then the week search window.
     void RunWeekSearch();
     // "Планирование недели": the ejection search finishes the variant's week, with the
@@ -99,6 +100,8 @@ private:
     // day variants, then the search's progress table.
     void showRunProgress();
     void finishRun();
+    // Closes the window this one is shown in.
+    void closeFrame();
 
     std::unique_ptr<VariantWorkspace> workspace_;
     std::optional<ViewContext> context_;
@@ -106,6 +109,8 @@ private:
     VariantViews* views_;
     std::unique_ptr<OptimisationRun> run_;
     QPointer<QWidget> progress_;  // the run's progress table
+    bool closeAfterRun_ = false;  // the window was closed during the run
+    bool runGoing_ = false;       // as the run states last reported
 };
 
 }  // namespace lovaris::ui

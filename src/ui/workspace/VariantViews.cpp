@@ -1,16 +1,19 @@
 #include "VariantViews.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSlider>
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "core/common/ViewTexts.h"
 #include "core/workspace/VariantNames.h"
@@ -68,7 +71,8 @@ QSlider* AddOrientationSwitch(QWidget* parent, QBoxLayout* row) {
 }
 
 VariantViews::VariantViews(QWidget* parent) : QWidget(parent) {
-    dayLabel_ = new QLabel(Res(ViewText::DayLabel), this);
+    // Alt+Д reaches the day list.
+    dayLabel_ = new QLabel(QLatin1Char('&') + Res(ViewText::DayLabel), this);
     dayLabel_->setObjectName(QStringLiteral("SelectedDayLabel"));
     dayList_ = new QComboBox(this);
     dayList_->setObjectName(QStringLiteral("SelectedDayComboBox"));
@@ -126,6 +130,19 @@ VariantViews::VariantViews(QWidget* parent) : QWidget(parent) {
         vertical_ = position == 0;
         emit orientationChosen(vertical_);
     });
+    // The views in turn from the keyboard, wherever the focus is in the panel.
+    const auto turn = [this](int step) {
+        const int count = pages_->count();
+        const bool focusInside = isAncestorOf(QApplication::focusWidget());
+        pages_->setCurrentIndex((pages_->currentIndex() + step + count) % count);
+        if (focusInside) grid(currentView())->setFocus(Qt::ShortcutFocusReason);
+    };
+    const std::pair<const char*, int> turns[] = {{"Ctrl+Tab", 1}, {"Ctrl+PgDown", 1}, {"Ctrl+Shift+Tab", -1}, {"Ctrl+PgUp", -1}};
+    for (const auto& [keys, step] : turns) {
+        auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(keys)), this, nullptr, nullptr,
+                                       Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, [turn, step = step] { turn(step); });
+    }
     connect(continue_, &QToolButton::clicked, this, &VariantViews::continueClicked);
     connect(abort_, &QToolButton::clicked, this, &VariantViews::abortClicked);
 }

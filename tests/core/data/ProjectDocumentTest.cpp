@@ -116,3 +116,41 @@ TEST_F(ProjectDocumentTest, EditorStateChangesMarkModified) {
     EXPECT_TRUE(doc.modified());
     EXPECT_EQ(doc.params().windowState(EditorKind::Teachers), kWindowMaximized);
 }
+
+// The desktop program holds its open project's file: another holder, or a writer,
+// is refused with the open message and the file stays as it was; a reader is not.
+// The hold survives every save (each replaces the file) and moves with "save as".
+TEST_F(ProjectDocumentTest, AnOpenProjectIsHeldAgainstOtherWritersNotReaders) {
+    const auto heldElsewhere = [](const FileOutcome& outcome, const std::string& name) {
+        EXPECT_FALSE(outcome.ok);
+        EXPECT_TRUE(outcome.heldElsewhere);
+        EXPECT_EQ(outcome.message, "Ошибка при открытии файла " + name + ".");
+    };
+    {
+        ProjectDocument desktop(ProjectLocking::WhileOpen);
+        ASSERT_TRUE(desktop.CreateNew(path("school.tbl")).ok);
+        for (int save = 0; save < 2; ++save) {
+            desktop.project().rooms.add().name = "10" + std::to_string(save);
+            ASSERT_TRUE(desktop.Save().ok);
+            const auto saved = ReadWholeFile(path("school.tbl"));
+
+            ProjectDocument secondCopy(ProjectLocking::WhileOpen);
+            heldElsewhere(secondCopy.Open(path("school.tbl")), "school.tbl");
+            heldElsewhere(ProjectDocument().CreateNew(path("school.tbl")), "school.tbl");
+            ProjectDocument reader;
+            ASSERT_TRUE(reader.Open(path("school.tbl")).ok);
+            EXPECT_EQ(reader.project().rooms.count(), save + 1);
+            heldElsewhere(reader.Save(), "school.tbl");
+            heldElsewhere(ProjectDocument().SaveAs(path("school.tbl")), "school.tbl");
+            EXPECT_EQ(ReadWholeFile(path("school.tbl")), saved);
+        }
+        // "Save as" takes the hold to the new file and lets the old one go.
+        ASSERT_TRUE(desktop.SaveAs(path("copy.tbl")).ok);
+        heldElsewhere(ProjectDocument(ProjectLocking::WhileOpen).Open(path("copy.tbl")), "copy.tbl");
+        EXPECT_TRUE(ProjectDocument(ProjectLocking::WhileOpen).Open(path("school.tbl")).ok);
+    }
+    // Closed: anyone may write again.
+    ProjectDocument writer;
+    ASSERT_TRUE(writer.Open(path("copy.tbl")).ok);
+    EXPECT_TRUE(writer.Save().ok);
+}
