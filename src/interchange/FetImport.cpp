@@ -71,6 +71,8 @@ public:
         p_.refreshSectionHeaders();  // as a project read from its file has them
         result.project = std::move(p_);
         result.report = std::move(report_);
+        result.places = std::move(places_);
+        for (const auto& [fetName, id] : roomIds_) result.fetRooms[id] = fetName;
         return result;
     }
 
@@ -765,15 +767,25 @@ private:
             for (const auto& t : p->teachers) taught.push_back({p->unit->first->subject, t, {}});
         }
         const std::vector<int>& spread = parts.front()->unit->spread;
+        std::set<const Planned*> placed;  // parts whose place is recorded: in their first class
         for (int k : classes) {
             std::vector<std::size_t> here;
+            std::vector<std::pair<const Planned*, std::vector<int>>> newlyPlaced;
             for (const auto& [p, first] : firstOf)
-                if (std::binary_search(p->targets.begin(), p->targets.end(), k))
-                    for (int t = 0; t < p->subgroupsIn(k); ++t) here.push_back(first + static_cast<std::size_t>(t));
+                if (std::binary_search(p->targets.begin(), p->targets.end(), k)) {
+                    const bool record = placed.insert(p).second;
+                    if (record) newlyPlaced.emplace_back(p, std::vector<int>{});
+                    for (int t = 0; t < p->subgroupsIn(k); ++t) {
+                        if (record) newlyPlaced.back().second.push_back(static_cast<int>(here.size()));
+                        here.push_back(first + static_cast<std::size_t>(t));
+                    }
+                }
             const TKlassItem& klass = p_.klasses.at(k);
             TLessonItem& lesson = p_.lessons.add();
             lesson.klass = klass.id;
             lesson.setSpread(spread);
+            for (auto& [p, subgroups] : newlyPlaced)
+                places_.push_back({p->unit->first->id, p->unit->ids, lesson.id, std::move(subgroups)});
             const int subgroups = static_cast<int>(here.size());
             lesson.setSubgroupCount(subgroups);
             for (int g = 0; g < subgroups; ++g) {
@@ -945,6 +957,7 @@ private:
     std::map<int, std::size_t> classDays_;            // by class, ...
     int packingTries_ = kPackingTries;                // left for weighing classes' weeks
     std::set<std::string> fullyBooked_;  // teachers who teach every hour FET leaves them
+    std::vector<FetActivityPlace> places_;
 };
 
 }  // namespace
