@@ -12,8 +12,8 @@
 namespace lovaris::cli {
 namespace {
 
-constexpr std::array<CliOption, 3> kOptions = {CliOption{"--into", true}, CliOption{"-o", true},
-                                               CliOption{"--output", true}};
+constexpr std::array<CliOption, 4> kOptions = {CliOption{"--into", true}, CliOption{"-o", true},
+                                               CliOption{"--output", true}, CliOption{"--times-only", false}};
 
 std::string IdList(const std::vector<int>& ids) {
     std::string text;
@@ -36,7 +36,7 @@ int runExportFet(const CliArguments& args) {
         return status;
     const TimetableWeek week = CollectTimetableWeek(*project.session, loaded.variant);
     const interchange::FetWriteBack written =
-        interchange::WriteWeekIntoFet(*original, project.document.project(), week);
+        interchange::WriteWeekIntoFet(*original, project.document.project(), week, !args.has("--times-only"));
     if (!written.error.empty())
         return ReportFailure("export-fet: " + FileNameWithoutFolder(originalPath) + ": " + written.error, kExitRefused);
     if (!WriteFileAtomically(*out, written.bytes))
@@ -56,13 +56,14 @@ int runExportFet(const CliArguments& args) {
 }  // namespace
 
 const CliCommand kExportFetCommand{
-    "export-fet", "PROJECT.tbl VARIANT.rsp --into ORIGINAL.fet -o OUT.fet", "write a week back into its FET file",
+    "export-fet", "PROJECT.tbl VARIANT.rsp --into ORIGINAL.fet -o OUT.fet [--times-only]", "write a week back into its FET file",
     "Writes a copy of the FET file ORIGINAL.fet that PROJECT.tbl was imported from\n"
     "(import-fet) as OUT.fet, with every activity the variant's clean copy places\n"
     "locked at its day and hour and in its room (ConstraintActivityPreferredStartingTime\n"
     "and ConstraintActivityPreferredRoom at 100 %); every constraint of the original\n"
     "stays. fet-cl then judges the week: \"Simulation successful\" means it keeps every\n"
-    "constraint of the original of weight 100 %. Prints how many activities were\n"
+    "constraint of the original of weight 100 %. --times-only locks the times alone, so\n"
+    "that FET judges them apart from the rooms. Prints how many activities were\n"
     "locked and lists, by ID, those left unlocked: not placed in the week, or left out\n"
     "by the import. The lessons are found again by importing ORIGINAL.fet once more;\n"
     "when PROJECT.tbl is no longer what import-fet makes of it, the command refuses\n"

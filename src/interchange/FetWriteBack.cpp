@@ -164,7 +164,7 @@ bool AppendToList(std::string& text, const std::string& list, const std::string&
 }  // namespace
 
 FetWriteBack WriteWeekIntoFet(std::span<const std::uint8_t> original, const Project& project,
-                              const TimetableWeek& week) {
+                              const TimetableWeek& week, bool lockRooms) {
     FetWriteBack out;
     const FetSchoolResult read = ReadFetSchool(original);
     if (!read.school) {
@@ -228,7 +228,7 @@ FetWriteBack WriteWeekIntoFet(std::span<const std::uint8_t> original, const Proj
                                     school.hours[static_cast<std::size_t>(hour - 1)]);
                 ++out.lockedTimes;
                 locked.insert(a.id);
-                if (room < 0 || room >= static_cast<int>(project.rooms.count())) continue;
+                if (!lockRooms || room < 0 || room >= static_cast<int>(project.rooms.count())) continue;
                 const auto fetRoom = imported.fetRooms.find(project.rooms.at(room).id);
                 if (fetRoom == imported.fetRooms.end()) continue;
                 rooms += LockedRoom(a.id, fetRoom->second);

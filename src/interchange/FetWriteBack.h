@@ -22,8 +22,9 @@ struct FetWriteBack {
 };
 
 // `project` must be what the import makes of `original` (the lessons are found again by
-// importing it once more); otherwise the write-back is refused.
+// importing it once more); otherwise the write-back is refused. Without `rooms` only the
+// times are locked, so that FET judges the times apart from the rooms.
 FetWriteBack WriteWeekIntoFet(std::span<const std::uint8_t> original, const Project& project,
-                              const TimetableWeek& week);
+                              const TimetableWeek& week, bool rooms = true);
 
 }  // namespace lovaris::interchange

@@ -130,6 +130,11 @@ TEST(FetWriteBack, LocksEachPlacedActivityAtItsDayHourAndRoomAndKeepsTheFile) {
     EXPECT_EQ(locks.kinds.at("ConstraintActivitiesSameStartingTime"), 1);
     EXPECT_EQ(locks.kinds.at("ConstraintStudentsSetHomeRoom"), 2);
     EXPECT_TRUE(ReadFetSchool(written.bytes).school) << "the written file is a FET school again";
+
+    const FetWriteBack timesOnly = WriteWeekIntoFet(bytes, p, w.week, false);
+    EXPECT_EQ(ReadLocks(timesOnly.bytes).times, locks.times);
+    EXPECT_TRUE(ReadLocks(timesOnly.bytes).rooms.empty());
+    EXPECT_EQ(timesOnly.lockedRooms, 0);
 }
 
 TEST(FetWriteBack, AnEmptyWeekLocksNothingAndListsEveryActivity) {
