@@ -125,9 +125,9 @@ def fet(source, seconds, work, name="fet"):
 
 
 def fet_reason(output):
-    """Why FET did not accept a file: its first warning that it cannot generate (and how
-    many such there are), or "time" when it only ran out of time."""
-    refusals = re.findall(r"Message: (Cannot generate.*|.*impossible.*)", output)
+    """Why FET did not accept a file: its first warning (and how many there are), or
+    "time" when it only ran out of time."""
+    refusals = re.findall(r"Title: FET warning\s*Message: (.*)", output)
     if refusals:
         return f"{len(refusals)}x {refusals[0].strip()}"
     return "time"

@@ -163,6 +163,8 @@ private:
             }
             result.push_back(Unit{&a, {a.duration}, {a.id}});
         }
+        for (const Unit& u : result)
+            for (int id : u.ids) splitOf_[id] = u.first->id;
         const int hoursPerDay = static_cast<int>(s_.hours.size());
         for (auto& u : result) {
             std::sort(u.spread.begin(), u.spread.end());
@@ -874,6 +876,15 @@ private:
                 for (int id : c.activities)
                     held = held && joinedInto_.contains(id) && joinedInto_.at(id) == joinedInto_.at(c.activities.front());
                 if (!held) note("constraints ConstraintActivitiesSameStartingTime: not expressed");
+            } else if (k == "ConstraintMinDaysBetweenActivities") {
+                // One day between the activities of one split is what its spread holds.
+                const bool held = std::ranges::all_of(c.activities, [&](int id) {
+                    return splitOf_.contains(id) && splitOf_.at(id) == splitOf_.at(c.activities.front());
+                });
+                if (!held)
+                    note(c.weight >= 100 ? "minimum days of 1 between activities not of one split: not expressed"
+                                         : "minimum days of 1 between activities not of one split, below 100%: "
+                                           "not expressed");
             } else if (k == "ConstraintSubjectPreferredRoom" || k == "ConstraintSubjectPreferredRooms") {
                 TSubjectItem& subject = *p_.subjects.findById(subjectIds_.at(c.subject));
                 std::vector<std::string> wished = c.rooms;
@@ -958,6 +969,7 @@ private:
     int packingTries_ = kPackingTries;                // left for weighing classes' weeks
     std::set<std::string> fullyBooked_;  // teachers who teach every hour FET leaves them
     std::vector<FetActivityPlace> places_;
+    std::map<int, int> splitOf_;  // activity ID -> the ID of its split's first activity
 };
 
 }  // namespace

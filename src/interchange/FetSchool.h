@@ -54,7 +54,7 @@ struct FetConstraint {
     std::string teacher, students, room, subject;
     std::vector<std::string> rooms;  // preferred or home rooms
     std::vector<FetTime> times;      // not available or break times
-    std::vector<int> activities;     // activities that start at the same time
+    std::vector<int> activities;     // activities that start at the same time, or a day apart
 };
 
 struct FetSchool {

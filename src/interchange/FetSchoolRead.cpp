@@ -239,16 +239,17 @@ private:
                     for (const auto& f : c.children)
                         if (f.name == "Activity_Id")
                             school_.apartEveryDay.insert(static_cast<int>(WholeNumber(f, 0, 2'000'000'000)));
-                // Blocks of an hour spread fall on different days: a minimum of one day
-                // between the activities of a split is what the spread holds anyway.
-                if (Trimmed(c.childText("MinDays")) == "1") continue;
             }
+            // A minimum of one day is read for the import to weigh: between the activities of
+            // a split it is what the hour spread holds anyway, between others it is not.
+            const bool oneDayApart =
+                c.name == "ConstraintMinDaysBetweenActivities" && Trimmed(c.childText("MinDays")) == "1";
             const bool active = ChildFlag(c, "Active");
             if (!active) {
                 ++school_.inactiveConstraints;
                 continue;
             }
-            if (!kMapped.contains(c.name)) {
+            if (!kMapped.contains(c.name) && !oneDayApart) {
                 ++school_.otherConstraints[c.name];
                 continue;
             }

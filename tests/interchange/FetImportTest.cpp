@@ -96,6 +96,16 @@ TEST(FetImport, SplitActivityBecomesOneLessonWithItsHourSpread) {
     EXPECT_EQ(Noted(r.report, "constraints ConstraintMinDays"), 0);
 }
 
+// A day between activities of other lessons is nothing a spread keeps: the report says so.
+TEST(FetImport, OneDayBetweenActivitiesNotOfOneSplitIsReported) {
+    const auto r = ImportFixture("min-days-of-one.fet");
+    ASSERT_TRUE(r.project) << r.error;
+    EXPECT_EQ(Noted(r.report, "minimum days of 1 between activities not of one split: not expressed"), 1);
+    EXPECT_EQ(Noted(r.report, "minimum days of 1 between activities not of one split, below 100%"), 1);
+    EXPECT_EQ(Noted(r.report, "inactive constraints"), 1);
+    EXPECT_EQ(Noted(r.report, "constraints ConstraintMinDays"), 0) << "the split's own day apart is held";
+}
+
 // A spread holds one block a day: a split of more parts than its teacher's or its class's
 // days has its shortest parts joined; hours closed only in part, or not for sure, close no day.
 TEST(FetImport, SplitOfMorePartsThanDaysJoinsItsShortestParts) {
