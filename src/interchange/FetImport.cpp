@@ -644,21 +644,6 @@ private:
         return groups;  // those joined into others left empty, so that joins keep their places
     }
 
-    // The pupils of a students set: the subgroups at the bottom of what is listed under it.
-    std::set<int> pupilsOf(int set) const {
-        std::set<int> leaves, seen;
-        std::vector<int> todo{set};
-        while (!todo.empty()) {
-            const int at = todo.back();
-            todo.pop_back();
-            if (!seen.insert(at).second) continue;  // a set listed under its own part
-            const auto& members = s_.students[static_cast<std::size_t>(at)].members;
-            if (members.empty()) leaves.insert(at);
-            todo.insert(todo.end(), members.begin(), members.end());
-        }
-        return leaves;
-    }
-
     // Who a lesson of parts is taught to and by: its pupils, its teachers and, per class,
     // the subgroups of that class's lesson.
     struct Taught {
@@ -683,7 +668,7 @@ private:
     };
 
     void addTaught(Taught& t, const Planned& p) const {
-        for (const auto& name : p.unit->first->students) t.pupils.merge(pupilsOf(setIndex_.at(name)));
+        for (const auto& name : p.unit->first->students) t.pupils.merge(PupilsOf(s_, setIndex_.at(name)));
         t.teachers.insert(p.teachers.begin(), p.teachers.end());
         for (int k : p.targets) t.subgroups[k] += p.subgroupsIn(k);
     }

@@ -570,3 +570,37 @@ TEST(FetImport, PartsOfFullClassesArePairedSoThatTheClassesFit) {
 
 }  // namespace
 }  // namespace lovaris::interchange::test
+
+namespace lovaris::interchange::test {
+namespace {
+
+// Boys and girls beside French and German: each group shares pupils with both groups of
+// the other division. As classes they would let a boy be in Sport and French at once;
+// the subgroups are the classes, each group's activity linked lessons of its subgroups.
+TEST(FetImport, CrossingDivisionsMakeTheSubgroupsClassesSoNoPupilIsTaughtTwiceAtOnce) {
+    const auto r = ImportFixture("crossing-divisions.fet");
+    ASSERT_TRUE(r.project) << r.error;
+    const Project& p = *r.project;
+    std::vector<std::string> names;
+    for (const auto& k : p.klasses) names.push_back(k.name);
+    EXPECT_EQ(names, (std::vector<std::string>{"9-boys-fr", "9-boys-de", "9-girls-fr", "9-girls-de", "10a", "10b"}));
+    EXPECT_EQ(r.report.classLevels,
+              (std::map<std::string, int>{{"groups", 1}, {"subgroups, as its divisions cross", 1}}));
+    for (const char* klass : {"9-boys-fr", "9-boys-de", "9-girls-fr", "9-girls-de"}) {
+        int hours = 0;
+        for (const TLessonItem* l : LessonsOf(p, ClassNamed(p, klass)))
+            for (int h : l->spread()) hours += h;
+        EXPECT_EQ(hours, 9) << klass << ": Sport 2, a language 3, Math 4";
+    }
+    // French is one activity for two classes: their lessons are linked.
+    for (const char* klass : {"9-boys-fr", "9-girls-fr"}) {
+        int linked = 0;
+        for (const TLessonItem* l : LessonsOf(p, ClassNamed(p, klass)))
+            if (p.subjects.findById(l->subgroups[0].subject)->name == "French") linked += !l->subgroups[0].links.empty();
+        EXPECT_EQ(linked, 1) << klass;
+    }
+    ExpectCheckFindsNothing(p);
+}
+
+}  // namespace
+}  // namespace lovaris::interchange::test
