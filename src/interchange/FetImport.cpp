@@ -874,6 +874,7 @@ private:
                 TSubjectItem& subject = *p_.subjects.findById(subjectIds_.at(c.subject));
                 std::vector<std::string> wished = c.rooms;
                 if (!c.room.empty()) wished.insert(wished.begin(), c.room);
+                if (c.weight >= 100) requiredRooms_[c.subject].push_back(std::set(wished.begin(), wished.end()));
                 for (const auto& r : wished) {
                     if (subject.wishedRooms.size() == TSubjectItem::kMaxWishedRooms) {
                         note("preferred rooms of a subject past the 10th: left out");
@@ -883,9 +884,52 @@ private:
                 }
             }
         }
+        specialisations();
         for (const auto& [kind, count] : s_.otherConstraints) note("constraints " + kind + ": not expressed", count);
         note("inactive constraints: left out", s_.inactiveConstraints);
         note("days, hours, subjects, teachers or rooms listed again under the same name: taken once", s_.repeatedNames);
+    }
+
+    // The rooms FET holds a subject's activities to become a specialisation: the subject
+    // strictly specialised, its rooms of that specialisation (other subjects still use
+    // them), so that room assignment seats the subject nowhere else. A room has one
+    // specialisation: subjects held to the same rooms share one, and a subject whose
+    // rooms are partly another's (taken first: the one of fewer rooms) keeps them as
+    // wished rooms only.
+    void specialisations() {
+        std::map<std::set<std::string>, std::vector<std::string>> subjectsOf;  // rooms -> subjects held to them
+        for (const auto& [subject, sets] : requiredRooms_) {
+            if (sets.size() > 1) {
+                note("preferred rooms of a subject in several constraints at 100%: wished rooms only");
+                continue;
+            }
+            subjectsOf[sets.front()].push_back(subject);
+        }
+        // The fewest rooms first: a laboratory of its own before the rooms music shares with it.
+        std::vector<std::pair<std::set<std::string>, std::vector<std::string>>> sets(subjectsOf.begin(), subjectsOf.end());
+        std::ranges::stable_sort(sets, {}, [](const auto& set) { return set.first.size(); });
+        std::set<std::string> coded;
+        int code = 0;
+        for (const auto& [rooms, subjects] : sets) {
+            const bool free = std::ranges::none_of(rooms, [&](const std::string& r) { return coded.contains(r); });
+            if (!free || code == 255) {
+                note("preferred rooms of a subject at 100% that another subject's rooms overlap: wished rooms only",
+                     static_cast<int>(subjects.size()));
+                continue;
+            }
+            coded.insert(rooms.begin(), rooms.end());
+            ++code;
+            for (const auto& r : rooms) {
+                TRoomItem& room = *p_.rooms.findById(roomIds_.at(r));
+                room.specialization = static_cast<std::uint8_t>(code);
+                room.generalUse = 1;
+            }
+            for (const auto& n : subjects) {
+                TSubjectItem& subject = *p_.subjects.findById(subjectIds_.at(n));
+                subject.specialization = static_cast<std::uint8_t>(code);
+                subject.generalUse = 0;
+            }
+        }
     }
 
     void softened(const FetConstraint& c) {
@@ -955,6 +999,7 @@ private:
     std::set<std::string> fullyBooked_;  // teachers who teach every hour FET leaves them
     std::vector<FetActivityPlace> places_;
     std::map<int, int> splitOf_;  // activity ID -> the ID of its split's first activity
+    std::map<std::string, std::vector<std::set<std::string>>> requiredRooms_;  // subject -> its rooms at 100 %
 };
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <map>
 #include <regex>
 #include <set>
-#include <sstream>
 
 #include "CliProcess.h"
 
@@ -36,11 +35,7 @@ std::set<Time> HoursInCsv(const std::string& csv, const std::string& klass, cons
         {"Понедельник", "Mo"}, {"Вторник", "Tu"}, {"Среда", "We"}, {"Четверг", "Th"}, {"Пятница", "Fr"}};
     const std::vector<std::string> hours = {"8:00", "9:00", "10:00", "11:00", "12:00", "13:00 &amp; later"};
     std::set<Time> found;
-    std::istringstream rows(csv);
-    for (std::string row; std::getline(rows, row);) {
-        std::vector<std::string> cells;
-        std::istringstream cut(row);
-        for (std::string cell; std::getline(cut, cell, ',');) cells.push_back(cell);
+    for (const auto& cells : lovaris::test::CsvRows(csv)) {
         if (cells.size() < 5 || cells[2] != klass || cells[4] != subject || !days.contains(cells[0])) continue;
         found.insert({days.at(cells[0]), hours.at(static_cast<std::size_t>(std::stoi(cells[1]) - 1))});
     }

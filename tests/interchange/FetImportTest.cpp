@@ -604,3 +604,45 @@ TEST(FetImport, CrossingDivisionsMakeTheSubgroupsClassesSoNoPupilIsTaughtTwiceAt
 
 }  // namespace
 }  // namespace lovaris::interchange::test
+
+namespace lovaris::interchange::test {
+namespace {
+
+// FET holds Sport and Dance to the gyms and Chemistry to the laboratory: each set of
+// rooms becomes a specialisation the subjects need. Music's rooms take in the laboratory,
+// already Chemistry's: Music keeps them as wishes.
+TEST(FetImport, RoomsFetHoldsASubjectToBecomeItsSpecialisation) {
+    const auto r = ImportFixture("forbidden-rooms.fet");
+    ASSERT_TRUE(r.project) << r.error;
+    const Project& p = *r.project;
+    const auto subject = [&](std::string_view name) -> const TSubjectItem& {
+        for (const auto& s : p.subjects)
+            if (s.name == name) return s;
+        throw std::runtime_error("no subject " + std::string(name));
+    };
+    const auto room = [&](std::string_view name) -> const TRoomItem& {
+        for (const auto& s : p.rooms)
+            if (s.name == name) return s;
+        throw std::runtime_error("no room " + std::string(name));
+    };
+    const int gyms = subject("Sport").specialization;
+    EXPECT_NE(gyms, 0);
+    EXPECT_EQ(subject("Sport").generalUse, 0) << "strictly: no other room will do";
+    EXPECT_EQ(subject("Dance").specialization, gyms) << "held to the same rooms";
+    EXPECT_EQ(room("Gym1").specialization, gyms);
+    EXPECT_EQ(room("Gym2").specialization, gyms);
+    EXPECT_EQ(room("Gym1").generalUse, 1) << "other subjects may still use a gym";
+    const int lab = subject("Chemistry").specialization;
+    EXPECT_NE(lab, 0);
+    EXPECT_NE(lab, gyms);
+    EXPECT_EQ(room("Lab").specialization, lab);
+    EXPECT_EQ(subject("Music").specialization, 0);
+    EXPECT_EQ(subject("Music").generalUse, 1);
+    EXPECT_EQ(subject("Math").specialization, 0);
+    EXPECT_EQ(room("R1").specialization, 0);
+    EXPECT_EQ(Noted(r.report, "preferred rooms of a subject at 100% that another subject's rooms overlap"), 1);
+    ExpectCheckFindsNothing(p);
+}
+
+}  // namespace
+}  // namespace lovaris::interchange::test
