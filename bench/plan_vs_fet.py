@@ -127,7 +127,8 @@ def fet(source, seconds, work, name="fet"):
 def fet_reason(output):
     """Why FET did not accept a file: its first warning (and how many there are), or
     "time" when it only ran out of time."""
-    refusals = re.findall(r"Title: FET warning\s*Message: (.*)", output)
+    refusals = [m for m in re.findall(r"Title: FET warning\s*Message: (.*)", output)
+                if not m.startswith("Optimization tip")]
     if refusals:
         return f"{len(refusals)}x {refusals[0].strip()}"
     return "time"
