@@ -1,6 +1,7 @@
 #include "FetImport.h"
 
 #include <algorithm>
+#include <bitset>
 #include <deque>
 #include <map>
 #include <numeric>
@@ -65,6 +66,7 @@ public:
         classes();
         lessons();
         constraints();
+        preferredTimes();
         closeMissingDays();
         startingLessons();
         plannedHours();
@@ -72,6 +74,7 @@ public:
         result.project = std::move(p_);
         result.report = std::move(report_);
         result.places = std::move(places_);
+        result.preferredStarts = std::move(preferredStarts_);
         for (const auto& [fetName, id] : roomIds_) result.fetRooms[id] = fetName;
         return result;
     }
@@ -890,6 +893,99 @@ private:
         note("days, hours, subjects, teachers or rooms listed again under the same name: taken once", s_.repeatedNames);
     }
 
+    static bool isPreferredTime(const std::string& kind) {
+        return kind == "ConstraintActivityPreferredStartingTime" || kind == "ConstraintActivityPreferredStartingTimes" ||
+               kind == "ConstraintActivityPreferredTimeSlots";
+    }
+
+    // The hours FET lets an activity start at, or take, at any cost become its lesson's own
+    // busy hours: the lesson may stand only where one of its activities may. That holds
+    // for a lesson that carries whole splits whose every activity is so bound; otherwise
+    // the constraint is reported.
+    void preferredTimes() {
+        using Slots = std::bitset<kBusySlots + 1>;
+        const int hours = static_cast<int>(s_.hours.size());
+        std::map<int, int> duration;
+        for (const FetActivity& a : s_.activities) duration[a.id] = a.duration;
+        std::map<int, Slots> startsOf;                    // activity -> the slots it may start at
+        std::map<int, std::vector<std::string>> kindsOf;  // activity -> its constraints' kinds
+        for (const FetConstraint& c : s_.constraints) {
+            if (!isPreferredTime(c.kind)) continue;
+            if (c.weight < 100 || c.activities.size() != 1 || !duration.contains(c.activities.front())) {
+                note("constraints " + c.kind + " below 100%: not expressed");
+                continue;
+            }
+            const int id = c.activities.front();
+            const int length = duration.at(id);
+            const bool slots = c.kind == "ConstraintActivityPreferredTimeSlots";
+            const auto named = [&](int d, int h) {
+                return std::ranges::any_of(c.times, [&](const FetTime& t) {
+                    return (t.day < 0 || t.day == d) && (t.hour < 0 || t.hour == h);
+                });
+            };
+            // The starts it allows: a named start, or one whose every hour is a named slot.
+            Slots starts;
+            for (int d = 0; d < static_cast<int>(s_.days.size()); ++d)
+                for (int h = 0; h + length <= hours; ++h) {
+                    bool allowed = slots ? true : named(d, h);
+                    for (int i = 0; slots && i < length; ++i) allowed = allowed && named(d, h + i);
+                    if (allowed) starts.set(static_cast<std::size_t>(busySlot(d + 1, h + 1)));
+                }
+            const auto [it, added] = startsOf.emplace(id, starts);
+            if (!added) it->second &= starts;
+            kindsOf[id].push_back(c.kind);
+        }
+        std::map<int, Slots> allowedOf;  // activity -> the slots it may take
+        for (const auto& [id, starts] : startsOf) {
+            Slots& taken = allowedOf[id];
+            for (int slot = 1; slot <= kBusySlots; ++slot) {
+                if (!starts.test(static_cast<std::size_t>(slot))) continue;
+                preferredStarts_[id].insert(slot);
+                for (int i = 0; i < duration.at(id); ++i) taken.set(static_cast<std::size_t>(slot + i));
+            }
+        }
+        std::map<int, int> placesOfSplit;
+        for (const FetActivityPlace& place : places_) ++placesOfSplit[place.split];
+        std::map<std::int32_t, Slots> allowedOfLesson;
+        std::set<int> held;
+        for (const FetActivityPlace& place : places_) {
+            const bool bound = placesOfSplit.at(place.split) == 1 &&
+                               std::ranges::all_of(place.activities, [&](int id) { return allowedOf.contains(id); });
+            if (!bound) continue;
+            Slots any;
+            for (int id : place.activities) any |= allowedOf.at(id);
+            const auto [it, added] = allowedOfLesson.emplace(place.lessonId, any);
+            if (!added) it->second &= any;
+            held.insert(place.activities.begin(), place.activities.end());
+        }
+        for (const auto& [lessonId, allowed] : allowedOfLesson)
+            for (std::int32_t id : linkedLessons(lessonId)) {
+                TLessonItem& lesson = *p_.lessons.findById(id);
+                for (int d = 1; d <= static_cast<int>(s_.days.size()); ++d)
+                    for (int h = 1; h <= hours; ++h)
+                        if (!allowed.test(static_cast<std::size_t>(busySlot(d, h)))) lesson.busy.set(d, h, 1);
+            }
+        for (const auto& [id, kinds] : kindsOf)
+            if (!held.contains(id))
+                for (const std::string& kind : kinds)
+                    note("constraints " + kind + " of an activity whose lesson also carries others: not expressed");
+    }
+
+    // A lesson and every lesson linked with it, one link after another.
+    std::set<std::int32_t> linkedLessons(std::int32_t first) const {
+        std::set<std::int32_t> found{first};
+        std::vector<std::int32_t> todo{first};
+        while (!todo.empty()) {
+            const TLessonItem* lesson = p_.lessons.findById(todo.back());
+            todo.pop_back();
+            if (!lesson) continue;
+            for (const auto& sub : lesson->subgroups)
+                for (const LessonLink& link : sub.links)
+                    if (found.insert(link.lessonId).second) todo.push_back(link.lessonId);
+        }
+        return found;
+    }
+
     // The rooms FET holds a subject's activities to become a specialisation: the subject
     // strictly specialised, its rooms of that specialisation (other subjects still use
     // them), so that room assignment seats the subject nowhere else. A room has one
@@ -999,6 +1095,7 @@ private:
     std::set<std::string> fullyBooked_;  // teachers who teach every hour FET leaves them
     std::vector<FetActivityPlace> places_;
     std::map<int, int> splitOf_;  // activity ID -> the ID of its split's first activity
+    std::map<int, std::set<int>> preferredStarts_;
     std::map<std::string, std::vector<std::set<std::string>>> requiredRooms_;  // subject -> its rooms at 100 %
 };
 

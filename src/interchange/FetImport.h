@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <span>
 #include <string>
 #include <vector>
@@ -44,6 +45,8 @@ struct FetImportResult {
     std::string error;  // set when refused
     std::vector<FetActivityPlace> places;
     std::map<std::int32_t, std::string> fetRooms;  // room ID -> the room's name in the FET file
+    // The busy slots FET lets an activity start at, where it binds them at any cost.
+    std::map<int, std::set<int>> preferredStarts;
 };
 
 FetImportResult ImportFetSchool(const FetSchool& school);

@@ -53,7 +53,7 @@ struct FetConstraint {
     double weight = 100;
     std::string teacher, students, room, subject;
     std::vector<std::string> rooms;  // preferred or home rooms
-    std::vector<FetTime> times;      // not available or break times
+    std::vector<FetTime> times;      // not available, break or preferred times (-1: any day or hour)
     std::vector<int> activities;     // activities that start at the same time, or a day apart
 };
 

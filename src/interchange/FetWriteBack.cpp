@@ -1,6 +1,7 @@
 #include "FetWriteBack.h"
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <set>
 #include <string_view>
@@ -76,47 +77,62 @@ std::vector<Block> BlocksOf(const Project& project, const std::vector<const Time
 // indexes into `activities`, empty for a block no choice fills.
 class BlockFilling {
 public:
-    BlockFilling(const std::vector<Activity>& activities, const std::vector<Block>& blocks)
-        : activities_(activities), blocks_(blocks), used_(activities.size()), fill_(blocks.size()) {}
+    // `startsAt(i, day, hour)`: whether activity i may start there, as FET binds it.
+    BlockFilling(const std::vector<Activity>& activities, const std::vector<Block>& blocks,
+                 std::function<bool(std::size_t, int, int)> startsAt)
+        : activities_(activities), blocks_(blocks), startsAt_(std::move(startsAt)), used_(activities.size()),
+          fill_(blocks.size()) {}
 
     std::vector<std::vector<std::size_t>> run() {
         std::vector<std::size_t> order(blocks_.size());
         for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
         std::ranges::stable_sort(order, std::greater<>(), [&](std::size_t b) { return blocks_[b].length(); });
-        if (fillFrom(order, 0)) return fill_;
+        // Each activity where FET lets it start first, then anywhere its block has room.
+        for (const bool bound : {true, false}) {
+            bound_ = bound;
+            budget_ = kFillBudget;
+            reset();
+            if (fillFrom(order, 0)) return fill_;
+        }
         // A week whose blocks the activities cannot fill all at once: each block in turn
         // takes the first choice that fills it.
-        used_.assign(used_.size(), false);
-        fill_.assign(fill_.size(), {});
+        reset();
         for (std::size_t b : order) {
             std::vector<std::size_t> chosen;
             budget_ = kFillBudget;
-            if (subsetFor(blocks_[b].length(), 0, chosen, [] { return true; })) fill_[b] = chosen;
+            if (subsetFor(b, blocks_[b].length(), 0, chosen, [] { return true; })) fill_[b] = chosen;
         }
         return fill_;
     }
 
 private:
+    void reset() {
+        used_.assign(used_.size(), false);
+        fill_.assign(fill_.size(), {});
+    }
+
     bool fillFrom(const std::vector<std::size_t>& order, std::size_t at) {
         if (at == order.size()) return true;
         std::vector<std::size_t> chosen;
-        return subsetFor(blocks_[order[at]].length(), 0, chosen, [&] {
+        return subsetFor(order[at], blocks_[order[at]].length(), 0, chosen, [&] {
             fill_[order[at]] = chosen;
             return fillFrom(order, at + 1);
         });
     }
 
-    // Chooses unused activities from index `from` on that sum to `hours`, and asks `then`
-    // whether the choice stands; the choice stays marked used when it does.
+    // Chooses unused activities from index `from` on that fill the last `hours` of block
+    // `b`, and asks `then` whether the choice stands; the choice stays marked used when it does.
     template <typename Then>
-    bool subsetFor(int hours, std::size_t from, std::vector<std::size_t>& chosen, Then&& then) {
+    bool subsetFor(std::size_t b, int hours, std::size_t from, std::vector<std::size_t>& chosen, Then&& then) {
         if (--budget_ < 0) return false;
         if (hours == 0) return then();
+        const Block& block = blocks_[b];
+        const int hour = block.start + block.length() - hours;
         for (std::size_t i = from; i < activities_.size(); ++i) {
-            if (used_[i] || activities_[i].duration > hours) continue;
+            if (used_[i] || activities_[i].duration > hours || (bound_ && !startsAt_(i, block.day, hour))) continue;
             used_[i] = true;
             chosen.push_back(i);
-            if (subsetFor(hours - activities_[i].duration, i + 1, chosen, then)) return true;
+            if (subsetFor(b, hours - activities_[i].duration, bound_ ? 0 : i + 1, chosen, then)) return true;
             chosen.pop_back();
             used_[i] = false;
         }
@@ -125,8 +141,10 @@ private:
 
     const std::vector<Activity>& activities_;
     const std::vector<Block>& blocks_;
+    std::function<bool(std::size_t, int, int)> startsAt_;
     std::vector<bool> used_;
     std::vector<std::vector<std::size_t>> fill_;
+    bool bound_ = true;
     int budget_ = kFillBudget;
 };
 
@@ -212,7 +230,11 @@ FetWriteBack WriteWeekIntoFet(std::span<const std::uint8_t> original, const Proj
         for (int id : ids) activities.push_back({id, durations.at(id)});
         std::ranges::stable_sort(activities, std::greater<>(), &Activity::duration);
         const std::vector<Block>& blocks = blocksOf[split];
-        const auto filling = BlockFilling(activities, blocks).run();
+        const auto startsAt = [&](std::size_t i, int day, int hour) {
+            const auto bound = imported.preferredStarts.find(activities[i].id);
+            return bound == imported.preferredStarts.end() || bound->second.contains(busySlot(day, hour));
+        };
+        const auto filling = BlockFilling(activities, blocks, startsAt).run();
         std::set<int> locked;
         for (std::size_t b = 0; b < blocks.size(); ++b) {
             int offset = 0;

@@ -646,3 +646,43 @@ TEST(FetImport, RoomsFetHoldsASubjectToBecomeItsSpecialisation) {
 
 }  // namespace
 }  // namespace lovaris::interchange::test
+
+namespace lovaris::interchange::test {
+namespace {
+
+// The hours FET lets an activity start at, or take, at any cost: its lesson may stand
+// nowhere else. A split only one of whose activities is bound, and a wish, are reported.
+TEST(FetImport, PreferredStartingTimesAndTimeSlotsBecomeTheLessonsBusyHours) {
+    const auto r = ImportFixture("preferred-times.fet");
+    ASSERT_TRUE(r.project) << r.error;
+    const Project& p = *r.project;
+    const auto open = [&](std::string_view subject) {
+        std::vector<std::pair<int, int>> hours;
+        for (const TLessonItem* l : LessonsOf(p, ClassNamed(p, "5a")))
+            if (p.subjects.findById(l->subgroups[0].subject)->name == subject)
+                for (int day = 1; day <= 5; ++day)
+                    for (int hour = 1; hour <= 4; ++hour)
+                        if (l->busy.at(day, hour) == 0) hours.emplace_back(day, hour);
+        return hours;
+    };
+    using Hours = std::vector<std::pair<int, int>>;
+    const struct {
+        const char* subject;
+        Hours open;
+    } cases[] = {
+        {"Math", {{1, 2}}},                              // one starting time
+        {"Sport", {{2, 1}, {3, 3}, {4, 3}}},             // a split: one time, and either of two
+        {"Art", {{5, 1}, {5, 2}, {5, 3}}},               // a double within three slots
+        {"History", {{4, 1}, {4, 2}, {4, 3}, {4, 4}}},  // a day, any hour
+    };
+    for (const auto& c : cases) EXPECT_EQ(open(c.subject), c.open) << c.subject;
+    EXPECT_EQ(open("Reading").size(), 20u) << "only one of its two activities is bound";
+    EXPECT_EQ(open("Music").size(), 20u) << "a wish of 90 %";
+    EXPECT_EQ(Noted(r.report, "constraints ConstraintActivityPreferredStartingTime below 100%"), 1);
+    EXPECT_EQ(Noted(r.report, "constraints ConstraintActivityPreferredStartingTime of an activity whose lesson"), 1);
+    EXPECT_EQ(r.preferredStarts.at(3), (std::set<int>{busySlot(3, 3), busySlot(4, 3)}));
+    EXPECT_EQ(r.preferredStarts.at(4), (std::set<int>{busySlot(5, 1), busySlot(5, 2)}));
+}
+
+}  // namespace
+}  // namespace lovaris::interchange::test
