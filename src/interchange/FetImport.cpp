@@ -895,10 +895,12 @@ private:
 
     static bool isPreferredTime(const std::string& kind) {
         return kind == "ConstraintActivityPreferredStartingTime" || kind == "ConstraintActivityPreferredStartingTimes" ||
-               kind == "ConstraintActivityPreferredTimeSlots";
+               kind == "ConstraintActivityPreferredTimeSlots" || kind == "ConstraintActivitiesPreferredStartingTimes" ||
+               kind == "ConstraintActivitiesPreferredTimeSlots";
     }
 
-    // The hours FET lets an activity start at, or take, at any cost become its lesson's own
+    // The hours FET lets an activity start at, or take, at any cost (named for it, or for
+    // the activities of a teacher, students set, subject or duration) become its lesson's own
     // busy hours: the lesson may stand only where one of its activities may. That holds
     // for a lesson that carries whole splits whose every activity is so bound; otherwise
     // the constraint is reported.
@@ -909,15 +911,9 @@ private:
         for (const FetActivity& a : s_.activities) duration[a.id] = a.duration;
         std::map<int, Slots> startsOf;                    // activity -> the slots it may start at
         std::map<int, std::vector<std::string>> kindsOf;  // activity -> its constraints' kinds
-        for (const FetConstraint& c : s_.constraints) {
-            if (!isPreferredTime(c.kind)) continue;
-            if (c.weight < 100 || c.activities.size() != 1 || !duration.contains(c.activities.front())) {
-                note("constraints " + c.kind + " below 100%: not expressed");
-                continue;
-            }
-            const int id = c.activities.front();
+        const auto bind = [&](const FetConstraint& c, int id) {
             const int length = duration.at(id);
-            const bool slots = c.kind == "ConstraintActivityPreferredTimeSlots";
+            const bool slots = c.kind.ends_with("PreferredTimeSlots");
             const auto named = [&](int d, int h) {
                 return std::ranges::any_of(c.times, [&](const FetTime& t) {
                     return (t.day < 0 || t.day == d) && (t.hour < 0 || t.hour == h);
@@ -934,6 +930,26 @@ private:
             const auto [it, added] = startsOf.emplace(id, starts);
             if (!added) it->second &= starts;
             kindsOf[id].push_back(c.kind);
+        };
+        for (const FetConstraint& c : s_.constraints) {
+            if (!isPreferredTime(c.kind)) continue;
+            if (c.weight < 100) {
+                note("constraints " + c.kind + " below 100%: not expressed");
+            } else if (!c.kind.starts_with("ConstraintActivities")) {
+                if (c.activities.size() == 1 && duration.contains(c.activities.front())) bind(c, c.activities.front());
+                else note("constraints " + c.kind + " of no activity: not expressed");
+            } else if (!c.tag.empty()) {
+                note("constraints " + c.kind + " of an activity tag: not expressed");
+            } else {
+                for (const FetActivity& a : s_.activities) {
+                    const auto has = [](const std::vector<std::string>& names, const std::string& name) {
+                        return name.empty() || std::ranges::find(names, name) != names.end();
+                    };
+                    if (a.active && has(a.teachers, c.teacher) && has(a.students, c.students) &&
+                        (c.subject.empty() || c.subject == a.subject) && (c.duration == 0 || c.duration == a.duration))
+                        bind(c, a.id);
+                }
+            }
         }
         std::map<int, Slots> allowedOf;  // activity -> the slots it may take
         for (const auto& [id, starts] : startsOf) {

@@ -55,6 +55,10 @@ struct FetConstraint {
     std::vector<std::string> rooms;  // preferred or home rooms
     std::vector<FetTime> times;      // not available, break or preferred times (-1: any day or hour)
     std::vector<int> activities;     // activities that start at the same time, or a day apart
+    // The activities a constraint on several binds: those of this teacher, students set,
+    // subject, tag and duration, where given.
+    std::string tag;
+    int duration = 0;
 };
 
 struct FetSchool {

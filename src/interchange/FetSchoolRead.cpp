@@ -242,7 +242,8 @@ private:
             "ConstraintSubjectPreferredRoom",     "ConstraintSubjectPreferredRooms",
             "ConstraintActivitiesSameStartingTime",
             "ConstraintActivityPreferredStartingTime", "ConstraintActivityPreferredStartingTimes",
-            "ConstraintActivityPreferredTimeSlots",
+            "ConstraintActivityPreferredTimeSlots", "ConstraintActivitiesPreferredStartingTimes",
+            "ConstraintActivitiesPreferredTimeSlots",
             "ConstraintStudentsEarlyMaxBeginningsAtSecondHour", "ConstraintStudentsSetEarlyMaxBeginningsAtSecondHour"};
         static const std::set<std::string, std::less<>> kAlwaysHeld = {"ConstraintBasicCompulsoryTime",
                                                                         "ConstraintBasicCompulsorySpace"};
@@ -298,6 +299,16 @@ private:
                     k.activities.push_back(static_cast<int>(WholeNumber(f, 0, 2'000'000'000)));
                 } else if (f.name == "Not_Available_Time" || f.name == "Break_Time") {
                     k.times.push_back(timeOf(f));
+                } else if (f.name == "Teacher_Name") {
+                    k.teacher = f.text;
+                } else if (f.name == "Students_Name") {
+                    k.students = f.text;
+                } else if (f.name == "Subject_Name") {
+                    k.subject = f.text;
+                } else if (f.name == "Activity_Tag_Name") {
+                    k.tag = f.text;
+                } else if (f.name == "Duration" && !Trimmed(f.text).empty()) {
+                    k.duration = static_cast<int>(WholeNumber(f, 1, static_cast<long long>(school_.hours.size())));
                 } else if (f.name == "Preferred_Starting_Time") {
                     k.times.push_back(preferredTime(f, "Preferred_Starting_Day", "Preferred_Starting_Hour"));
                 } else if (f.name == "Preferred_Time_Slot") {
