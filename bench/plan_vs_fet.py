@@ -6,7 +6,7 @@ with FET, one school at a time, and prints both side by side.
     python3 bench/plan_vs_fet.py [--cli build/src/cli/lovaris-cli] [--import-cli CLI]
                                  [--examples /usr/share/doc/fet-data/examples]
                                  [--seconds 60] [--fet-seconds 60] [--no-fet]
-                                 [--fet-strict] [--only TEXT ...]
+                                 [--fet-strict] [--judge [--judge-seconds 30]] [--only TEXT ...]
 
 Each file is imported with `import-fet` (by --import-cli, the same tool by default)
 and planned with `plan --seconds S`; our time is the wall-clock time of the plan.
@@ -18,7 +18,13 @@ file lets pupils have gaps) and the activities of a split on different days (its
 ConstraintMinDaysBetweenActivities at 100 %, where it holds no more activities than
 the week has days), as a lesson's spread has one block a day ("strict" columns; "="
 where the file already asks for both). --only keeps the schools whose path holds one
-of the texts. The table gives per school: classes, hours required, the hours that fit in the
+of the texts. With --judge our week is written back into the school's FET file
+(`export-fet`: every activity it places locked at its time and room) and fet-cl
+judges it with --judge-seconds: "accepted" when FET reports "Simulation successful"
+with every activity locked, so the week keeps every constraint of weight 100 % of
+the original; "accepted+" when FET also had to place, and could, the activities the
+week or the import left out; else "no" and the start of FET's reason. The "times"
+column judges the week's times alone (`export-fet --times-only`: no room locked). The table gives per school: classes, hours required, the hours that fit in the
 classes' open hours at all ("fit"), hours placed, the share placed, class gaps,
 subgroups without a room and our time, beside FET's solved flag
 and time; then the totals and the medians (our share and time over all schools, FET's
@@ -101,8 +107,8 @@ def plan(cli, project, seconds, work):
     }
 
 
-def fet(source, seconds, work):
-    out = os.path.join(work, "fet")
+def fet(source, seconds, work, name="fet"):
+    out = os.path.join(work, name)
     shutil.rmtree(out, ignore_errors=True)
     start = time.perf_counter()
     # fet-cl does not always stop at its limit (a school may hang before its search
@@ -115,7 +121,33 @@ def fet(source, seconds, work):
     except subprocess.TimeoutExpired:
         output = ""
     took = time.perf_counter() - start
-    return {"solved": "Simulation successful" in output, "time": took}
+    return {"solved": "Simulation successful" in output, "time": took, "output": output}
+
+
+def fet_reason(output):
+    """Why FET did not accept a file: its first warning (and how many there are), or
+    "time" when it only ran out of time."""
+    refusals = [m for m in re.findall(r"Title: FET warning\s*Message: (.*)", output)
+                if not m.startswith("Optimization tip")]
+    if refusals:
+        return f"{len(refusals)}x {refusals[0].strip()}"
+    return "time"
+
+
+def judge(cli, project, source, seconds, work, times_only=False):
+    """Our week written back into the FET file and judged by fet-cl."""
+    out = os.path.join(work, "judged.fet")
+    run = subprocess.run([cli, "export-fet", project, os.path.join(work, "plan.rsp"), "--into", source, "-o", out]
+                         + (["--times-only"] if times_only else []), capture_output=True, text=True)
+    if run.returncode != 0:
+        return {"accepted": False, "all": False, "time": 0.0, "reason": "export-fet: " + run.stderr.strip()}
+    result = fet(out, seconds, work, "judge")
+    return {"accepted": result["solved"], "all": "left unlocked" not in run.stdout, "time": result["time"],
+            "reason": "" if result["solved"] else fet_reason(result["output"])}
+
+
+def verdict(j):
+    return ("accepted" if j["all"] else "accepted+") if j["accepted"] else "no"
 
 
 GAPS_OF_PUPILS = re.compile(r"<ConstraintStudents(Set)?MaxGapsPer(Week|Day)>(?:(?!</Constraint).)*?"
@@ -168,6 +200,8 @@ def main():
     parser.add_argument("--fet-seconds", type=int, default=60)
     parser.add_argument("--no-fet", action="store_true")
     parser.add_argument("--fet-strict", action="store_true")
+    parser.add_argument("--judge", action="store_true")
+    parser.add_argument("--judge-seconds", type=int, default=30)
     parser.add_argument("--only", nargs="*", default=None)
     args = parser.parse_args()
     importer = args.import_cli or args.cli
@@ -175,7 +209,8 @@ def main():
 
     rows = []
     print(f"{'school':58} {'cls':>3} {'req':>5} {'fit':>5} {'placed':>6} {'share':>7} {'gaps':>4} {'noroom':>6} {'time':>7}"
-          f"  {'FET':>6} {'time':>6}" + (f"  {'strict':>7} {'time':>6}" if args.fet_strict else ""))
+          f"  {'FET':>6} {'time':>6}" + (f"  {'strict':>7} {'time':>6}" if args.fet_strict else "")
+          + (f"  {'judged':>9} {'time':>6} {'times':>9}" if args.judge and with_fet else ""))
     with tempfile.TemporaryDirectory() as work:
         for n, path in enumerate(find_files(args.examples)):
             source = path
@@ -199,6 +234,9 @@ def main():
             if theirs is not None and args.fet_strict:
                 copy = strict_copy(source, fet_days(source), work)
                 theirs["strict"] = fet(copy, args.fet_seconds, work) if copy else dict(theirs, same=True)
+            if ours is not None and args.judge and with_fet:
+                ours["judge"] = judge(args.cli, project, source, args.judge_seconds, work)
+                ours["judge_times"] = judge(args.cli, project, source, args.judge_seconds, work, times_only=True)
             rows.append((name, classes, ours, theirs))
             if ours is not None:
                 ours["fit"] = fit
@@ -211,6 +249,11 @@ def main():
             if theirs and "strict" in theirs:
                 g = theirs["strict"]
                 fet_text += f"  {'=' if g.get('same') else 'solved' if g['solved'] else 'no':>7} {g['time']:6.1f}"
+            if "judge" in ours:
+                j, t = ours["judge"], ours["judge_times"]
+                fet_text += f"  {verdict(j):>9} {j['time']:6.1f} {verdict(t):>9}"
+                fet_text += "".join(f"  {k}: {x['reason'][:100]}" for k, x in (("rooms", j), ("times", t))
+                                    if not x["accepted"])
             print(f"{name[-58:]:58} {classes:3} {ours['required']:5} {fit:5} {ours['placed']:6} {share:6.2f}% "
                   f"{ours['gaps']:4} {ours['roomless']:6} {ours['time']:6.2f}s  {fet_text}", flush=True)
 
@@ -236,6 +279,17 @@ def main():
             both = sum(1 for r in strict if r[2] is not None and r[2]["placed"] == r[2]["required"])
             print(f"FET held to plan's rules: solved {len(strict)}, median time to a solution {median:.2f} s; "
                   f"plan places every hour of {both} of them")
+        if args.judge:
+            judged = [r for r in planned if "judge" in r[2]]
+            accepted = [r for r in judged if r[2]["judge"]["accepted"]]
+            whole = [r for r in accepted if r[2]["judge"]["all"]]
+            both = sum(1 for r in accepted if r[3] and r[3]["solved"])
+            print(f"FET judges our week: accepted {len(accepted)} of {len(judged)} "
+                  f"({len(whole)} with every activity locked, {len(accepted) - len(whole)} where FET placed "
+                  f"what the week or the import left out); FET solved {both} of those itself")
+            times = [r for r in judged if r[2]["judge_times"]["accepted"]]
+            print(f"FET judges our week's times alone (no room locked): accepted {len(times)} of {len(judged)} "
+                  f"({sum(1 for r in times if r[2]['judge_times']['all'])} with every activity locked)")
 
 
 if __name__ == "__main__":

@@ -63,6 +63,7 @@ extern const CliCommand kOptimiseCommand;
 extern const CliCommand kWeekSearchCommand;
 extern const CliCommand kPlanCommand;
 extern const CliCommand kImportFetCommand;
+extern const CliCommand kExportFetCommand;
 extern const CliCommand kJournalShowCommand;
 extern const CliCommand kJournalAddCommand;
 extern const CliCommand kJournalCandidatesCommand;

@@ -1,5 +1,6 @@
 #include "FetClassLevel.h"
 
+#include <algorithm>
 #include <array>
 
 namespace lovaris::interchange {
@@ -25,26 +26,56 @@ std::map<int, std::array<long long, 3>> HoursByLevel(const FetSchool& s, const s
     return hours;
 }
 
-void MarkClasses(const FetSchool& s, int set, FetLevel level, std::vector<int>& classSets) {
+// Everything listed under a set is followed, those first met under another set too (a
+// subgroup of two crossing divisions), each set once.
+void MarkClasses(const FetSchool& s, int set, FetLevel level, std::vector<int>& classSets, std::set<int>& seen) {
+    if (!seen.insert(set).second) return;
     const FetStudentsSet& here = SetAt(s, set);
     // A set with nothing below it at the chosen level is a class of its own.
-    if (here.level == level || here.children.empty()) {
+    if (here.level == level || here.members.empty()) {
         classSets.push_back(set);
         return;
     }
-    for (int child : here.children) MarkClasses(s, child, level, classSets);
+    for (int member : here.members) MarkClasses(s, member, level, classSets, seen);
 }
 
-void CollectClasses(const FetSchool& s, int set, const std::vector<int>& classOfSet, std::vector<int>& out) {
+void CollectClasses(const FetSchool& s, int set, const std::vector<int>& classOfSet, std::vector<int>& out,
+                    std::set<int>& seen) {
+    if (!seen.insert(set).second) return;
     const int k = classOfSet[static_cast<std::size_t>(set)];
     if (k >= 0) {
         out.push_back(k);
         return;
     }
-    for (int child : SetAt(s, set).children) CollectClasses(s, child, classOfSet, out);
+    for (int member : SetAt(s, set).members) CollectClasses(s, member, classOfSet, out, seen);
+}
+
+// Whether two groups of the year share pupils.
+bool DivisionsCross(const FetSchool& s, const FetStudentsSet& year) {
+    std::set<int> taken;
+    for (int g : year.members) {
+        if (SetAt(s, g).level != FetLevel::Group) continue;
+        for (int pupil : PupilsOf(s, g))
+            if (!taken.insert(pupil).second) return true;
+    }
+    return false;
 }
 
 }  // namespace
+
+std::set<int> PupilsOf(const FetSchool& s, int set) {
+    std::set<int> leaves, seen;
+    std::vector<int> todo{set};
+    while (!todo.empty()) {
+        const int at = todo.back();
+        todo.pop_back();
+        if (!seen.insert(at).second) continue;  // a set listed under its own part
+        const auto& members = SetAt(s, at).members;
+        if (members.empty()) leaves.insert(at);
+        todo.insert(todo.end(), members.begin(), members.end());
+    }
+    return leaves;
+}
 
 FetClassLevels ChooseClassLevels(const FetSchool& s) {
     std::map<std::string, int> index;
@@ -52,6 +83,7 @@ FetClassLevels ChooseClassLevels(const FetSchool& s) {
     const auto hours = HoursByLevel(s, index);
 
     FetClassLevels result;
+    std::set<int> marked;
     static constexpr std::array<const char*, 3> kLevelNames = {"years", "groups", "subgroups"};
     for (std::size_t y = 0; y < s.students.size(); ++y) {
         const FetStudentsSet& year = s.students[y];
@@ -64,8 +96,13 @@ FetClassLevels ChooseClassLevels(const FetSchool& s) {
         FetLevel level = hasGroups ? FetLevel::Group : FetLevel::Year;
         if (h[0] > h[static_cast<std::size_t>(level)]) level = FetLevel::Year;
         if (hasSubgroups && h[2] > h[static_cast<std::size_t>(level)]) level = FetLevel::Subgroup;
-        ++result.yearsByLevel[kLevelNames[static_cast<std::size_t>(level)]];
-        MarkClasses(s, static_cast<int>(y), level, result.classSets);
+        if (level == FetLevel::Group && hasSubgroups && DivisionsCross(s, year)) {
+            level = FetLevel::Subgroup;
+            ++result.yearsByLevel["subgroups, as its divisions cross"];
+        } else {
+            ++result.yearsByLevel[kLevelNames[static_cast<std::size_t>(level)]];
+        }
+        MarkClasses(s, static_cast<int>(y), level, result.classSets, marked);
     }
 
     std::vector<int> classOfSet(s.students.size(), -1);
@@ -74,7 +111,9 @@ FetClassLevels ChooseClassLevels(const FetSchool& s) {
     result.covers.resize(s.students.size());
     for (std::size_t i = 0; i < s.students.size(); ++i) {
         FetCover& cover = result.covers[i];
-        CollectClasses(s, static_cast<int>(i), classOfSet, cover.classes);
+        std::set<int> seen;
+        CollectClasses(s, static_cast<int>(i), classOfSet, cover.classes, seen);
+        std::ranges::sort(cover.classes);
         if (!cover.classes.empty()) continue;
         // Below the class level: the class above it.
         for (int up = s.students[i].parent; up >= 0; up = SetAt(s, up).parent)

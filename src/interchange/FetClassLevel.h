@@ -4,6 +4,7 @@
 // most hours to a set as a whole; the sets above that level cover several classes,
 // the sets below it are parts of one.
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,13 @@ struct FetClassLevels {
     std::vector<FetCover> covers;             // per students set
 };
 
+// Where two divisions of a year cross (boys and girls beside language groups), a group
+// of one shares pupils with each group of the other: such groups cannot be classes
+// taught apart at one hour, so that year's classes are its subgroups, each group's
+// activities linked lessons of the subgroups it holds.
 FetClassLevels ChooseClassLevels(const FetSchool& school);
+
+// The pupils of a students set: the sets at the bottom of what is listed under it.
+std::set<int> PupilsOf(const FetSchool& school, int set);
 
 }  // namespace lovaris::interchange

@@ -1,6 +1,7 @@
 #include "FetImport.h"
 
 #include <algorithm>
+#include <bitset>
 #include <deque>
 #include <map>
 #include <numeric>
@@ -65,12 +66,16 @@ public:
         classes();
         lessons();
         constraints();
+        preferredTimes();
         closeMissingDays();
         startingLessons();
         plannedHours();
         p_.refreshSectionHeaders();  // as a project read from its file has them
         result.project = std::move(p_);
         result.report = std::move(report_);
+        result.places = std::move(places_);
+        result.preferredStarts = std::move(preferredStarts_);
+        for (const auto& [fetName, id] : roomIds_) result.fetRooms[id] = fetName;
         return result;
     }
 
@@ -161,6 +166,8 @@ private:
             }
             result.push_back(Unit{&a, {a.duration}, {a.id}});
         }
+        for (const Unit& u : result)
+            for (int id : u.ids) splitOf_[id] = u.first->id;
         const int hoursPerDay = static_cast<int>(s_.hours.size());
         for (auto& u : result) {
             std::sort(u.spread.begin(), u.spread.end());
@@ -640,21 +647,6 @@ private:
         return groups;  // those joined into others left empty, so that joins keep their places
     }
 
-    // The pupils of a students set: the subgroups at the bottom of what is listed under it.
-    std::set<int> pupilsOf(int set) const {
-        std::set<int> leaves, seen;
-        std::vector<int> todo{set};
-        while (!todo.empty()) {
-            const int at = todo.back();
-            todo.pop_back();
-            if (!seen.insert(at).second) continue;  // a set listed under its own part
-            const auto& members = s_.students[static_cast<std::size_t>(at)].members;
-            if (members.empty()) leaves.insert(at);
-            todo.insert(todo.end(), members.begin(), members.end());
-        }
-        return leaves;
-    }
-
     // Who a lesson of parts is taught to and by: its pupils, its teachers and, per class,
     // the subgroups of that class's lesson.
     struct Taught {
@@ -679,7 +671,7 @@ private:
     };
 
     void addTaught(Taught& t, const Planned& p) const {
-        for (const auto& name : p.unit->first->students) t.pupils.merge(pupilsOf(setIndex_.at(name)));
+        for (const auto& name : p.unit->first->students) t.pupils.merge(PupilsOf(s_, setIndex_.at(name)));
         t.teachers.insert(p.teachers.begin(), p.teachers.end());
         for (int k : p.targets) t.subgroups[k] += p.subgroupsIn(k);
     }
@@ -765,15 +757,25 @@ private:
             for (const auto& t : p->teachers) taught.push_back({p->unit->first->subject, t, {}});
         }
         const std::vector<int>& spread = parts.front()->unit->spread;
+        std::set<const Planned*> placed;  // parts whose place is recorded: in their first class
         for (int k : classes) {
             std::vector<std::size_t> here;
+            std::vector<std::pair<const Planned*, std::vector<int>>> newlyPlaced;
             for (const auto& [p, first] : firstOf)
-                if (std::binary_search(p->targets.begin(), p->targets.end(), k))
-                    for (int t = 0; t < p->subgroupsIn(k); ++t) here.push_back(first + static_cast<std::size_t>(t));
+                if (std::binary_search(p->targets.begin(), p->targets.end(), k)) {
+                    const bool record = placed.insert(p).second;
+                    if (record) newlyPlaced.emplace_back(p, std::vector<int>{});
+                    for (int t = 0; t < p->subgroupsIn(k); ++t) {
+                        if (record) newlyPlaced.back().second.push_back(static_cast<int>(here.size()));
+                        here.push_back(first + static_cast<std::size_t>(t));
+                    }
+                }
             const TKlassItem& klass = p_.klasses.at(k);
             TLessonItem& lesson = p_.lessons.add();
             lesson.klass = klass.id;
             lesson.setSpread(spread);
+            for (auto& [p, subgroups] : newlyPlaced)
+                places_.push_back({p->unit->first->id, p->unit->ids, lesson.id, std::move(subgroups)});
             const int subgroups = static_cast<int>(here.size());
             lesson.setSubgroupCount(subgroups);
             for (int g = 0; g < subgroups; ++g) {
@@ -862,10 +864,20 @@ private:
                 for (int id : c.activities)
                     held = held && joinedInto_.contains(id) && joinedInto_.at(id) == joinedInto_.at(c.activities.front());
                 if (!held) note("constraints ConstraintActivitiesSameStartingTime: not expressed");
+            } else if (k == "ConstraintMinDaysBetweenActivities") {
+                // One day between the activities of one split is what its spread holds.
+                const bool held = std::ranges::all_of(c.activities, [&](int id) {
+                    return splitOf_.contains(id) && splitOf_.at(id) == splitOf_.at(c.activities.front());
+                });
+                if (!held)
+                    note(c.weight >= 100 ? "minimum days of 1 between activities not of one split: not expressed"
+                                         : "minimum days of 1 between activities not of one split, below 100%: "
+                                           "not expressed");
             } else if (k == "ConstraintSubjectPreferredRoom" || k == "ConstraintSubjectPreferredRooms") {
                 TSubjectItem& subject = *p_.subjects.findById(subjectIds_.at(c.subject));
                 std::vector<std::string> wished = c.rooms;
                 if (!c.room.empty()) wished.insert(wished.begin(), c.room);
+                if (c.weight >= 100) requiredRooms_[c.subject].push_back(std::set(wished.begin(), wished.end()));
                 for (const auto& r : wished) {
                     if (subject.wishedRooms.size() == TSubjectItem::kMaxWishedRooms) {
                         note("preferred rooms of a subject past the 10th: left out");
@@ -875,9 +887,161 @@ private:
                 }
             }
         }
+        specialisations();
         for (const auto& [kind, count] : s_.otherConstraints) note("constraints " + kind + ": not expressed", count);
         note("inactive constraints: left out", s_.inactiveConstraints);
         note("days, hours, subjects, teachers or rooms listed again under the same name: taken once", s_.repeatedNames);
+    }
+
+    static bool isPreferredTime(const std::string& kind) {
+        return kind == "ConstraintActivityPreferredStartingTime" || kind == "ConstraintActivityPreferredStartingTimes" ||
+               kind == "ConstraintActivityPreferredTimeSlots" || kind == "ConstraintActivitiesPreferredStartingTimes" ||
+               kind == "ConstraintActivitiesPreferredTimeSlots";
+    }
+
+    // The hours FET lets an activity start at, or take, at any cost (named for it, or for
+    // the activities of a teacher, students set, subject or duration) become its lesson's own
+    // busy hours: the lesson may stand only where one of its activities may. That holds
+    // for a lesson that carries whole splits whose every activity is so bound; otherwise
+    // the constraint is reported.
+    void preferredTimes() {
+        using Slots = std::bitset<kBusySlots + 1>;
+        const int hours = static_cast<int>(s_.hours.size());
+        std::map<int, int> duration;
+        for (const FetActivity& a : s_.activities) duration[a.id] = a.duration;
+        std::map<int, Slots> startsOf;                    // activity -> the slots it may start at
+        std::map<int, std::vector<std::string>> kindsOf;  // activity -> its constraints' kinds
+        const auto bind = [&](const FetConstraint& c, int id) {
+            const int length = duration.at(id);
+            const bool slots = c.kind.ends_with("PreferredTimeSlots");
+            const auto named = [&](int d, int h) {
+                return std::ranges::any_of(c.times, [&](const FetTime& t) {
+                    return (t.day < 0 || t.day == d) && (t.hour < 0 || t.hour == h);
+                });
+            };
+            // The starts it allows: a named start, or one whose every hour is a named slot.
+            Slots starts;
+            for (int d = 0; d < static_cast<int>(s_.days.size()); ++d)
+                for (int h = 0; h + length <= hours; ++h) {
+                    bool allowed = slots ? true : named(d, h);
+                    for (int i = 0; slots && i < length; ++i) allowed = allowed && named(d, h + i);
+                    if (allowed) starts.set(static_cast<std::size_t>(busySlot(d + 1, h + 1)));
+                }
+            const auto [it, added] = startsOf.emplace(id, starts);
+            if (!added) it->second &= starts;
+            kindsOf[id].push_back(c.kind);
+        };
+        for (const FetConstraint& c : s_.constraints) {
+            if (!isPreferredTime(c.kind)) continue;
+            if (c.weight < 100) {
+                note("constraints " + c.kind + " below 100%: not expressed");
+            } else if (!c.kind.starts_with("ConstraintActivities")) {
+                if (c.activities.size() == 1 && duration.contains(c.activities.front())) bind(c, c.activities.front());
+                else note("constraints " + c.kind + " of no activity: not expressed");
+            } else if (!c.tag.empty()) {
+                note("constraints " + c.kind + " of an activity tag: not expressed");
+            } else {
+                for (const FetActivity& a : s_.activities) {
+                    const auto has = [](const std::vector<std::string>& names, const std::string& name) {
+                        return name.empty() || std::ranges::find(names, name) != names.end();
+                    };
+                    if (a.active && has(a.teachers, c.teacher) && has(a.students, c.students) &&
+                        (c.subject.empty() || c.subject == a.subject) && (c.duration == 0 || c.duration == a.duration))
+                        bind(c, a.id);
+                }
+            }
+        }
+        std::map<int, Slots> allowedOf;  // activity -> the slots it may take
+        for (const auto& [id, starts] : startsOf) {
+            Slots& taken = allowedOf[id];
+            for (int slot = 1; slot <= kBusySlots; ++slot) {
+                if (!starts.test(static_cast<std::size_t>(slot))) continue;
+                preferredStarts_[id].insert(slot);
+                for (int i = 0; i < duration.at(id); ++i) taken.set(static_cast<std::size_t>(slot + i));
+            }
+        }
+        std::map<int, int> placesOfSplit;
+        for (const FetActivityPlace& place : places_) ++placesOfSplit[place.split];
+        std::map<std::int32_t, Slots> allowedOfLesson;
+        std::set<int> held;
+        for (const FetActivityPlace& place : places_) {
+            const bool bound = placesOfSplit.at(place.split) == 1 &&
+                               std::ranges::all_of(place.activities, [&](int id) { return allowedOf.contains(id); });
+            if (!bound) continue;
+            Slots any;
+            for (int id : place.activities) any |= allowedOf.at(id);
+            const auto [it, added] = allowedOfLesson.emplace(place.lessonId, any);
+            if (!added) it->second &= any;
+            held.insert(place.activities.begin(), place.activities.end());
+        }
+        for (const auto& [lessonId, allowed] : allowedOfLesson)
+            for (std::int32_t id : linkedLessons(lessonId)) {
+                TLessonItem& lesson = *p_.lessons.findById(id);
+                for (int d = 1; d <= static_cast<int>(s_.days.size()); ++d)
+                    for (int h = 1; h <= hours; ++h)
+                        if (!allowed.test(static_cast<std::size_t>(busySlot(d, h)))) lesson.busy.set(d, h, 1);
+            }
+        for (const auto& [id, kinds] : kindsOf)
+            if (!held.contains(id))
+                for (const std::string& kind : kinds)
+                    note("constraints " + kind + " of an activity whose lesson also carries others: not expressed");
+    }
+
+    // A lesson and every lesson linked with it, one link after another.
+    std::set<std::int32_t> linkedLessons(std::int32_t first) const {
+        std::set<std::int32_t> found{first};
+        std::vector<std::int32_t> todo{first};
+        while (!todo.empty()) {
+            const TLessonItem* lesson = p_.lessons.findById(todo.back());
+            todo.pop_back();
+            if (!lesson) continue;
+            for (const auto& sub : lesson->subgroups)
+                for (const LessonLink& link : sub.links)
+                    if (found.insert(link.lessonId).second) todo.push_back(link.lessonId);
+        }
+        return found;
+    }
+
+    // The rooms FET holds a subject's activities to become a specialisation: the subject
+    // strictly specialised, its rooms of that specialisation (other subjects still use
+    // them), so that room assignment seats the subject nowhere else. A room has one
+    // specialisation: subjects held to the same rooms share one, and a subject whose
+    // rooms are partly another's (taken first: the one of fewer rooms) keeps them as
+    // wished rooms only.
+    void specialisations() {
+        std::map<std::set<std::string>, std::vector<std::string>> subjectsOf;  // rooms -> subjects held to them
+        for (const auto& [subject, sets] : requiredRooms_) {
+            if (sets.size() > 1) {
+                note("preferred rooms of a subject in several constraints at 100%: wished rooms only");
+                continue;
+            }
+            subjectsOf[sets.front()].push_back(subject);
+        }
+        // The fewest rooms first: a laboratory of its own before the rooms music shares with it.
+        std::vector<std::pair<std::set<std::string>, std::vector<std::string>>> sets(subjectsOf.begin(), subjectsOf.end());
+        std::ranges::stable_sort(sets, {}, [](const auto& set) { return set.first.size(); });
+        std::set<std::string> coded;
+        int code = 0;
+        for (const auto& [rooms, subjects] : sets) {
+            const bool free = std::ranges::none_of(rooms, [&](const std::string& r) { return coded.contains(r); });
+            if (!free || code == 255) {
+                note("preferred rooms of a subject at 100% that another subject's rooms overlap: wished rooms only",
+                     static_cast<int>(subjects.size()));
+                continue;
+            }
+            coded.insert(rooms.begin(), rooms.end());
+            ++code;
+            for (const auto& r : rooms) {
+                TRoomItem& room = *p_.rooms.findById(roomIds_.at(r));
+                room.specialization = static_cast<std::uint8_t>(code);
+                room.generalUse = 1;
+            }
+            for (const auto& n : subjects) {
+                TSubjectItem& subject = *p_.subjects.findById(subjectIds_.at(n));
+                subject.specialization = static_cast<std::uint8_t>(code);
+                subject.generalUse = 0;
+            }
+        }
     }
 
     void softened(const FetConstraint& c) {
@@ -945,6 +1109,10 @@ private:
     std::map<int, std::size_t> classDays_;            // by class, ...
     int packingTries_ = kPackingTries;                // left for weighing classes' weeks
     std::set<std::string> fullyBooked_;  // teachers who teach every hour FET leaves them
+    std::vector<FetActivityPlace> places_;
+    std::map<int, int> splitOf_;  // activity ID -> the ID of its split's first activity
+    std::map<int, std::set<int>> preferredStarts_;
+    std::map<std::string, std::vector<std::set<std::string>>> requiredRooms_;  // subject -> its rooms at 100 %
 };
 
 }  // namespace

@@ -5,8 +5,10 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "core/data/Project.h"
 #include "FetSchool.h"
@@ -26,10 +28,25 @@ struct FetImportReport {
     std::string text(const Project& project) const;
 };
 
+// Where the hours of activities went: the lesson, in the first class it is taught to,
+// whose blocks carry them, and the subgroups they are there. The activities of one split
+// share `split`, the ID of the activity met first; a split's lessons together hold all
+// their hours, a block of one possibly holding two of its activities one after the other.
+struct FetActivityPlace {
+    int split = 0;
+    std::vector<int> activities;
+    std::int32_t lessonId = -1;
+    std::vector<int> subgroups;
+};
+
 struct FetImportResult {
     std::optional<Project> project;
     FetImportReport report;
     std::string error;  // set when refused
+    std::vector<FetActivityPlace> places;
+    std::map<std::int32_t, std::string> fetRooms;  // room ID -> the room's name in the FET file
+    // The busy slots FET lets an activity start at, where it binds them at any cost.
+    std::map<int, std::set<int>> preferredStarts;
 };
 
 FetImportResult ImportFetSchool(const FetSchool& school);

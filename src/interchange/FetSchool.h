@@ -53,8 +53,12 @@ struct FetConstraint {
     double weight = 100;
     std::string teacher, students, room, subject;
     std::vector<std::string> rooms;  // preferred or home rooms
-    std::vector<FetTime> times;      // not available or break times
-    std::vector<int> activities;     // activities that start at the same time
+    std::vector<FetTime> times;      // not available, break or preferred times (-1: any day or hour)
+    std::vector<int> activities;     // activities that start at the same time, or a day apart
+    // The activities a constraint on several binds: those of this teacher, students set,
+    // subject, tag and duration, where given.
+    std::string tag;
+    int duration = 0;
 };
 
 struct FetSchool {

@@ -218,6 +218,21 @@ private:
         return t;
     }
 
+    // A preferred day and hour; either may be left out (-1): any day, any hour.
+    FetTime preferredTime(const XmlElement& e, std::string_view dayTag, std::string_view hourTag) {
+        FetTime t{-1, -1};
+        const auto find = [&](std::string_view tag, const std::vector<std::string>& names, int& at) {
+            const XmlElement* f = e.child(tag);
+            if (!f || Trimmed(f->text).empty()) return;
+            for (std::size_t i = 0; i < names.size(); ++i)
+                if (names[i] == f->text) at = static_cast<int>(i);
+            if (at < 0) Refuse(*f, "\"" + f->text + "\" is not a day or hour defined in the file");
+        };
+        find(dayTag, school_.days, t.day);
+        find(hourTag, school_.hours, t.hour);
+        return t;
+    }
+
     void readConstraints(std::string_view listName) {
         static const std::set<std::string, std::less<>> kMapped = {
             "ConstraintTeacherNotAvailableTimes", "ConstraintStudentsSetNotAvailableTimes",
@@ -226,6 +241,9 @@ private:
             "ConstraintTeacherHomeRoom",          "ConstraintTeacherHomeRooms",
             "ConstraintSubjectPreferredRoom",     "ConstraintSubjectPreferredRooms",
             "ConstraintActivitiesSameStartingTime",
+            "ConstraintActivityPreferredStartingTime", "ConstraintActivityPreferredStartingTimes",
+            "ConstraintActivityPreferredTimeSlots", "ConstraintActivitiesPreferredStartingTimes",
+            "ConstraintActivitiesPreferredTimeSlots",
             "ConstraintStudentsEarlyMaxBeginningsAtSecondHour", "ConstraintStudentsSetEarlyMaxBeginningsAtSecondHour"};
         static const std::set<std::string, std::less<>> kAlwaysHeld = {"ConstraintBasicCompulsoryTime",
                                                                         "ConstraintBasicCompulsorySpace"};
@@ -239,16 +257,17 @@ private:
                     for (const auto& f : c.children)
                         if (f.name == "Activity_Id")
                             school_.apartEveryDay.insert(static_cast<int>(WholeNumber(f, 0, 2'000'000'000)));
-                // Blocks of an hour spread fall on different days: a minimum of one day
-                // between the activities of a split is what the spread holds anyway.
-                if (Trimmed(c.childText("MinDays")) == "1") continue;
             }
+            // A minimum of one day is read for the import to weigh: between the activities of
+            // a split it is what the hour spread holds anyway, between others it is not.
+            const bool oneDayApart =
+                c.name == "ConstraintMinDaysBetweenActivities" && Trimmed(c.childText("MinDays")) == "1";
             const bool active = ChildFlag(c, "Active");
             if (!active) {
                 ++school_.inactiveConstraints;
                 continue;
             }
-            if (!kMapped.contains(c.name)) {
+            if (!kMapped.contains(c.name) && !oneDayApart) {
                 ++school_.otherConstraints[c.name];
                 continue;
             }
@@ -280,8 +299,24 @@ private:
                     k.activities.push_back(static_cast<int>(WholeNumber(f, 0, 2'000'000'000)));
                 } else if (f.name == "Not_Available_Time" || f.name == "Break_Time") {
                     k.times.push_back(timeOf(f));
+                } else if (f.name == "Teacher_Name") {
+                    k.teacher = f.text;
+                } else if (f.name == "Students_Name") {
+                    k.students = f.text;
+                } else if (f.name == "Subject_Name") {
+                    k.subject = f.text;
+                } else if (f.name == "Activity_Tag_Name") {
+                    k.tag = f.text;
+                } else if (f.name == "Duration" && !Trimmed(f.text).empty()) {
+                    k.duration = static_cast<int>(WholeNumber(f, 1, static_cast<long long>(school_.hours.size())));
+                } else if (f.name == "Preferred_Starting_Time") {
+                    k.times.push_back(preferredTime(f, "Preferred_Starting_Day", "Preferred_Starting_Hour"));
+                } else if (f.name == "Preferred_Time_Slot") {
+                    k.times.push_back(preferredTime(f, "Preferred_Day", "Preferred_Hour"));
                 }
             }
+            if (k.kind == "ConstraintActivityPreferredStartingTime")
+                k.times.push_back(preferredTime(c, "Preferred_Day", "Preferred_Hour"));
             // Whose times or rooms they are must be said.
             const auto need = [&](const std::string& value, const char* field) {
                 if (value.empty()) Refuse(c, "a <" + c.name + "> without its <" + field + ">");

@@ -6,6 +6,7 @@
 
 #include <fstream>
 #include <random>
+#include <sstream>
 
 extern char** environ;
 
@@ -52,6 +53,17 @@ ScratchDir::ScratchDir(std::string_view prefix) {
 ScratchDir::~ScratchDir() {
     std::error_code ec;
     fs::remove_all(dir_, ec);
+}
+
+std::vector<std::vector<std::string>> CsvRows(const std::string& text) {
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        std::vector<std::string>& cells = rows.emplace_back();
+        std::istringstream cut(line);
+        for (std::string cell; std::getline(cut, cell, ',');) cells.push_back(cell);
+    }
+    return rows;
 }
 
 }  // namespace lovaris::test

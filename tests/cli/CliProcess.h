@@ -14,6 +14,8 @@ struct CliOutcome {
 };
 
 std::string ReadText(const std::filesystem::path& path);
+// The lines of a simple comma-separated text (no quoted commas), cut into cells.
+std::vector<std::vector<std::string>> CsvRows(const std::string& text);
 
 // Runs the tool with these arguments (no shell in between); its output goes through
 // two files in `scratch`.

@@ -3,6 +3,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <set>
 
 #include "CliProcess.h"
 
@@ -28,6 +30,26 @@ TEST(ImportFetCli, WritesAProjectTheCheckReadsAndReportsWhatItLeftOut) {
     const auto quiet = lovaris::test::RunCli({"import-fet", Fixture("busy-hours.fet"), scratch.file("q.tbl")}, scratch.path());
     EXPECT_EQ(quiet.exitCode, 0);
     EXPECT_EQ(quiet.out, "");
+}
+
+// The class's home room is nearest, but FET holds Sport and Dance to the gyms and
+// Chemistry to the laboratory: the planned week seats them nowhere else.
+TEST(ImportFetCli, PlannedWeekSeatsSubjectsOnlyInTheRoomsFetHoldsThemTo) {
+    lovaris::test::ScratchDir scratch("lovaris-import-fet-");
+    const std::string project = scratch.file("school.tbl"), week = scratch.file("week.rsp"),
+                      csv = scratch.file("week.csv");
+    ASSERT_EQ(lovaris::test::RunCli({"import-fet", Fixture("forbidden-rooms.fet"), project}, scratch.path()).exitCode, 0);
+    ASSERT_EQ(lovaris::test::RunCli({"plan", project, "-o", week, "--seconds", "1"}, scratch.path()).exitCode, 0);
+    ASSERT_EQ(lovaris::test::RunCli({"export-csv", project, week, csv}, scratch.path()).exitCode, 0);
+    const std::map<std::string, std::set<std::string>> allowed = {
+        {"Sport", {"Gym1", "Gym2"}}, {"Dance", {"Gym1", "Gym2"}}, {"Chemistry", {"Lab"}}};
+    int seen = 0;
+    for (const auto& cells : lovaris::test::CsvRows(lovaris::test::ReadText(csv))) {
+        if (cells.size() < 7 || !allowed.contains(cells[4])) continue;
+        ++seen;
+        EXPECT_TRUE(allowed.at(cells[4]).contains(cells[6])) << cells[0] << " " << cells[1] << " " << cells[4];
+    }
+    EXPECT_EQ(seen, 7) << "two hours of Sport in each class, one of Dance, two of Chemistry";
 }
 
 TEST(ImportFetCli, RefusedFileLeavesNoOutput) {

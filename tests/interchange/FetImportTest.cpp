@@ -96,6 +96,16 @@ TEST(FetImport, SplitActivityBecomesOneLessonWithItsHourSpread) {
     EXPECT_EQ(Noted(r.report, "constraints ConstraintMinDays"), 0);
 }
 
+// A day between activities of other lessons is nothing a spread keeps: the report says so.
+TEST(FetImport, OneDayBetweenActivitiesNotOfOneSplitIsReported) {
+    const auto r = ImportFixture("min-days-of-one.fet");
+    ASSERT_TRUE(r.project) << r.error;
+    EXPECT_EQ(Noted(r.report, "minimum days of 1 between activities not of one split: not expressed"), 1);
+    EXPECT_EQ(Noted(r.report, "minimum days of 1 between activities not of one split, below 100%"), 1);
+    EXPECT_EQ(Noted(r.report, "inactive constraints"), 1);
+    EXPECT_EQ(Noted(r.report, "constraints ConstraintMinDays"), 0) << "the split's own day apart is held";
+}
+
 // A spread holds one block a day: a split of more parts than its teacher's or its class's
 // days has its shortest parts joined; hours closed only in part, or not for sure, close no day.
 TEST(FetImport, SplitOfMorePartsThanDaysJoinsItsShortestParts) {
@@ -556,6 +566,123 @@ TEST(FetImport, PartsOfFullClassesArePairedSoThatTheClassesFit) {
         EXPECT_EQ(Noted(r.report, "activities for a part of a class: taught to the whole class"), 0);
         ExpectCheckFindsNothing(p);
     }
+}
+
+}  // namespace
+}  // namespace lovaris::interchange::test
+
+namespace lovaris::interchange::test {
+namespace {
+
+// Boys and girls beside French and German: each group shares pupils with both groups of
+// the other division. As classes they would let a boy be in Sport and French at once;
+// the subgroups are the classes, each group's activity linked lessons of its subgroups.
+TEST(FetImport, CrossingDivisionsMakeTheSubgroupsClassesSoNoPupilIsTaughtTwiceAtOnce) {
+    const auto r = ImportFixture("crossing-divisions.fet");
+    ASSERT_TRUE(r.project) << r.error;
+    const Project& p = *r.project;
+    std::vector<std::string> names;
+    for (const auto& k : p.klasses) names.push_back(k.name);
+    EXPECT_EQ(names, (std::vector<std::string>{"9-boys-fr", "9-boys-de", "9-girls-fr", "9-girls-de", "10a", "10b"}));
+    EXPECT_EQ(r.report.classLevels,
+              (std::map<std::string, int>{{"groups", 1}, {"subgroups, as its divisions cross", 1}}));
+    for (const char* klass : {"9-boys-fr", "9-boys-de", "9-girls-fr", "9-girls-de"}) {
+        int hours = 0;
+        for (const TLessonItem* l : LessonsOf(p, ClassNamed(p, klass)))
+            for (int h : l->spread()) hours += h;
+        EXPECT_EQ(hours, 9) << klass << ": Sport 2, a language 3, Math 4";
+    }
+    // French is one activity for two classes: their lessons are linked.
+    for (const char* klass : {"9-boys-fr", "9-girls-fr"}) {
+        int linked = 0;
+        for (const TLessonItem* l : LessonsOf(p, ClassNamed(p, klass)))
+            if (p.subjects.findById(l->subgroups[0].subject)->name == "French") linked += !l->subgroups[0].links.empty();
+        EXPECT_EQ(linked, 1) << klass;
+    }
+    ExpectCheckFindsNothing(p);
+}
+
+}  // namespace
+}  // namespace lovaris::interchange::test
+
+namespace lovaris::interchange::test {
+namespace {
+
+// FET holds Sport and Dance to the gyms and Chemistry to the laboratory: each set of
+// rooms becomes a specialisation the subjects need. Music's rooms take in the laboratory,
+// already Chemistry's: Music keeps them as wishes.
+TEST(FetImport, RoomsFetHoldsASubjectToBecomeItsSpecialisation) {
+    const auto r = ImportFixture("forbidden-rooms.fet");
+    ASSERT_TRUE(r.project) << r.error;
+    const Project& p = *r.project;
+    const auto subject = [&](std::string_view name) -> const TSubjectItem& {
+        for (const auto& s : p.subjects)
+            if (s.name == name) return s;
+        throw std::runtime_error("no subject " + std::string(name));
+    };
+    const auto room = [&](std::string_view name) -> const TRoomItem& {
+        for (const auto& s : p.rooms)
+            if (s.name == name) return s;
+        throw std::runtime_error("no room " + std::string(name));
+    };
+    const int gyms = subject("Sport").specialization;
+    EXPECT_NE(gyms, 0);
+    EXPECT_EQ(subject("Sport").generalUse, 0) << "strictly: no other room will do";
+    EXPECT_EQ(subject("Dance").specialization, gyms) << "held to the same rooms";
+    EXPECT_EQ(room("Gym1").specialization, gyms);
+    EXPECT_EQ(room("Gym2").specialization, gyms);
+    EXPECT_EQ(room("Gym1").generalUse, 1) << "other subjects may still use a gym";
+    const int lab = subject("Chemistry").specialization;
+    EXPECT_NE(lab, 0);
+    EXPECT_NE(lab, gyms);
+    EXPECT_EQ(room("Lab").specialization, lab);
+    EXPECT_EQ(subject("Music").specialization, 0);
+    EXPECT_EQ(subject("Music").generalUse, 1);
+    EXPECT_EQ(subject("Math").specialization, 0);
+    EXPECT_EQ(room("R1").specialization, 0);
+    EXPECT_EQ(Noted(r.report, "preferred rooms of a subject at 100% that another subject's rooms overlap"), 1);
+    ExpectCheckFindsNothing(p);
+}
+
+}  // namespace
+}  // namespace lovaris::interchange::test
+
+namespace lovaris::interchange::test {
+namespace {
+
+// The hours FET lets an activity start at, or take, at any cost: its lesson may stand
+// nowhere else. A split only one of whose activities is bound, and a wish, are reported.
+TEST(FetImport, PreferredStartingTimesAndTimeSlotsBecomeTheLessonsBusyHours) {
+    const auto r = ImportFixture("preferred-times.fet");
+    ASSERT_TRUE(r.project) << r.error;
+    const Project& p = *r.project;
+    const auto open = [&](std::string_view subject) {
+        std::vector<std::pair<int, int>> hours;
+        for (const TLessonItem* l : LessonsOf(p, ClassNamed(p, "5a")))
+            if (p.subjects.findById(l->subgroups[0].subject)->name == subject)
+                for (int day = 1; day <= 5; ++day)
+                    for (int hour = 1; hour <= 4; ++hour)
+                        if (l->busy.at(day, hour) == 0) hours.emplace_back(day, hour);
+        return hours;
+    };
+    using Hours = std::vector<std::pair<int, int>>;
+    const struct {
+        const char* subject;
+        Hours open;
+    } cases[] = {
+        {"Math", {{1, 2}}},                              // one starting time
+        {"Sport", {{2, 1}, {3, 3}, {4, 3}}},             // a split: one time, and either of two
+        {"Art", {{5, 1}, {5, 2}, {5, 3}}},               // a double within three slots
+        {"History", {{4, 1}, {4, 2}, {4, 3}, {4, 4}}},  // a day, any hour
+        {"Drawing", {{3, 1}, {3, 2}}},                   // the times of every activity of a subject
+    };
+    for (const auto& c : cases) EXPECT_EQ(open(c.subject), c.open) << c.subject;
+    EXPECT_EQ(open("Reading").size(), 20u) << "only one of its two activities is bound";
+    EXPECT_EQ(open("Music").size(), 20u) << "a wish of 90 %";
+    EXPECT_EQ(Noted(r.report, "constraints ConstraintActivityPreferredStartingTime below 100%"), 1);
+    EXPECT_EQ(Noted(r.report, "constraints ConstraintActivityPreferredStartingTime of an activity whose lesson"), 1);
+    EXPECT_EQ(r.preferredStarts.at(3), (std::set<int>{busySlot(3, 3), busySlot(4, 3)}));
+    EXPECT_EQ(r.preferredStarts.at(4), (std::set<int>{busySlot(5, 1), busySlot(5, 2)}));
 }
 
 }  // namespace
