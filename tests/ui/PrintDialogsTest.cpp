@@ -278,11 +278,12 @@ private slots:
             suggested = name;
             return folder.filePath(QStringLiteral("тарификация"));
         };
+        dialog.pdfFolder = folder.path();  // the project's folder, as the main window gives it
         Button(&dialog, "savePdfButton")->click();
         QFile pdf(folder.filePath(QStringLiteral("тарификация.pdf")));
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QCOMPARE(pdf.read(5), QByteArray("%PDF-"));
-        QCOMPARE(suggested, QStringLiteral("Тарификация.pdf"));
+        QCOMPARE(suggested, folder.filePath(QStringLiteral("Тарификация.pdf")));
         QVERIFY(!dialog.reportRunning());
         QVERIFY(!dialog.progressBar()->isVisible());  // shown while the pages were drawn, then hidden
 

@@ -11,12 +11,14 @@ namespace lovaris::ui {
 void TPrgMdiFrame::PrintOnClick() {
     if (!project_) return;
     TPrintDatasDlg dialog(project_->document().project(), this);
+    dialog.pdfFolder = StartFolder();
     dialog.exec();
 }
 
 void TPrgMdiFrame::TableOnClick() {
     if (!project_ || !workspace_) return;
     TPrintTableDlg dialog(workspace_->workspace(), this);
+    dialog.pdfFolder = StartFolder();
     dialog.exec();
 }
 

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QLayout>
+#include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QPrintDialog>
@@ -302,7 +303,8 @@ static QString SuggestedPdfName(const Report& report) {
 }
 
 void ReportPrintDialog::writePdf(const Report& report) {
-    QString path = askPdfPath(SuggestedPdfName(report));
+    const QString name = SuggestedPdfName(report);
+    QString path = askPdfPath(pdfFolder.isEmpty() ? name : QDir(pdfFolder).filePath(name));
     if (path.isEmpty()) return;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
     showProgress(report.progressSteps);

@@ -52,6 +52,8 @@ public:
     std::function<bool()> printerAvailable;
     std::function<QString(const QString& suggested)> askPdfPath;
     std::function<bool(QPrinter&)> confirmPrintSetup;
+    // Where "Сохранить в PDF…" proposes its file: the project's folder.
+    QString pdfFolder;
 
 protected:
     explicit ReportPrintDialog(QWidget* parent);

@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "TTableVarsManager.h"
+#include "VariantViews.h"
 #include "core/common/PlanTexts.h"
 #include "core/weekplan/WeekPlan.h"
 #include "core/weekplan/WeekPlanMessage.h"
@@ -110,10 +111,13 @@ void TTableVarsManager::PlanWeek() {
     ws.SetVariantModified(true);
     RefreshViews();
     UpdateCaption();
+    const QString summary = Text(WeekPlanMessage(SummariseWeek(ws.session(), ws.variant()),
+                                                 MeasureWeek(ws.session(), ws.variant(), ws.options()),
+                                                 progress.cancelled));
+    const bool closing = closeAfterRun_;
     emit runStateChanged(static_cast<int>(RunState::Ended));
-    ShowMessageText(this, Text(WeekPlanMessage(SummariseWeek(ws.session(), ws.variant()),
-                                               MeasureWeek(ws.session(), ws.variant(), ws.options()),
-                                               progress.cancelled)));
+    // A close that stopped the plan goes on (the window goes away): no summary then.
+    if (!closing) ShowMessageText(this, summary);
 }
 
 }  // namespace lovaris::ui
