@@ -11,10 +11,10 @@ enum class PlanText : int {
     ImprovingWeek,         // the progress window while the week is made better
     SummaryDone,           // the summary at the end of the plan, line by line
     SummaryStopped,
-    SummaryPlaced,         // "Уроков на месте: 612 из 612, не расставлено: 0."
-    SummaryNotPlaced,
-    SummaryWindows,        // "Окна учителей: 3, дней сверх допустимых окон: 0."
-    SummaryDaysOverWindows,
+    SummaryPlaced,         // "Уроков на месте: 612 из 612."
+    SummaryNotPlaced,      // "Не расставлено: 0."
+    SummaryWindows,        // "Окна учителей: 3."
+    SummaryDaysOverWindows,  // "Дней с окнами сверх допустимых: 0."
     SummaryLopsided,       // "Классы с неровными днями: 1 из 22."
     SummaryFreeDays,       // "Учителя без положенных свободных дней: 0."
 };

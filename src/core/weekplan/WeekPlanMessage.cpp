@@ -9,10 +9,10 @@ std::string WeekPlanMessage(const WeekPlanSummary& summary, const WeekQuality& q
     const auto n = [](int value) { return std::to_string(value); };
     std::string text = LoadResText(stopped ? X::SummaryStopped : X::SummaryDone) + "\n";
     text += LoadResText(X::SummaryPlaced) + n(summary.cleanHours) + LoadResText(X::PlacedHoursOf) +
-            n(summary.requiredHours) + LoadResText(X::SummaryNotPlaced) +
-            n(summary.requiredHours - summary.cleanHours) + ".\n";
-    text += LoadResText(X::SummaryWindows) + n(quality.teacherWindows) + LoadResText(X::SummaryDaysOverWindows) +
-            n(quality.teacherDaysOverWindows) + ".\n";
+            n(summary.requiredHours) + ".\n";
+    text += LoadResText(X::SummaryNotPlaced) + n(summary.requiredHours - summary.cleanHours) + ".\n";
+    text += LoadResText(X::SummaryWindows) + n(quality.teacherWindows) + ".\n";
+    text += LoadResText(X::SummaryDaysOverWindows) + n(quality.teacherDaysOverWindows) + ".\n";
     text += LoadResText(X::SummaryLopsided) + n(quality.lopsidedClasses) + LoadResText(X::PlacedHoursOf) +
             n(quality.classes) + ".\n";
     text += LoadResText(X::SummaryFreeDays) + n(quality.teachersShortOfFreeDays) + ".";
