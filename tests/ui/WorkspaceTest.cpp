@@ -469,6 +469,12 @@ private slots:
         QVERIFY2(!steps.isEmpty() && steps.first().contains(QStringLiteral("уроков на месте: ")),
                  qPrintable(steps.join('\n')));
         QVERIFY2(steps.last().contains(QStringLiteral("улучшение недели")), qPrintable(steps.join('\n')));
+        const QString folder = qEnvironmentVariable("LOVARIS_SCREENSHOTS");
+        if (!folder.isEmpty()) {
+            frame_->resize(1366, 768);  // the screen the pictures are taken for
+            QCoreApplication::processEvents();
+            QVERIFY(frame_->grab().save(folder + QStringLiteral("/main-planning-week.png")));
+        }
         QVERIFY(!seen);
         // The week was made better after the search, and the summary says how it stands.
         const VariantWorkspace& ws = workspace()->workspace();
