@@ -72,7 +72,7 @@ def main():
             name = os.path.relpath(path, args.examples)
             if run.returncode != 0:
                 refused += 1
-                reason = re.sub(r"^import-fet: [^:]*: (line \d+: )?", "", run.stderr.strip())
+                reason = re.sub(r"^import-fet: [^:]*: (строка \d+: )?", "", run.stderr.strip())
                 reasons[re.sub(r'"[^"]*"', '"…"', reason)] += 1
                 print(f"REFUSED  {seconds:6.2f} s  {name}: {reason}")
                 continue

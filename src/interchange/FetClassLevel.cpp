@@ -98,7 +98,7 @@ FetClassLevels ChooseClassLevels(const FetSchool& s) {
         if (hasSubgroups && h[2] > h[static_cast<std::size_t>(level)]) level = FetLevel::Subgroup;
         if (level == FetLevel::Group && hasSubgroups && DivisionsCross(s, year)) {
             level = FetLevel::Subgroup;
-            ++result.yearsByLevel["subgroups, as its divisions cross"];
+            ++result.yearsByLevel[kCrossingLevel];
         } else {
             ++result.yearsByLevel[kLevelNames[static_cast<std::size_t>(level)]];
         }

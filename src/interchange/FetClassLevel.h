@@ -17,9 +17,12 @@ struct FetCover {
     bool whole = true;         // false: the set is a part of its one class
 };
 
+// The level of a year whose divisions cross: its subgroups are its classes.
+inline constexpr const char* kCrossingLevel = "subgroups, as its divisions cross";
+
 struct FetClassLevels {
     std::vector<int> classSets;               // the students set of each class, in class order
-    std::map<std::string, int> yearsByLevel;  // "years", "groups", "subgroups" -> how many years
+    std::map<std::string, int> yearsByLevel;  // "years", "groups", "subgroups", kCrossingLevel -> how many years
     std::vector<FetCover> covers;             // per students set
 };
 

@@ -14,11 +14,14 @@
 #include "FetSchoolRead.h"
 #include "FetPartPairing.h"
 #include "FetSharedBlocks.h"
+#include "FetTexts.h"
 #include "FetWeekPacking.h"
 #include "core/common/Cp1251.h"
 
 namespace lovaris::interchange {
 namespace {
+
+using X = InterchangeText;
 
 constexpr int kMaxLinkedClasses = 26;  // a link set holds at most 26 lessons
 constexpr int kMeshedClasses = 6;      // a subgroup holds 5 links: up to 6 classes link each to each
@@ -47,13 +50,11 @@ public:
     FetImportResult run() {
         FetImportResult result;
         if (s_.days.size() > static_cast<std::size_t>(kDays)) {
-            result.error = "the school has " + std::to_string(s_.days.size()) +
-                           " days a week; a project holds at most " + std::to_string(kDays);
+            result.error = Said(X::FetTooManyDays, {std::to_string(s_.days.size()), std::to_string(kDays)});
             return result;
         }
         if (s_.hours.size() > static_cast<std::size_t>(kMaxLessonsPerDay)) {
-            result.error = "the school has " + std::to_string(s_.hours.size()) +
-                           " hours a day; a project holds at most " + std::to_string(kMaxLessonsPerDay);
+            result.error = Said(X::FetTooManyHours, {std::to_string(s_.hours.size()), std::to_string(kMaxLessonsPerDay)});
             return result;
         }
         report_.days = static_cast<int>(s_.days.size());
@@ -87,10 +88,10 @@ private:
     // A FET name as the project holds it: Windows-1251 characters, cut to the field.
     std::string name(const std::string& utf8, std::size_t maxChars) {
         std::string held = cp1251ToUtf8(utf8ToCp1251(utf8));
-        if (held != utf8) note("names with characters Windows-1251 cannot hold: written with \"?\"");
+        if (held != utf8) note(Said(X::FetNamesCp1251));
         if (utf8Length(held) > maxChars) {
             held = utf8Left(held, maxChars);
-            note("names longer than the project holds: cut to " + std::to_string(maxChars) + " characters");
+            note(Said(X::FetNamesCut, {std::to_string(maxChars)}));
         }
         return held;
     }
@@ -106,9 +107,9 @@ private:
         for (const auto& r : s_.rooms) {
             TRoomItem& room = p_.rooms.add();
             room.name = name(r.name, TRoomItem::kMaxName);
-            if (r.capacity > kMaxSeats) note("room capacities above 100 seats: held as 100");
+            if (r.capacity > kMaxSeats) note(Said(X::FetRoomCapacity));
             room.seats = static_cast<std::uint16_t>(std::min(r.capacity, kMaxSeats));
-            if (r.isVirtual) note("virtual rooms: imported as one room each");
+            if (r.isVirtual) note(Said(X::FetVirtualRooms));
             roomIds_[r.name] = room.id;
         }
     }
@@ -137,7 +138,7 @@ private:
             const FetStudentsSet& fet = s_.students[static_cast<std::size_t>(set)];
             TKlassItem& klass = p_.klasses.add();
             klass.name = name(fet.name, TKlassItem::kMaxName);
-            if (fet.students == 0) note("classes without a number of students: 30 assumed");
+            if (fet.students == 0) note(Said(X::FetClassesWithoutStudents));
             klass.children = static_cast<std::uint16_t>(fet.students > 0 ? fet.students : kDefaultChildren);
         }
     }
@@ -152,7 +153,7 @@ private:
         std::map<std::tuple<int, std::vector<std::string>, std::string, std::vector<std::string>>, std::size_t> splits;
         for (const auto& a : s_.activities) {
             if (!a.active) {
-                note("inactive activities: left out");
+                note(Said(X::FetInactiveActivities));
                 continue;
             }
             if (a.groupId != 0) {
@@ -179,7 +180,7 @@ private:
             // day, so the shortest parts go together until the week holds them.
             while (u.spread.size() > days && u.spread[0] + u.spread[1] <= hoursPerDay) {
                 joinShortestParts(u.spread);
-                note("split activities with more parts than days: two parts joined into one block");
+                note(Said(X::FetSplitMorePartsThanDays));
             }
         }
         separateEveryDayBlocks(result);
@@ -230,7 +231,7 @@ private:
                 const std::vector<int> before = units[i].spread;
                 joinShortestParts(units[i].spread);
                 if (fits() == true) {
-                    note("split activities a class's days cannot hold apart: two parts joined into one block");
+                    note(Said(X::FetSplitClassDays));
                     break;
                 }
                 units[i].spread = before;
@@ -273,7 +274,7 @@ private:
                 units[i].spread.erase(units[i].spread.begin());
                 units[i].ids.pop_back();
                 units.push_back(std::move(alone));
-                note("split activities a teacher cannot give on different days: a part taught as a lesson of its own");
+                note(Said(X::FetSplitTeacherDays));
             }
         }
     }
@@ -351,10 +352,10 @@ private:
                                           [](const auto& c) { return c.second <= TLessonItem::kMaxSubgroups; });
             if (group.size() > 1 && fits) {
                 note(sharedHeads_.contains(group.front())
-                         ? "activities for parts of a class too full otherwise: blocks of other spreads taught together"
+                         ? Said(X::FetPartsTooFull)
                      : apartHeads_.contains(group.front())
-                         ? "activities for parts of a class apart from each other: one lesson, a subgroup each"
-                         : "activities for parts of a class at the same time: one lesson, a subgroup each",
+                         ? Said(X::FetPartsApart)
+                         : Said(X::FetPartsSameTime),
                      static_cast<int>(group.size()));
                 std::vector<const Planned*> parts;
                 for (std::size_t i : group) {
@@ -365,7 +366,7 @@ private:
                 continue;
             }
             for (std::size_t i : group) {
-                if (planned[i].partial) note("activities for a part of a class: taught to the whole class");
+                if (planned[i].partial) note(Said(X::FetPartTaughtToClass));
                 addLessons({&planned[i]});
             }
         }
@@ -579,11 +580,11 @@ private:
     std::optional<Planned> plan(const Unit& u) {
         const FetActivity& a = *u.first;
         if (a.students.empty()) {
-            note("activities without students: left out, a lesson needs a class");
+            note(Said(X::FetActivitiesWithoutStudents));
             return std::nullopt;
         }
         if (u.spread.size() > TLessonItem::kMaxHourValues) {
-            note("activities split into more than 20 parts: left out");
+            note(Said(X::FetActivitiesManyParts));
             return std::nullopt;
         }
         Planned p{&u, {}, false, {}, {}};
@@ -598,16 +599,16 @@ private:
         std::sort(p.wholeIn.begin(), p.wholeIn.end());
         p.wholeIn.erase(std::unique(p.wholeIn.begin(), p.wholeIn.end()), p.wholeIn.end());
         if (p.targets.size() > static_cast<std::size_t>(kMaxLinkedClasses)) {
-            note("activities of more than 26 classes: left out, a link set holds 26 lessons");
+            note(Said(X::FetActivitiesManyClasses));
             return std::nullopt;
         }
         for (const auto& t : a.teachers)
             if (std::find(p.teachers.begin(), p.teachers.end(), t) == p.teachers.end()) p.teachers.push_back(t);
         if (p.teachers.size() > static_cast<std::size_t>(TLessonItem::kMaxSubgroups)) {
-            note("activities with more than 5 teachers: the first 5 kept");
+            note(Said(X::FetActivitiesManyTeachers));
             p.teachers.resize(TLessonItem::kMaxSubgroups);
         }
-        if (p.teachers.empty()) note("activities without a teacher: a subgroup without a teacher");
+        if (p.teachers.empty()) note(Said(X::FetActivitiesWithoutTeacher));
         return p;
     }
 
@@ -819,12 +820,12 @@ private:
             if (k == "ConstraintTeacherNotAvailableTimes") {
                 TTeacherItem& teacher = p_.teachers.at(teacherIds_.at(c.teacher));
                 const std::int16_t value = c.weight >= 100 ? kTeacherBusy : kTeacherWishHigh;
-                if (c.weight < 100) note("teacher not-available times below 100%: wishes not to teach");
+                if (c.weight < 100) note(Said(X::FetTeacherTimesBelow100));
                 busyTimes(c.times, [&](int slot) { teacher.busy.set(slot, value); });
             } else if (k == "ConstraintStudentsSetNotAvailableTimes") {
                 const FetCover& cov = cover(c.students);
                 if (!cov.whole) {
-                    note("not-available times of a part of a class: left out");
+                    note(Said(X::FetPartTimes));
                     continue;
                 }
                 softened(c);
@@ -837,7 +838,7 @@ private:
             } else if (k == "ConstraintStudentsEarlyMaxBeginningsAtSecondHour" ||
                        k == "ConstraintStudentsSetEarlyMaxBeginningsAtSecondHour") {
                 if (c.weight < 100) {
-                    note("constraints " + k + " below 100%: not expressed");
+                    note(Said(X::FetConstraintsBelow100, {k}));
                     continue;
                 }
                 if (k == "ConstraintStudentsEarlyMaxBeginningsAtSecondHour") {
@@ -852,7 +853,7 @@ private:
             } else if (k == "ConstraintStudentsSetHomeRoom" || k == "ConstraintStudentsSetHomeRooms") {
                 const FetCover& cov = cover(c.students);
                 if (!cov.whole) {
-                    note("home rooms of a part of a class: left out");
+                    note(Said(X::FetPartHomeRooms));
                     continue;
                 }
                 for (int klass : cov.classes) p_.klasses.at(klass).attachedRoom = homeRoom(c);
@@ -863,16 +864,14 @@ private:
                 bool held = c.weight >= 100 && !c.activities.empty();
                 for (int id : c.activities)
                     held = held && joinedInto_.contains(id) && joinedInto_.at(id) == joinedInto_.at(c.activities.front());
-                if (!held) note("constraints ConstraintActivitiesSameStartingTime: not expressed");
+                if (!held) note(Said(X::FetConstraintsNotHeld, {"ConstraintActivitiesSameStartingTime"}));
             } else if (k == "ConstraintMinDaysBetweenActivities") {
                 // One day between the activities of one split is what its spread holds.
                 const bool held = std::ranges::all_of(c.activities, [&](int id) {
                     return splitOf_.contains(id) && splitOf_.at(id) == splitOf_.at(c.activities.front());
                 });
                 if (!held)
-                    note(c.weight >= 100 ? "minimum days of 1 between activities not of one split: not expressed"
-                                         : "minimum days of 1 between activities not of one split, below 100%: "
-                                           "not expressed");
+                    note(Said(c.weight >= 100 ? X::FetMinDaysOfOne : X::FetMinDaysOfOneBelow100));
             } else if (k == "ConstraintSubjectPreferredRoom" || k == "ConstraintSubjectPreferredRooms") {
                 TSubjectItem& subject = *p_.subjects.findById(subjectIds_.at(c.subject));
                 std::vector<std::string> wished = c.rooms;
@@ -880,7 +879,7 @@ private:
                 if (c.weight >= 100) requiredRooms_[c.subject].push_back(std::set(wished.begin(), wished.end()));
                 for (const auto& r : wished) {
                     if (subject.wishedRooms.size() == TSubjectItem::kMaxWishedRooms) {
-                        note("preferred rooms of a subject past the 10th: left out");
+                        note(Said(X::FetSubjectRoomsPastTenth));
                         break;
                     }
                     subject.insertWishedRoom(static_cast<int>(subject.wishedRooms.size()), roomIds_.at(r));
@@ -888,9 +887,9 @@ private:
             }
         }
         specialisations();
-        for (const auto& [kind, count] : s_.otherConstraints) note("constraints " + kind + ": not expressed", count);
-        note("inactive constraints: left out", s_.inactiveConstraints);
-        note("days, hours, subjects, teachers or rooms listed again under the same name: taken once", s_.repeatedNames);
+        for (const auto& [kind, count] : s_.otherConstraints) note(Said(X::FetConstraintsNotHeld, {kind}), count);
+        note(Said(X::FetInactiveConstraints), s_.inactiveConstraints);
+        note(Said(X::FetRepeatedNames), s_.repeatedNames);
     }
 
     static bool isPreferredTime(const std::string& kind) {
@@ -934,12 +933,12 @@ private:
         for (const FetConstraint& c : s_.constraints) {
             if (!isPreferredTime(c.kind)) continue;
             if (c.weight < 100) {
-                note("constraints " + c.kind + " below 100%: not expressed");
+                note(Said(X::FetConstraintsBelow100, {c.kind}));
             } else if (!c.kind.starts_with("ConstraintActivities")) {
                 if (c.activities.size() == 1 && duration.contains(c.activities.front())) bind(c, c.activities.front());
-                else note("constraints " + c.kind + " of no activity: not expressed");
+                else note(Said(X::FetConstraintsOfNoActivity, {c.kind}));
             } else if (!c.tag.empty()) {
-                note("constraints " + c.kind + " of an activity tag: not expressed");
+                note(Said(X::FetConstraintsOfTag, {c.kind}));
             } else {
                 for (const FetActivity& a : s_.activities) {
                     const auto has = [](const std::vector<std::string>& names, const std::string& name) {
@@ -984,7 +983,7 @@ private:
         for (const auto& [id, kinds] : kindsOf)
             if (!held.contains(id))
                 for (const std::string& kind : kinds)
-                    note("constraints " + kind + " of an activity whose lesson also carries others: not expressed");
+                    note(Said(X::FetConstraintsOfSharedLesson, {kind}));
     }
 
     // A lesson and every lesson linked with it, one link after another.
@@ -1012,7 +1011,7 @@ private:
         std::map<std::set<std::string>, std::vector<std::string>> subjectsOf;  // rooms -> subjects held to them
         for (const auto& [subject, sets] : requiredRooms_) {
             if (sets.size() > 1) {
-                note("preferred rooms of a subject in several constraints at 100%: wished rooms only");
+                note(Said(X::FetSubjectRoomsSeveral));
                 continue;
             }
             subjectsOf[sets.front()].push_back(subject);
@@ -1025,7 +1024,7 @@ private:
         for (const auto& [rooms, subjects] : sets) {
             const bool free = std::ranges::none_of(rooms, [&](const std::string& r) { return coded.contains(r); });
             if (!free || code == 255) {
-                note("preferred rooms of a subject at 100% that another subject's rooms overlap: wished rooms only",
+                note(Said(X::FetSubjectRoomsOverlap),
                      static_cast<int>(subjects.size()));
                 continue;
             }
@@ -1045,12 +1044,12 @@ private:
     }
 
     void softened(const FetConstraint& c) {
-        if (c.weight < 100) note("not-available and break times below 100%: held as always");
+        if (c.weight < 100) note(Said(X::FetTimesBelow100));
     }
 
     std::int32_t homeRoom(const FetConstraint& c) {
         if (!c.room.empty()) return roomIds_.at(c.room);
-        if (c.rooms.size() > 1) note("home rooms past the first of several: left out");
+        if (c.rooms.size() > 1) note(Said(X::FetHomeRoomsPastFirst));
         return c.rooms.empty() ? -1 : roomIds_.at(c.rooms.front());
     }
 
@@ -1124,21 +1123,24 @@ int FetImportReport::notExpressedTotal() const {
 }
 
 std::string FetImportReport::text(const Project& project) const {
-    std::string t = "Imported from FET: " + std::to_string(days) + " days, " + std::to_string(hours) +
-                    " hours a day; " + std::to_string(project.rooms.count()) + " rooms, " +
-                    std::to_string(project.subjects.count()) + " subjects, " + std::to_string(project.klasses.count()) +
-                    " classes, " + std::to_string(project.teachers.count()) + " teachers, " +
-                    std::to_string(project.lessons.count()) + " lessons from " + std::to_string(activities) +
-                    " activities\n";
-    t += "Class level:";
+    const auto n = [](auto count) { return std::to_string(count); };
+    std::string t = Said(X::FetReportCounts, {n(days), n(hours), n(project.rooms.count()), n(project.subjects.count()),
+                                              n(project.klasses.count()), n(project.teachers.count()),
+                                              n(project.lessons.count()), n(activities)}) +
+                    "\n" + Said(X::FetReportClassLevel);
+    static const std::map<std::string, X, std::less<>> kLevels = {{"years", X::FetReportLevelYears},
+                                                                  {"groups", X::FetReportLevelGroups},
+                                                                  {"subgroups", X::FetReportLevelSubgroups},
+                                                                  {kCrossingLevel, X::FetReportLevelCrossing}};
     bool first = true;
     for (const auto& [level, years] : classLevels) {
-        t += std::string(first ? " " : ", ") + level + " (" + std::to_string(years) + (years == 1 ? " year)" : " years)");
+        const auto said = kLevels.find(level);
+        t += (first ? " " : ", ") + (said == kLevels.end() ? level + " (" + n(years) + ")" : Said(said->second, {n(years)}));
         first = false;
     }
-    if (first) t += " no years";
-    t += "\nNot expressed: " + std::to_string(notExpressedTotal()) + "\n";
-    for (const auto& [what, count] : notExpressed) t += "  " + std::to_string(count) + "  " + what + "\n";
+    if (first) t += " " + Said(X::FetReportNoYears);
+    t += "\n" + Said(X::FetReportNotHeld, {n(notExpressedTotal())}) + "\n";
+    for (const auto& [what, count] : notExpressed) t += "  " + n(count) + "  " + what + "\n";
     return t;
 }
 
@@ -1157,7 +1159,7 @@ FetImportResult ImportFet(std::span<const std::uint8_t> bytes) {
         return ImportFetSchool(*read.school);
     } catch (const std::exception& e) {
         FetImportResult refused;
-        refused.error = std::string("the school cannot be mapped onto a project: ") + e.what();
+        refused.error = Said(X::FetNotMapped) + e.what();
         return refused;
     }
 }

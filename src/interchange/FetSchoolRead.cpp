@@ -6,10 +6,13 @@
 #include <set>
 #include <stdexcept>
 
+#include "FetTexts.h"
 #include "XmlTree.h"
 
 namespace lovaris::interchange {
 namespace {
+
+using X = InterchangeText;
 
 // Ends the reading with the reason the file is refused.
 struct Refusal : std::runtime_error {
@@ -17,7 +20,7 @@ struct Refusal : std::runtime_error {
 };
 
 [[noreturn]] void Refuse(const XmlElement& at, const std::string& what) {
-    throw Refusal("line " + std::to_string(at.line) + ": " + what);
+    throw Refusal(SaidAtLine(at.line, what));
 }
 
 std::string Trimmed(const std::string& text) {
@@ -31,8 +34,7 @@ long long WholeNumber(const XmlElement& e, long long least, long long most) {
     const std::string t = Trimmed(e.text);
     const auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), value);
     if (t.empty() || error != std::errc() || end != t.data() + t.size() || value < least || value > most)
-        Refuse(e, "<" + e.name + "> holds \"" + t.substr(0, 40) + "\", not a whole number " + std::to_string(least) +
-                      ".." + std::to_string(most));
+        Refuse(e, Said(X::FetNotWholeNumber, {e.name, t.substr(0, 40), std::to_string(least), std::to_string(most)}));
     return value;
 }
 
@@ -51,7 +53,7 @@ bool ChildFlag(const XmlElement& parent, std::string_view name) {
 std::string EntryName(const XmlElement& e) {
     const XmlElement* name = e.child("Name");
     std::string text = name ? name->text : e.text;
-    if (text.empty()) Refuse(e, "a <" + e.name + "> without a name");
+    if (text.empty()) Refuse(e, Said(X::FetWithoutName, {e.name}));
     return text;
 }
 
@@ -71,13 +73,12 @@ std::vector<std::string> NamedList(const XmlElement* list, std::string_view entr
         else if (countTag.empty())
             ++repeated;
         else  // days and hours are counted: one listed twice leaves the times ambiguous
-            Refuse(c, "\"" + n + "\" is listed twice");
+            Refuse(c, Said(X::FetListedTwice, {n}));
     }
     if (!countTag.empty())
         if (const XmlElement* count = list->child(countTag))
             if (WholeNumber(*count, 0, 1'000'000) != listed)
-                Refuse(*count, "<" + count->name + "> says " + Trimmed(count->text) + ", the list holds " +
-                                   std::to_string(listed));
+                Refuse(*count, Said(X::FetCountDiffers, {count->name, Trimmed(count->text), std::to_string(listed)}));
     return names;
 }
 
@@ -86,12 +87,12 @@ public:
     explicit SchoolReader(const XmlElement& root) : root_(root) {}
 
     FetSchool read() {
-        if (root_.name != "fet") Refuse(root_, "the root element is <" + root_.name + ">, not <fet>: no FET file");
+        if (root_.name != "fet") Refuse(root_, Said(X::FetNotFet, {root_.name}));
         school_.institution = root_.childText("Institution_Name");
         school_.days = NamedList(root_.child("Days_List"), "Day", "Number_of_Days", school_.repeatedNames);
         school_.hours = NamedList(root_.child("Hours_List"), "Hour", "Number_of_Hours", school_.repeatedNames);
-        if (school_.days.empty()) Refuse(root_, "the file lists no days");
-        if (school_.hours.empty()) Refuse(root_, "the file lists no hours");
+        if (school_.days.empty()) Refuse(root_, Said(X::FetNoDays));
+        if (school_.hours.empty()) Refuse(root_, Said(X::FetNoHours));
         school_.subjects = NamedList(root_.child("Subjects_List"), "Subject", "", school_.repeatedNames);
         school_.teachers = NamedList(root_.child("Teachers_List"), "Teacher", "", school_.repeatedNames);
         readRooms();
@@ -159,18 +160,18 @@ private:
     }
 
     void expectKnown(const XmlElement& at, const std::vector<std::string>& names, const std::string& name,
-                     const char* what) {
+                     X what) {
         for (const auto& n : names)
             if (n == name) return;
-        Refuse(at, std::string(what) + " \"" + name + "\" is not defined in the file");
+        Refuse(at, Said(what, {name}));
     }
     void expectRoom(const XmlElement& at, const std::string& name) {
         for (const auto& r : school_.rooms)
             if (r.name == name) return;
-        Refuse(at, "the room \"" + name + "\" is not defined in the file");
+        Refuse(at, Said(X::FetRoomUndefined, {name}));
     }
     void expectStudents(const XmlElement& at, const std::string& name) {
-        if (!setIndex_.contains(name)) Refuse(at, "the students \"" + name + "\" are not defined in the file");
+        if (!setIndex_.contains(name)) Refuse(at, Said(X::FetStudentsUndefined, {name}));
     }
 
     void readActivities() {
@@ -182,20 +183,20 @@ private:
             FetActivity activity;
             for (const auto& c : a.children) {
                 if (c.name == "Teacher") {
-                    expectKnown(c, school_.teachers, c.text, "the teacher");
+                    expectKnown(c, school_.teachers, c.text, X::FetTeacherUndefined);
                     activity.teachers.push_back(c.text);
                 } else if (c.name == "Subject") {
-                    expectKnown(c, school_.subjects, c.text, "the subject");
+                    expectKnown(c, school_.subjects, c.text, X::FetSubjectUndefined);
                     activity.subject = c.text;
                 } else if (c.name == "Students") {
                     expectStudents(c, c.text);
                     activity.students.push_back(c.text);
                 }
             }
-            if (activity.subject.empty()) Refuse(a, "an activity without a subject");
+            if (activity.subject.empty()) Refuse(a, Said(X::FetActivityWithoutSubject));
             activity.id = static_cast<int>(ChildNumber(a, "Id", 0, 2'000'000'000, -1));
-            if (activity.id < 0) Refuse(a, "an activity without an <Id>");
-            if (!ids.insert(activity.id).second) Refuse(a, "the activity Id " + std::to_string(activity.id) + " is used twice");
+            if (activity.id < 0) Refuse(a, Said(X::FetActivityWithoutId));
+            if (!ids.insert(activity.id).second) Refuse(a, Said(X::FetActivityIdTwice, {std::to_string(activity.id)}));
             activity.groupId = static_cast<int>(ChildNumber(a, "Activity_Group_Id", 0, 2'000'000'000, 0));
             activity.duration =
                 static_cast<int>(ChildNumber(a, "Duration", 1, static_cast<long long>(school_.hours.size()), 1));
@@ -207,14 +208,14 @@ private:
     FetTime timeOf(const XmlElement& slot) {
         const XmlElement* day = slot.child("Day");
         const XmlElement* hour = slot.child("Hour");
-        if (!day || !hour) Refuse(slot, "<" + slot.name + "> needs a <Day> and an <Hour>");
+        if (!day || !hour) Refuse(slot, Said(X::FetSlotWithoutDayHour, {slot.name}));
         FetTime t{-1, -1};
         for (std::size_t i = 0; i < school_.days.size(); ++i)
             if (school_.days[i] == day->text) t.day = static_cast<int>(i);
         for (std::size_t i = 0; i < school_.hours.size(); ++i)
             if (school_.hours[i] == hour->text) t.hour = static_cast<int>(i);
-        if (t.day < 0) Refuse(*day, "the day \"" + day->text + "\" is not defined in the file");
-        if (t.hour < 0) Refuse(*hour, "the hour \"" + hour->text + "\" is not defined in the file");
+        if (t.day < 0) Refuse(*day, Said(X::FetDayUndefined, {day->text}));
+        if (t.hour < 0) Refuse(*hour, Said(X::FetHourUndefined, {hour->text}));
         return t;
     }
 
@@ -226,7 +227,7 @@ private:
             if (!f || Trimmed(f->text).empty()) return;
             for (std::size_t i = 0; i < names.size(); ++i)
                 if (names[i] == f->text) at = static_cast<int>(i);
-            if (at < 0) Refuse(*f, "\"" + f->text + "\" is not a day or hour defined in the file");
+            if (at < 0) Refuse(*f, Said(X::FetTimeUndefined, {f->text}));
         };
         find(dayTag, school_.days, t.day);
         find(hourTag, school_.hours, t.hour);
@@ -277,17 +278,17 @@ private:
                 char* end = nullptr;
                 k.weight = std::strtod(w->text.c_str(), &end);
                 if (w->text.empty() || *end != '\0' || !(k.weight >= 0 && k.weight <= 100))
-                    Refuse(*w, "<Weight_Percentage> holds \"" + w->text.substr(0, 40) + "\", not a number 0..100");
+                    Refuse(*w, Said(X::FetWeightNotNumber, {w->text.substr(0, 40)}));
             }
             for (const auto& f : c.children) {
                 if (f.name == "Teacher") {
-                    expectKnown(f, school_.teachers, f.text, "the teacher");
+                    expectKnown(f, school_.teachers, f.text, X::FetTeacherUndefined);
                     k.teacher = f.text;
                 } else if (f.name == "Students") {
                     expectStudents(f, f.text);
                     k.students = f.text;
                 } else if (f.name == "Subject") {
-                    expectKnown(f, school_.subjects, f.text, "the subject");
+                    expectKnown(f, school_.subjects, f.text, X::FetSubjectUndefined);
                     k.subject = f.text;
                 } else if (f.name == "Room") {
                     expectRoom(f, f.text);
@@ -319,7 +320,7 @@ private:
                 k.times.push_back(preferredTime(c, "Preferred_Day", "Preferred_Hour"));
             // Whose times or rooms they are must be said.
             const auto need = [&](const std::string& value, const char* field) {
-                if (value.empty()) Refuse(c, "a <" + c.name + "> without its <" + field + ">");
+                if (value.empty()) Refuse(c, Said(X::FetWithoutField, {c.name, field}));
             };
             if (k.kind.starts_with("ConstraintTeacher")) need(k.teacher, "Teacher");
             if (k.kind.starts_with("ConstraintStudentsSet")) need(k.students, "Students");

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QXmlStreamReader>
 
+#include "FetTexts.h"
+
 namespace lovaris::interchange {
 
 const XmlElement* XmlElement::child(std::string_view childName) const {
@@ -19,10 +21,12 @@ std::string XmlElement::childText(std::string_view childName) const {
 
 namespace {
 
+using X = InterchangeText;
+
 std::string Utf8(QStringView text) { return text.toString().toStdString(); }
 
 std::string AtLine(const QXmlStreamReader& xml, const std::string& what) {
-    return "line " + std::to_string(xml.lineNumber()) + ": " + what;
+    return SaidAtLine(xml.lineNumber(), what);
 }
 
 }  // namespace
@@ -30,11 +34,11 @@ std::string AtLine(const QXmlStreamReader& xml, const std::string& what) {
 XmlTreeResult ReadXmlTree(std::span<const std::uint8_t> bytes, const XmlLimits& limits) {
     XmlTreeResult result;
     if (bytes.empty()) {
-        result.error = "the file is empty";
+        result.error = Said(X::XmlEmpty);
         return result;
     }
     if (bytes.size() > limits.maxBytes) {
-        result.error = "the file is larger than " + std::to_string(limits.maxBytes >> 20) + " MiB";
+        result.error = Said(X::XmlTooLarge, {std::to_string(limits.maxBytes >> 20)});
         return result;
     }
     const QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
@@ -48,18 +52,18 @@ XmlTreeResult ReadXmlTree(std::span<const std::uint8_t> bytes, const XmlLimits& 
     while (!xml.atEnd()) {
         switch (xml.readNext()) {
         case QXmlStreamReader::DTD:
-            result.error = AtLine(xml, "a document type declaration is not accepted in this file");
+            result.error = AtLine(xml, Said(X::XmlDoctype));
             return result;
         case QXmlStreamReader::EntityReference:
-            result.error = AtLine(xml, "the entity &" + Utf8(xml.name()) + "; is not accepted in this file");
+            result.error = AtLine(xml, Said(X::XmlEntity, {Utf8(xml.name())}));
             return result;
         case QXmlStreamReader::StartElement:
             if (static_cast<int>(open.size()) >= limits.maxDepth) {
-                result.error = AtLine(xml, "elements are nested more than " + std::to_string(limits.maxDepth) + " deep");
+                result.error = AtLine(xml, Said(X::XmlTooDeep, {std::to_string(limits.maxDepth)}));
                 return result;
             }
             if (++elements > limits.maxElements) {
-                result.error = AtLine(xml, "the file has more than " + std::to_string(limits.maxElements) + " elements");
+                result.error = AtLine(xml, Said(X::XmlTooManyElements, {std::to_string(limits.maxElements)}));
                 return result;
             }
             open.push_back(XmlElement{Utf8(xml.name()), {}, static_cast<int>(xml.lineNumber()), {}});
@@ -85,11 +89,11 @@ XmlTreeResult ReadXmlTree(std::span<const std::uint8_t> bytes, const XmlLimits& 
     if (xml.hasError()) {
         result.root.reset();
         result.error = xml.error() == QXmlStreamReader::PrematureEndOfDocumentError
-                           ? AtLine(xml, "the file ends before its XML is complete")
-                           : AtLine(xml, Utf8(xml.errorString()));
+                           ? AtLine(xml, Said(X::XmlIncomplete))
+                           : AtLine(xml, Said(X::XmlMalformed) + Utf8(xml.errorString()));
         return result;
     }
-    if (!result.root) result.error = "the file holds no XML element";
+    if (!result.root) result.error = Said(X::XmlNoElement);
     return result;
 }
 

@@ -19,8 +19,8 @@ TEST(ImportFetCli, WritesAProjectTheCheckReadsAndReportsWhatItLeftOut) {
     const std::string out = scratch.file("school.tbl");
     const auto imported = lovaris::test::RunCli({"import-fet", Fixture("busy-hours.fet"), out, "--report"}, scratch.path());
     ASSERT_EQ(imported.exitCode, 0) << imported.err;
-    EXPECT_NE(imported.out.find("2 classes, 2 teachers, 1 lessons from 1 activities"), std::string::npos) << imported.out;
-    EXPECT_NE(imported.out.find("1  constraints ConstraintTeacherMaxGapsPerWeek: not expressed"), std::string::npos);
+    EXPECT_NE(imported.out.find("классов: 2, учителей: 2, уроков: 1 из занятий: 1"), std::string::npos) << imported.out;
+    EXPECT_NE(imported.out.find("1  ограничения ConstraintTeacherMaxGapsPerWeek: не перенесены"), std::string::npos);
 
     const auto checked = lovaris::test::RunCli({"check", out}, scratch.path());
     EXPECT_EQ(checked.exitCode, 0) << checked.err;
@@ -59,7 +59,7 @@ TEST(ImportFetCli, RefusedFileLeavesNoOutput) {
     const std::string out = scratch.file("broken.tbl");
     const auto refused = lovaris::test::RunCli({"import-fet", in, out}, scratch.path());
     EXPECT_EQ(refused.exitCode, 2);
-    EXPECT_EQ(refused.err.rfind("import-fet: broken.fet: line 1: the file ends before its XML is complete", 0), 0u)
+    EXPECT_EQ(refused.err.rfind("import-fet: broken.fet: строка 1: файл кончается раньше, чем завершен его XML", 0), 0u)
         << refused.err;
     EXPECT_FALSE(fs::exists(out));
 }

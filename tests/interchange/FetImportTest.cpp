@@ -53,7 +53,7 @@ TEST(FetImport, SchoolFrameBecomesTheProjectsRecords) {
     EXPECT_EQ(p.rooms.at(0).name, "R1");
     EXPECT_EQ(p.rooms.at(0).seats, 28);
     EXPECT_EQ(p.rooms.at(1).seats, 100) << "FET's unlimited capacity is the most a room seats";
-    EXPECT_EQ(Noted(r.report, "room capacities above 100"), 1);
+    EXPECT_EQ(Noted(r.report, "вместимость кабинетов больше 100"), 1);
     ASSERT_EQ(p.subjects.count(), 2);
     EXPECT_EQ(p.subjects.at(1).name, "Sport");
     ASSERT_EQ(p.teachers.count(), 2);
@@ -93,17 +93,17 @@ TEST(FetImport, SplitActivityBecomesOneLessonWithItsHourSpread) {
     EXPECT_EQ(r.project->lessons.at(0).spread(), std::vector<int>({1, 1, 2}));
     EXPECT_EQ(r.project->teachers.at(0).plannedHours, 4);
     // One day between the parts is what the spread keeps anyway.
-    EXPECT_EQ(Noted(r.report, "constraints ConstraintMinDays"), 0);
+    EXPECT_EQ(Noted(r.report, "ограничения ConstraintMinDays"), 0);
 }
 
 // A day between activities of other lessons is nothing a spread keeps: the report says so.
 TEST(FetImport, OneDayBetweenActivitiesNotOfOneSplitIsReported) {
     const auto r = ImportFixture("min-days-of-one.fet");
     ASSERT_TRUE(r.project) << r.error;
-    EXPECT_EQ(Noted(r.report, "minimum days of 1 between activities not of one split: not expressed"), 1);
-    EXPECT_EQ(Noted(r.report, "minimum days of 1 between activities not of one split, below 100%"), 1);
-    EXPECT_EQ(Noted(r.report, "inactive constraints"), 1);
-    EXPECT_EQ(Noted(r.report, "constraints ConstraintMinDays"), 0) << "the split's own day apart is held";
+    EXPECT_EQ(Noted(r.report, "минимум 1 день между занятиями не одного разбиения: не перенесено"), 1);
+    EXPECT_EQ(Noted(r.report, "минимум 1 день между занятиями не одного разбиения, с весом ниже 100%"), 1);
+    EXPECT_EQ(Noted(r.report, "неактивные ограничения"), 1);
+    EXPECT_EQ(Noted(r.report, "ограничения ConstraintMinDays"), 0) << "the split's own day apart is held";
 }
 
 // A spread holds one block a day: a split of more parts than its teacher's or its class's
@@ -193,7 +193,7 @@ TEST(FetImport, YearWithMostHoursAsAWholeIsTheClass) {
     // The group's and the subgroup's activities are lessons of the year, reported as such.
     EXPECT_EQ(p.lessons.count(), 3);
     for (const auto& l : p.lessons) EXPECT_EQ(l.klass, p.klasses.at(0).id);
-    EXPECT_EQ(Noted(r.report, "activities for a part of a class"), 2);
+    EXPECT_EQ(Noted(r.report, "занятия части класса"), 2);
 }
 
 TEST(FetImport, NotAvailableAndBreakTimesBecomeBusyHours) {
@@ -210,7 +210,7 @@ TEST(FetImport, NotAvailableAndBreakTimesBecomeBusyHours) {
     EXPECT_EQ(a.busy.at(2, 2), 1);
     EXPECT_EQ(a.busy.at(2, 3), 0);
     EXPECT_EQ(a.busy.at(4, 1), 0) << "the boys' time is not the whole class's";
-    EXPECT_EQ(Noted(r.report, "not-available times of a part of a class"), 1);
+    EXPECT_EQ(Noted(r.report, "недоступное время части класса"), 1);
     EXPECT_EQ(p.rooms.at(1).busy.at(1, 2), 1);
     EXPECT_EQ(p.rooms.at(0).busy.at(1, 2), 0);
     // The break closes the hour for everybody.
@@ -222,8 +222,8 @@ TEST(FetImport, NotAvailableAndBreakTimesBecomeBusyHours) {
     EXPECT_EQ(a.startingLessons, std::vector<int>({1, 3}));
     EXPECT_EQ(ClassNamed(p, "5b").startingLessons, std::vector<int>({1, 2, 3, 4}));
     // What is not expressed is counted, active or not.
-    EXPECT_EQ(r.report.notExpressed.at("constraints ConstraintTeacherMaxGapsPerWeek: not expressed"), 1);
-    EXPECT_EQ(r.report.notExpressed.at("inactive constraints: left out"), 1);
+    EXPECT_EQ(r.report.notExpressed.at("ограничения ConstraintTeacherMaxGapsPerWeek: не перенесены"), 1);
+    EXPECT_EQ(r.report.notExpressed.at("неактивные ограничения: пропущены"), 1);
 }
 
 TEST(FetImport, HomeRoomsAreAttachedAndPreferredRoomsWished) {
@@ -234,7 +234,7 @@ TEST(FetImport, HomeRoomsAreAttachedAndPreferredRoomsWished) {
     EXPECT_EQ(ClassNamed(p, "5a").attachedRoom, r1);
     EXPECT_EQ(ClassNamed(p, "5b").attachedRoom, -1);
     EXPECT_EQ(p.teachers.at(1).attachedRoom, gym);
-    EXPECT_EQ(Noted(r.report, "home rooms past the first"), 1);
+    EXPECT_EQ(Noted(r.report, "домашние кабинеты после первого"), 1);
     EXPECT_EQ(p.subjects.at(1).wishedRooms, std::vector<std::int32_t>({gym, r1}));
     EXPECT_EQ(p.subjects.at(0).wishedRooms, std::vector<std::int32_t>({r1}));
 }
@@ -244,12 +244,12 @@ TEST(FetImport, ActivitiesALessonCannotHoldAreCounted) {
     ASSERT_TRUE(r.project) << r.error;
     ASSERT_EQ(r.project->lessons.count(), 1);
     EXPECT_EQ(r.project->lessons.at(0).subgroups[0].teacher, -1);
-    EXPECT_EQ(Noted(r.report, "activities without students"), 1);
-    EXPECT_EQ(Noted(r.report, "inactive activities"), 1);
-    EXPECT_EQ(Noted(r.report, "activities without a teacher"), 1);
+    EXPECT_EQ(Noted(r.report, "занятия без учеников"), 1);
+    EXPECT_EQ(Noted(r.report, "неактивные занятия"), 1);
+    EXPECT_EQ(Noted(r.report, "занятия без учителя"), 1);
     const std::string text = r.report.text(*r.project);
-    EXPECT_NE(text.find("Not expressed: "), std::string::npos);
-    EXPECT_NE(text.find("1 lessons from 3 activities"), std::string::npos) << text;
+    EXPECT_NE(text.find("Не перенесено: "), std::string::npos);
+    EXPECT_NE(text.find("уроков: 1 из занятий: 3"), std::string::npos) << text;
 }
 
 }  // namespace
@@ -274,10 +274,10 @@ TEST(FetImport, PartsOfAClassStartedTogetherBecomeOneLessonWithASubgroupEach) {
     EXPECT_EQ(sport.subgroups[0].children + sport.subgroups[1].children, 25);
     EXPECT_EQ(p.teachers.at(0).plannedHours, 3);
     EXPECT_EQ(p.teachers.at(1).plannedHours, 8);
-    EXPECT_EQ(Noted(r.report, "activities for parts of a class at the same time"), 2);
-    EXPECT_EQ(Noted(r.report, "activities for a part of a class: taught to the whole class"), 1);
+    EXPECT_EQ(Noted(r.report, "занятия частей класса в одно время"), 2);
+    EXPECT_EQ(Noted(r.report, "занятия части класса: проводятся всему классу"), 1);
     // Two of the three same-start constraints are held by the lesson; the one with mathematics is not.
-    EXPECT_EQ(Noted(r.report, "constraints ConstraintActivitiesSameStartingTime"), 1);
+    EXPECT_EQ(Noted(r.report, "ограничения ConstraintActivitiesSameStartingTime"), 1);
     ExpectCheckFindsNothing(p);
 }
 
@@ -301,8 +301,8 @@ TEST(FetImport, PartsOfSeveralClassesStartedTogetherBecomeLinkedSubgroups) {
     EXPECT_EQ(b.subgroups[0].links, std::vector<LessonLink>({{a.id, 0}}));
     EXPECT_TRUE(a.subgroups[1].links.empty());
     EXPECT_EQ(p.teachers.at(0).plannedHours, 2);  // one group of two classes
-    EXPECT_EQ(Noted(r.report, "activities for parts of a class at the same time"), 3);
-    EXPECT_EQ(Noted(r.report, "constraints ConstraintActivitiesSameStartingTime"), 0);
+    EXPECT_EQ(Noted(r.report, "занятия частей класса в одно время"), 3);
+    EXPECT_EQ(Noted(r.report, "ограничения ConstraintActivitiesSameStartingTime"), 0);
 }
 
 }  // namespace
@@ -396,8 +396,8 @@ TEST(FetImport, PartsOfAClassApartFromEachOtherShareALessonWhenTheyCan) {
             for (int h : lesson.spread()) hours += h;
         }
         EXPECT_EQ(hours, c.hours);
-        EXPECT_EQ(Noted(r.report, "activities for parts of a class apart from each other"), c.joined);
-        EXPECT_EQ(Noted(r.report, "activities for a part of a class: taught to the whole class"), c.wholeClass);
+        EXPECT_EQ(Noted(r.report, "занятия частей класса порознь друг от друга"), c.joined);
+        EXPECT_EQ(Noted(r.report, "занятия части класса: проводятся всему классу"), c.wholeClass);
     }
 }
 
@@ -422,8 +422,8 @@ TEST(FetImport, PartsOfTheSameClassesApartShareALessonPerClass) {
     EXPECT_EQ(d.subgroups[0].links, std::vector<LessonLink>({{e.id, 0}}));
     EXPECT_EQ(d.subgroups[1].links, std::vector<LessonLink>({{e.id, 1}}));
     EXPECT_EQ(p.teachers.at(0).plannedHours, 4);  // one group of two classes
-    EXPECT_EQ(Noted(r.report, "activities for parts of a class apart from each other"), 2);
-    EXPECT_EQ(Noted(r.report, "activities for a part of a class: taught to the whole class"), 0);
+    EXPECT_EQ(Noted(r.report, "занятия частей класса порознь друг от друга"), 2);
+    EXPECT_EQ(Noted(r.report, "занятия части класса: проводятся всему классу"), 0);
     ExpectCheckFindsNothing(p);
 }
 
@@ -457,8 +457,8 @@ TEST(FetImport, PartsOfAFullClassShareTheBlocksOfOtherSpreads) {
                                                       {{2}, {"Art"}}})));
     EXPECT_EQ(week("8b").first, 19);
     EXPECT_EQ(week("8b").second.size(), 5u);
-    EXPECT_EQ(Noted(r.report, "activities for parts of a class too full otherwise"), 2);
-    EXPECT_EQ(Noted(r.report, "activities for a part of a class: taught to the whole class"), 6);
+    EXPECT_EQ(Noted(r.report, "занятия частей класса, иначе переполненного"), 2);
+    EXPECT_EQ(Noted(r.report, "занятия части класса: проводятся всему классу"), 6);
     ExpectCheckFindsNothing(p);
 }
 
@@ -479,7 +479,7 @@ TEST(FetImport, SplitsATeacherCannotGiveOnDifferentDaysGiveABlockALessonOfItsOwn
     EXPECT_EQ(englishOf("5a"), Spreads({{1, 1, 1}}));
     EXPECT_EQ(englishOf("5b"), Spreads({{1, 1}, {1}}));
     EXPECT_EQ(englishOf("5c"), Spreads({{1, 1}, {1}}));
-    EXPECT_EQ(Noted(r.report, "split activities a teacher cannot give on different days"), 2);
+    EXPECT_EQ(Noted(r.report, "разбитые занятия, которые учитель не может провести в разные дни"), 2);
     ExpectCheckFindsNothing(p);
 }
 
@@ -500,7 +500,7 @@ TEST(FetImport, SinglesAFullWeekCannotHoldOnDifferentDaysBecomeADouble) {
     EXPECT_EQ(spreadOf("5a", "Art"), std::vector<int>({1, 1}));
     EXPECT_EQ(spreadOf("5b", "English"), std::vector<int>({1, 1}));
     EXPECT_EQ(spreadOf("5b", "Art"), std::vector<int>({1, 1}));
-    EXPECT_EQ(Noted(r.report, "split activities a class's days cannot hold apart"), 1);
+    EXPECT_EQ(Noted(r.report, "разбитые занятия, которые дни класса не вмещают порознь"), 1);
 }
 
 // A teacher free for one hour on three days teaches three single hours there: beside the
@@ -563,7 +563,7 @@ TEST(FetImport, PartsOfFullClassesArePairedSoThatTheClassesFit) {
             }
             EXPECT_EQ(hours, week) << klass;
         }
-        EXPECT_EQ(Noted(r.report, "activities for a part of a class: taught to the whole class"), 0);
+        EXPECT_EQ(Noted(r.report, "занятия части класса: проводятся всему классу"), 0);
         ExpectCheckFindsNothing(p);
     }
 }
@@ -586,6 +586,10 @@ TEST(FetImport, CrossingDivisionsMakeTheSubgroupsClassesSoNoPupilIsTaughtTwiceAt
     EXPECT_EQ(names, (std::vector<std::string>{"9-boys-fr", "9-boys-de", "9-girls-fr", "9-girls-de", "10a", "10b"}));
     EXPECT_EQ(r.report.classLevels,
               (std::map<std::string, int>{{"groups", 1}, {"subgroups, as its divisions cross", 1}}));
+    EXPECT_NE(r.report.text(p).find("Классы взяты из уровня: группы (параллелей: 1), подгруппы, так как деления "
+                                     "параллели пересекаются (параллелей: 1)\n"),
+              std::string::npos)
+        << r.report.text(p);
     for (const char* klass : {"9-boys-fr", "9-boys-de", "9-girls-fr", "9-girls-de"}) {
         int hours = 0;
         for (const TLessonItem* l : LessonsOf(p, ClassNamed(p, klass)))
@@ -640,7 +644,7 @@ TEST(FetImport, RoomsFetHoldsASubjectToBecomeItsSpecialisation) {
     EXPECT_EQ(subject("Music").generalUse, 1);
     EXPECT_EQ(subject("Math").specialization, 0);
     EXPECT_EQ(room("R1").specialization, 0);
-    EXPECT_EQ(Noted(r.report, "preferred rooms of a subject at 100% that another subject's rooms overlap"), 1);
+    EXPECT_EQ(Noted(r.report, "предпочтительные кабинеты предмета с весом 100%, которые пересекаются с кабинетами другого предмета"), 1);
     ExpectCheckFindsNothing(p);
 }
 
@@ -679,8 +683,8 @@ TEST(FetImport, PreferredStartingTimesAndTimeSlotsBecomeTheLessonsBusyHours) {
     for (const auto& c : cases) EXPECT_EQ(open(c.subject), c.open) << c.subject;
     EXPECT_EQ(open("Reading").size(), 20u) << "only one of its two activities is bound";
     EXPECT_EQ(open("Music").size(), 20u) << "a wish of 90 %";
-    EXPECT_EQ(Noted(r.report, "constraints ConstraintActivityPreferredStartingTime below 100%"), 1);
-    EXPECT_EQ(Noted(r.report, "constraints ConstraintActivityPreferredStartingTime of an activity whose lesson"), 1);
+    EXPECT_EQ(Noted(r.report, "ограничения ConstraintActivityPreferredStartingTime с весом ниже 100%"), 1);
+    EXPECT_EQ(Noted(r.report, "ограничения ConstraintActivityPreferredStartingTime занятия, урок которого"), 1);
     EXPECT_EQ(r.preferredStarts.at(3), (std::set<int>{busySlot(3, 3), busySlot(4, 3)}));
     EXPECT_EQ(r.preferredStarts.at(4), (std::set<int>{busySlot(5, 1), busySlot(5, 2)}));
 }

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -111,6 +112,7 @@ private slots:
         Write(path(QStringLiteral("school.fet")), kFetSchool);
         Write(path(QStringLiteral("school.tbl")), "an older project of the same name");
         auto frame = std::make_unique<TPrgMdiFrame>();
+        lovaris::test::AnswerNextDialog(QStringLiteral("yesButton"));
         QVERIFY(frame->ImportFetFile(path(QStringLiteral("school.fet"))));
         TMdiTable* opened = frame->project();
         QVERIFY(opened && opened->hasEditors());
@@ -131,14 +133,46 @@ private slots:
         Write(path(QStringLiteral("good.fet")), kFetSchool);
         Write(path(QStringLiteral("broken.fet")), QByteArray(kFetSchool).left(200));
         auto frame = std::make_unique<TPrgMdiFrame>();
+        lovaris::test::AnswerNextDialog(QStringLiteral("yesButton"));
         QVERIFY(frame->ImportFetFile(path(QStringLiteral("good.fet"))));
         TMdiTable* before = frame->project();
         QString seen;
         lovaris::test::AnswerNextDialog(QStringLiteral("yesButton"), &seen);
         QVERIFY(!frame->ImportFetFile(path(QStringLiteral("broken.fet"))));
-        QVERIFY(seen.startsWith(QStringLiteral("Файл не принят: line ")));
-        QVERIFY(seen.contains(QStringLiteral("the file ends before its XML is complete")));
+        QVERIFY(seen.startsWith(QStringLiteral("Файл не принят: строка ")));
+        QVERIFY(seen.contains(QStringLiteral("файл кончается раньше, чем завершен его XML")));
         QCOMPARE(frame->project(), before);
+        lovaris::test::ModalWatch discard(QStringLiteral("noButton"));
+        frame.reset();
+    }
+
+    // The report shows, before the project opens, what the school lost on its way in.
+    void importShowsWhatCouldNotBeCarriedOver() {
+        auto frame = std::make_unique<TPrgMdiFrame>();
+        QString report;
+        bool openedBefore = true;
+        QSize size;
+        lovaris::test::ActOnNextDialog([&](QWidget* dialog) {
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Импорт из FET"));
+            auto* text = Child<QPlainTextEdit>(dialog, "reportText");
+            QVERIFY(text->isReadOnly());
+            report = text->toPlainText();
+            openedBefore = frame->project() != nullptr;
+            size = dialog->size();
+            if (const QString folder = qEnvironmentVariable("LOVARIS_SCREENSHOTS"); !folder.isEmpty())
+                dialog->grab().save(QDir(folder).filePath(QStringLiteral("fet-import-report.png")));
+            auto* yes = Child<QPushButton>(dialog, "yesButton");
+            QCOMPARE(yes->text(), QStringLiteral("Да"));
+            yes->click();
+        });
+        QVERIFY(frame->ImportFetFile(QStringLiteral(LOVARIS_TEST_DATA_DIR "/fet/dropped-activities.fet")));
+        QVERIFY(!openedBefore);
+        QVERIFY(frame->project());
+        QVERIFY(size.width() <= 1366 && size.height() <= 700);
+        QVERIFY2(report.startsWith(QStringLiteral("Импортировано из FET — дней: ")), qPrintable(report));
+        QVERIFY2(report.contains(QStringLiteral("\nНе перенесено: ")), qPrintable(report));
+        QVERIFY2(report.contains(QStringLiteral("  1  занятия без учеников: пропущены, уроку нужен класс\n")),
+                 qPrintable(report));
         lovaris::test::ModalWatch discard(QStringLiteral("noButton"));
         frame.reset();
     }

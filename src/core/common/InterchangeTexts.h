@@ -62,6 +62,86 @@ enum class InterchangeText : int {
     HtmlRooms,
     HtmlLessonNumber,
     HtmlBackToIndex,
+
+    // The import from FET: its report, what the project could not hold kind by kind,
+    // and "%hs" values in order
+    FetReportCounts = 42200,  // days, hours, rooms, subjects, classes, teachers, lessons, activities
+    FetReportClassLevel,
+    FetReportLevelYears,  // "%hs": how many years
+    FetReportLevelGroups,
+    FetReportLevelSubgroups,
+    FetReportLevelCrossing,
+    FetReportNoYears,
+    FetReportNotHeld,  // the total
+    FetNamesCp1251 = 42220,
+    FetNamesCut,  // the length kept
+    FetRoomCapacity,
+    FetVirtualRooms,
+    FetClassesWithoutStudents,
+    FetInactiveActivities,
+    FetSplitMorePartsThanDays,
+    FetSplitClassDays,
+    FetSplitTeacherDays,
+    FetPartsTooFull,
+    FetPartsApart,
+    FetPartsSameTime,
+    FetPartTaughtToClass,
+    FetActivitiesWithoutStudents,
+    FetActivitiesManyParts,
+    FetActivitiesManyClasses,
+    FetActivitiesManyTeachers,
+    FetActivitiesWithoutTeacher,
+    FetTeacherTimesBelow100,
+    FetPartTimes,
+    FetConstraintsBelow100,  // the constraint's kind
+    FetConstraintsNotHeld,  // the constraint's kind
+    FetConstraintsOfNoActivity,  // the constraint's kind
+    FetConstraintsOfTag,  // the constraint's kind
+    FetConstraintsOfSharedLesson,  // the constraint's kind
+    FetMinDaysOfOne,
+    FetMinDaysOfOneBelow100,
+    FetSubjectRoomsPastTenth,
+    FetSubjectRoomsSeveral,
+    FetSubjectRoomsOverlap,
+    FetInactiveConstraints,
+    FetRepeatedNames,
+    FetTimesBelow100,
+    FetHomeRoomsPastFirst,
+    FetPartHomeRooms,
+
+    // A FET file refused: "строка N: " (BellsLine), then what is wrong
+    FetTooManyDays = 42300,  // the school's days, the most a project holds
+    FetTooManyHours,  // the school's hours, the most a project holds
+    FetNotMapped,  // followed by the reason
+    FetNotWholeNumber,  // the element, its text, the least, the most
+    FetWithoutName,  // the element
+    FetListedTwice,  // the name
+    FetCountDiffers,  // the element, its number, how many the list holds
+    FetNotFet,  // the root element
+    FetNoDays,
+    FetNoHours,
+    FetTeacherUndefined,
+    FetSubjectUndefined,
+    FetRoomUndefined,
+    FetStudentsUndefined,
+    FetDayUndefined,
+    FetHourUndefined,
+    FetTimeUndefined,
+    FetActivityWithoutSubject,
+    FetActivityWithoutId,
+    FetActivityIdTwice,
+    FetSlotWithoutDayHour,  // the element
+    FetWeightNotNumber,  // its text
+    FetWithoutField,  // the constraint, the field
+    XmlEmpty = 42340,
+    XmlTooLarge,  // MiB
+    XmlDoctype,
+    XmlEntity,  // the entity's name
+    XmlTooDeep,
+    XmlTooManyElements,
+    XmlIncomplete,
+    XmlMalformed,  // followed by the reader's reason
+    XmlNoElement,
 };
 
 }  // namespace lovaris

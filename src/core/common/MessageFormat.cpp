@@ -13,6 +13,18 @@ std::string FormatMessage(std::string_view templ, std::string_view arg) {
     return out;
 }
 
+std::string FormatMessageEach(std::string_view templ, std::initializer_list<std::string_view> args) {
+    std::string out;
+    auto arg = args.begin();
+    for (auto pos = templ.find("%hs"); pos != std::string_view::npos && arg != args.end(); pos = templ.find("%hs")) {
+        out += templ.substr(0, pos);
+        out += *arg++;
+        templ.remove_prefix(pos + 3);
+    }
+    out += templ;
+    return out;
+}
+
 std::string FormatMessage(TextId id, std::string_view arg) { return FormatMessage(LoadResText(id), arg); }
 
 std::string FileNameWithoutFolder(std::string_view path) {

@@ -1,11 +1,13 @@
 // The main window's exchange with other programs: "Импорт из FET…" in the project
-// menu opens a FET school as a new, unsaved project; "Экспорт…" in the variant menu
-// writes the open variant as web pages, a CSV table or a calendar.
+// menu shows what the import could not carry over, then opens the school as a new,
+// unsaved project; "Экспорт…" in the variant menu writes the open variant as web
+// pages, a CSV table or a calendar.
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
 
 #include "TExportDlg.h"
+#include "TFetReportDlg.h"
 #include "TMdiTable.h"
 #include "TPrgMdiFrame.h"
 #include "core/common/FileIO.h"
@@ -65,6 +67,7 @@ bool TPrgMdiFrame::ImportFetFile(const QString& fetFile) {
         ShowMessageText(this, Res(X::ImportFetRefused) + Text(result.error));
         return false;
     }
+    TFetReportDlg(this, Text(result.report.text(*result.project))).exec();
     if (project_ && project_->QueryClose() == kCloseCancelled) return false;
     closeProject();
     auto fresh = std::make_unique<TMdiTable>(this, area_);

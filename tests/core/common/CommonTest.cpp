@@ -139,6 +139,23 @@ TEST(ByteReader, TextFillingItsWholeFieldIsCutToTheFieldLessOne) {
     }
 }
 
+// Values go in their order; a value that itself reads "%hs" (a name from a file) is not
+// filled again, and missing values leave their placeholders.
+TEST(MessageFormat, SeveralValuesInOrder) {
+    struct Case {
+        const char* templ;
+        std::initializer_list<std::string_view> values;
+        const char* filled;
+    };
+    const Case cases[] = {
+        {"<%hs> содержит «%hs», а не число %hs..%hs", {"Duration", "x", "1", "2"}, "<Duration> содержит «x», а не число 1..2"},
+        {"учитель «%hs» и «%hs»", {"%hs", "Anna"}, "учитель «%hs» и «Anna»"},
+        {"%hs и %hs", {"1"}, "1 и %hs"},
+        {"без значений", {"1"}, "без значений"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(FormatMessageEach(c.templ, c.values), c.filled) << c.templ;
+}
+
 TEST(MessageFormat, PlaceholderAndFileNames) {
     EXPECT_EQ(FormatMessage(TextId::FileFormatUnknown, FileNameWithoutFolder("/srv/школа/Новый_1.tbl")),
               "Формат файла Новый_1.tbl не известен или не поддерживается.");
