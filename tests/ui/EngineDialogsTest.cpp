@@ -239,6 +239,11 @@ private slots:
         QCOMPARE(Cell(view, 3, 1), QStringLiteral("2 (\"окон\" сверх нормы: 3)"));
         QCOMPARE(Cell(view, 4, 1), QStringLiteral("1 из 22"));
         QCOMPARE(Cell(view, 9, 1), QStringLiteral("0 / 1 / 4"));
+        if (const QString folder = qEnvironmentVariable("LOVARIS_SCREENSHOTS"); !folder.isEmpty()) {
+            dialog.show();
+            pages->setCurrentIndex(1);
+            QVERIFY(dialog.grab().save(folder + QStringLiteral("/dialog-statistics.png")));
+        }
         // Without the week's figures the dialog keeps its one page.
         TViewStatDlg loadsOnly(nullptr, 3, [&](DialogGrid& loads) { FillLoadGrid(school.context(), loads); });
         QCOMPARE(loadsOnly.findChild<QTabWidget*>()->count(), 1);
