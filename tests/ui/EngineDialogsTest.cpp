@@ -59,6 +59,15 @@ void Type(DialogGridView* view, Qt::Key digit) {
     QVERIFY(view->window()->isVisible());  // and is not the dialog's "Да"
 }
 
+// The window as the planner sees it, written when LOVARIS_SCREENSHOTS names a folder.
+void Picture(QWidget* window, const char* name) {
+    const QString folder = qEnvironmentVariable("LOVARIS_SCREENSHOTS");
+    if (folder.isEmpty()) return;
+    window->show();
+    QCoreApplication::processEvents();
+    QVERIFY(window->grab().save(folder + "/" + QString::fromLatin1(name)));
+}
+
 }  // namespace
 
 class EngineDialogsTest : public QObject {
@@ -111,6 +120,7 @@ private slots:
         QCOMPARE(flags(klasses, kKlassPlacedRow, k5A + 1), Qt::NoItemFlags);
         QVERIFY(flags(teachers, kTeacherWindowsRow, kPetrov + 1).testFlag(Qt::ItemIsSelectable));
         QCOMPARE(flags(teachers, kTeacherWindowsRow, kSidorova + 1), Qt::NoItemFlags);
+        Picture(&dialog, "dialog-prepare.png");
     }
 
     void preparationEditsRevertAndSwitches() {
@@ -181,6 +191,7 @@ private slots:
         FillControlGrids(school.context(), klasses, teachers);
         TControlDataDlg dialog(nullptr, 2, 6, 3, [&](DialogGrid& k, DialogGrid& t) { FillControlGrids(school.context(), k, t); });
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Общий контроль: вторник"));
+        Picture(&dialog, "dialog-control.png");
         QVERIFY(dialog.grid(CountersPage::Klasses).rows == klasses.rows);
         QVERIFY(dialog.grid(CountersPage::Teachers).rows == teachers.rows);
         DialogGridView* view = dialog.view(CountersPage::Teachers);
@@ -280,6 +291,7 @@ private slots:
         QCOMPARE(window.stageLabel()->text(), QStringLiteral("1-й этап из 2 - 5Б"));
         QCOMPARE(window.gauge()->maximum(), 3);
         QCOMPARE(window.gauge()->value(), 2);
+        Picture(&window, "dialog-progress.png");
         window.SetStage(2, 5);
         QCOMPARE(window.stageLabel()->text(), QStringLiteral("2-й этап из 2"));
         QCOMPARE(window.gauge()->value(), 0);
@@ -313,6 +325,7 @@ private slots:
         table.show();
         QVERIFY(QTest::qWaitForWindowExposed(&table));
         QTRY_COMPARE(Cell(view, 2, 2), QStringLiteral("1 из 4"));
+        Picture(&table, "dialog-progress-table.png");
 
         // A variant waits: the rows are read at once and then stand still.
         rows[1].variant = "2 из 4";
