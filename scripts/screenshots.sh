@@ -10,7 +10,7 @@ shots=$root/docs/screenshots
 export LOVARIS_SCREENSHOTS=$shots QT_QPA_PLATFORM=offscreen LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8
 
 for test in MainWindowTest WorkspaceTest ManualPlanningTest JournalWindowTest InterchangeTest DataCheckWindowTest \
-            GroupDialogsTest PrintDialogsTest EngineDialogsTest HelpViewerTest ProjParamsTest; do
+            GroupDialogsTest PrintDialogsTest EngineDialogsTest HelpViewerTest ProjParamsTest LessonDialogsTest; do
     "$build/tests/ui_$test" >/dev/null 2>&1 || { echo "ui_$test failed" >&2; exit 1; }
 done
 
