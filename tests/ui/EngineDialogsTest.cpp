@@ -301,6 +301,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const int first = window.animation()->picture();
         QTRY_VERIFY_WITH_TIMEOUT(window.animation()->picture() != first, 1500);
+        // A long step widens the shown window rather than being cut.
+        window.SetStep(1, QStringLiteral("улучшение недели: окна учителей, ровные дни классов"));
+        QCoreApplication::processEvents();
+        QVERIFY(window.stageLabel()->width() >= window.stageLabel()->sizeHint().width());
         QCOMPARE(window.cancelButton()->text(), QStringLiteral("Отмена"));
         QCOMPARE(window.cancelButton()->toolTip(), QStringLiteral("Прервать расстановку уроков"));
         QTest::mouseClick(window.cancelButton(), Qt::LeftButton);
