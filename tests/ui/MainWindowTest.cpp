@@ -131,6 +131,13 @@ private slots:
             QVERIFY2(!name.isEmpty(), window->widget()->metaObject()->className());
             QVERIFY(window->grab().save(folder + "/" + name + ".png"));
         }
+        bool about = false;
+        lovaris::test::ActOnNextDialog([&](QWidget* dialog) {
+            about = dialog->grab().save(folder + QStringLiteral("/about.png"));
+            dialog->close();
+        });
+        trigger("aboutItem");
+        QVERIFY(about);
     }
 
     void newProjectsAreNumberedEvenWhenOneWasCancelled() {

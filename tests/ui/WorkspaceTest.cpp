@@ -436,7 +436,13 @@ private slots:
         const QString folder = qEnvironmentVariable("LOVARIS_SCREENSHOTS");
         if (folder.isEmpty()) QSKIP("LOVARIS_SCREENSHOTS not set");
         frame_->resize(1366, 768);
-        enterPlanning();
+        bool options = false;  // the new variant's options, pictured and accepted
+        lovaris::test::ActOnNextDialog([&](QWidget* dialog) {
+            options = dialog->grab().save(folder + QStringLiteral("/dialog-variant-options.png"));
+            if (auto* yes = dialog->findChild<QAbstractButton*>(QStringLiteral("yesButton"))) yes->click();
+        });
+        trigger("RunKorvidanMenu");
+        QVERIFY(options && workspace());
         QCoreApplication::processEvents();
         QVERIFY(frame_->grab().save(folder + QStringLiteral("/main-planning-mode.png")));
         readyMondaysDrafts();
