@@ -73,6 +73,11 @@ private slots:
         window.show();
         window.runChecks(ProjectWithFindings());
         QCOMPARE(window.pageText(static_cast<EditorKind>(kind)), expected);
+        const QString folder = qEnvironmentVariable("LOVARIS_SCREENSHOTS");
+        if (!folder.isEmpty() && kind == int(EditorKind::Subjects)) {
+            window.pages()->setCurrentIndex(kind);
+            QVERIFY(window.grab().save(folder + QStringLiteral("/data-check.png")));
+        }
     }
 
     // A second check in the same window replaces the findings of the first.

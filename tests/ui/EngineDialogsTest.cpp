@@ -59,6 +59,15 @@ void Type(DialogGridView* view, Qt::Key digit) {
     QVERIFY(view->window()->isVisible());  // and is not the dialog's "Да"
 }
 
+// The window as the planner sees it, written when LOVARIS_SCREENSHOTS names a folder.
+void Picture(QWidget* window, const char* name) {
+    const QString folder = qEnvironmentVariable("LOVARIS_SCREENSHOTS");
+    if (folder.isEmpty()) return;
+    window->show();
+    QCoreApplication::processEvents();
+    QVERIFY(window->grab().save(folder + "/" + QString::fromLatin1(name)));
+}
+
 }  // namespace
 
 class EngineDialogsTest : public QObject {
@@ -111,6 +120,7 @@ private slots:
         QCOMPARE(flags(klasses, kKlassPlacedRow, k5A + 1), Qt::NoItemFlags);
         QVERIFY(flags(teachers, kTeacherWindowsRow, kPetrov + 1).testFlag(Qt::ItemIsSelectable));
         QCOMPARE(flags(teachers, kTeacherWindowsRow, kSidorova + 1), Qt::NoItemFlags);
+        Picture(&dialog, "dialog-prepare.png");
     }
 
     void preparationEditsRevertAndSwitches() {
@@ -181,6 +191,7 @@ private slots:
         FillControlGrids(school.context(), klasses, teachers);
         TControlDataDlg dialog(nullptr, 2, 6, 3, [&](DialogGrid& k, DialogGrid& t) { FillControlGrids(school.context(), k, t); });
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Общий контроль: вторник"));
+        Picture(&dialog, "dialog-control.png");
         QVERIFY(dialog.grid(CountersPage::Klasses).rows == klasses.rows);
         QVERIFY(dialog.grid(CountersPage::Teachers).rows == teachers.rows);
         DialogGridView* view = dialog.view(CountersPage::Teachers);
@@ -239,6 +250,11 @@ private slots:
         QCOMPARE(Cell(view, 3, 1), QStringLiteral("2 (\"окон\" сверх нормы: 3)"));
         QCOMPARE(Cell(view, 4, 1), QStringLiteral("1 из 22"));
         QCOMPARE(Cell(view, 9, 1), QStringLiteral("0 / 1 / 4"));
+        if (const QString folder = qEnvironmentVariable("LOVARIS_SCREENSHOTS"); !folder.isEmpty()) {
+            dialog.show();
+            pages->setCurrentIndex(1);
+            QVERIFY(dialog.grab().save(folder + QStringLiteral("/dialog-statistics.png")));
+        }
         // Without the week's figures the dialog keeps its one page.
         TViewStatDlg loadsOnly(nullptr, 3, [&](DialogGrid& loads) { FillLoadGrid(school.context(), loads); });
         QCOMPARE(loadsOnly.findChild<QTabWidget*>()->count(), 1);
@@ -275,6 +291,7 @@ private slots:
         QCOMPARE(window.stageLabel()->text(), QStringLiteral("1-й этап из 2 - 5Б"));
         QCOMPARE(window.gauge()->maximum(), 3);
         QCOMPARE(window.gauge()->value(), 2);
+        Picture(&window, "dialog-progress.png");
         window.SetStage(2, 5);
         QCOMPARE(window.stageLabel()->text(), QStringLiteral("2-й этап из 2"));
         QCOMPARE(window.gauge()->value(), 0);
@@ -284,6 +301,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const int first = window.animation()->picture();
         QTRY_VERIFY_WITH_TIMEOUT(window.animation()->picture() != first, 1500);
+        // A long step widens the shown window rather than being cut.
+        window.SetStep(1, QStringLiteral("улучшение недели: окна учителей, ровные дни классов"));
+        QCoreApplication::processEvents();
+        QVERIFY(window.stageLabel()->width() >= window.stageLabel()->sizeHint().width());
         QCOMPARE(window.cancelButton()->text(), QStringLiteral("Отмена"));
         QCOMPARE(window.cancelButton()->toolTip(), QStringLiteral("Прервать расстановку уроков"));
         QTest::mouseClick(window.cancelButton(), Qt::LeftButton);
@@ -308,6 +329,7 @@ private slots:
         table.show();
         QVERIFY(QTest::qWaitForWindowExposed(&table));
         QTRY_COMPARE(Cell(view, 2, 2), QStringLiteral("1 из 4"));
+        Picture(&table, "dialog-progress-table.png");
 
         // A variant waits: the rows are read at once and then stand still.
         rows[1].variant = "2 из 4";

@@ -75,6 +75,8 @@ private slots:
         QCOMPARE(viewer->topic(), topic);
         QVERIFY(viewer->browser()->toPlainText().startsWith(title));
         QCOMPARE(viewer->windowTitle(), QStringLiteral("Справка: ") + title);
+        const QString folder = qEnvironmentVariable("LOVARIS_SCREENSHOTS");
+        if (!folder.isEmpty() && topic == 2) QVERIFY(viewer->grab().save(folder + QStringLiteral("/help-viewer.png")));
     }
 
     void unknownTopicSaysSoPlainly() {

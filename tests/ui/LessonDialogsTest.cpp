@@ -27,6 +27,12 @@ QString cellText(QTableView* view, int row, int column) {
     return view->model()->index(row, column).data().toString();
 }
 
+// The dialog as the user sees it, written when LOVARIS_SCREENSHOTS names a folder.
+void Picture(QWidget* dialog, const char* name) {
+    const QString folder = qEnvironmentVariable("LOVARIS_SCREENSHOTS");
+    if (!folder.isEmpty()) dialog->grab().save(folder + "/" + QString::fromLatin1(name));
+}
+
 }  // namespace
 
 class LessonDialogsTest : public QObject, lovaris::test::LessonEditorFixture {
@@ -41,6 +47,7 @@ class LessonDialogsTest : public QObject, lovaris::test::LessonEditorFixture {
             auto* list = ChildOf<QTableView>(dlg, "candidateList");
             for (int row : toggle) DoubleClickRow(list, row);
             for (int row = 0; row < list->model()->rowCount(); ++row) shownLink << cellText(list, row, 4);
+            Picture(dlg, "dialog-link.png");
             if (message) AnswerNextDialog(QStringLiteral("yesButton"), message);
             ChildOf<QPushButton>(dlg, button)->click();
         });
@@ -101,6 +108,7 @@ private slots:
             auto* list = ChildOf<QTableView>(dlg, "lessonList");
             selected = list->selectionModel()->selectedRows().value(0).row();
             number = cellText(list, selected, 1);
+            Picture(dlg, "dialog-find.png");
             DoubleClickRow(list, 2);  // "6Б", the lesson of the other class
         });
         child<QPushButton>("findButton")->click();
@@ -145,6 +153,7 @@ private slots:
             auto* list = ChildOf<QListWidget>(dlg, "hoursList");
             for (int i = 0; i < list->count(); ++i) opened << list->item(i)->checkState();
             list->item(0)->setCheckState(Qt::Checked);
+            Picture(dlg, "dialog-separate-hours.png");
             ChildOf<QPushButton>(dlg, "yesButton")->click();
         });
         auto* spread = child<QLineEdit>("spreadEdit");

@@ -117,7 +117,27 @@ private slots:
         for (QMdiSubWindow* window : frame_->clientArea()->subWindowList())
             QVERIFY2(room.contains(window->geometry()), qPrintable(window->windowTitle()));
         const QString folder = qEnvironmentVariable("LOVARIS_SCREENSHOTS");
-        if (!folder.isEmpty()) QVERIFY(frame_->grab().save(folder + QStringLiteral("/main-project-mode.png")));
+        if (folder.isEmpty()) return;
+        QVERIFY(frame_->grab().save(folder + QStringLiteral("/main-project-mode.png")));
+        // Each editor as it stands beside the others.
+        const QHash<QString, QString> names = {{"TRoomsManager", "editor-rooms"},
+                                               {"TSubjectsManager", "editor-subjects"},
+                                               {"TKlassesManager", "editor-classes"},
+                                               {"TTeachersManager", "editor-teachers"},
+                                               {"TLessonsManager", "editor-lessons"}};
+        for (QMdiSubWindow* window : frame_->clientArea()->subWindowList()) {
+            const QString type = QString::fromLatin1(window->widget()->metaObject()->className());
+            const QString name = names.value(type.section(QStringLiteral("::"), -1));
+            QVERIFY2(!name.isEmpty(), window->widget()->metaObject()->className());
+            QVERIFY(window->grab().save(folder + "/" + name + ".png"));
+        }
+        bool about = false;
+        lovaris::test::ActOnNextDialog([&](QWidget* dialog) {
+            about = dialog->grab().save(folder + QStringLiteral("/about.png"));
+            dialog->close();
+        });
+        trigger("aboutItem");
+        QVERIFY(about);
     }
 
     void newProjectsAreNumberedEvenWhenOneWasCancelled() {

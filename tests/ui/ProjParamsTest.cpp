@@ -55,6 +55,8 @@ private slots:
         QCOMPARE(d.field("teacherMinEdit")->text(), QStringLiteral("2"));
         QVERIFY(!d.field("classMinEdit")->isVisible());
         QCOMPARE(d.field("classMinEdit")->text(), QStringLiteral("4"));
+        const QString folder = qEnvironmentVariable("LOVARIS_SCREENSHOTS");
+        if (!folder.isEmpty()) QVERIFY(d.dialog.grab().save(folder + QStringLiteral("/params-dialog.png")));
     }
 
     void aRefusedEntryShowsItsMessageAndCancelKeepsTheRecord_data() {

@@ -73,6 +73,28 @@ class WorkspaceTest : public QObject {
         return placed;
     }
 
+    // Pictures of the views, each in both orientations, written to `folder` as NAME.png
+    // (upright) and NAME-horizontal.png; an empty name leaves that picture out.
+    struct ViewShot {
+        ViewKind kind;
+        const char* upright;
+        const char* horizontal;
+    };
+    void shootViews(const QString& folder, std::initializer_list<ViewShot> shots) {
+        auto* orientation = views()->findChild<QSlider*>(QStringLiteral("ViewModeSwitch"));
+        for (const int value : {0, 1}) {
+            orientation->setValue(value);
+            for (const ViewShot& shot : shots) {
+                const char* name = value == 0 ? shot.upright : shot.horizontal;
+                if (!*name) continue;
+                views()->pages()->setCurrentIndex(static_cast<int>(shot.kind));  // the tabs follow ViewKind
+                QCoreApplication::processEvents();
+                QVERIFY(frame_->grab().save(folder + "/" + QString::fromLatin1(name) + ".png"));
+            }
+        }
+        orientation->setValue(0);
+    }
+
     WeekPlanSummary weekSummary() const {
         const VariantWorkspace& ws = workspace()->workspace();
         return SummariseWeek(ws.session(), ws.variant());
@@ -408,15 +430,19 @@ private slots:
         QVERIFY(!workspace()->workspace().selectedDetail().draft);
     }
 
-    // Pictures of a run paused on a variant, taken only when LOVARIS_SCREENSHOTS names
-    // the folder to write them to.
+    // Pictures of the new variant's options, of a run paused on a variant and of Monday's
+    // drafts, taken only when LOVARIS_SCREENSHOTS names the folder to write them to.
     void screenshots() {
         const QString folder = qEnvironmentVariable("LOVARIS_SCREENSHOTS");
         if (folder.isEmpty()) QSKIP("LOVARIS_SCREENSHOTS not set");
         frame_->resize(1366, 768);
-        enterPlanning();
-        QCoreApplication::processEvents();
-        QVERIFY(frame_->grab().save(folder + QStringLiteral("/main-planning-mode.png")));
+        bool options = false;  // the new variant's options, pictured and accepted
+        lovaris::test::ActOnNextDialog([&](QWidget* dialog) {
+            options = dialog->grab().save(folder + QStringLiteral("/dialog-variant-options.png"));
+            if (auto* yes = dialog->findChild<QAbstractButton*>(QStringLiteral("yesButton"))) yes->click();
+        });
+        trigger("RunKorvidanMenu");
+        QVERIFY(options && workspace());
         readyMondaysDrafts();
         QSignalSpy states(workspace(), &TTableVarsManager::runStateChanged);
         ModalWatch answers(QStringLiteral("noButton"));
@@ -428,6 +454,9 @@ private slots:
         QVERIFY(table && table->grab().save(folder + QStringLiteral("/planning-run-progress-table.png")));
         trigger("abortItem");
         QTRY_VERIFY_WITH_TIMEOUT(!workspace()->runInProgress(), 30000);
+        // Monday's drafts, as the run left them.
+        shootViews(folder, {{ViewKind::KlassesDraft, "planning-class-draft", "planning-class-draft-horizontal"},
+                            {ViewKind::TeachersDraft, "planning-teacher-draft", "planning-teacher-draft-horizontal"}});
     }
 
     // "Планирование недели": the progress window counts the hours in place while the
@@ -486,6 +515,13 @@ private slots:
         QCOMPARE(states.size(), 2);
         QCOMPARE(states.first().at(0).toInt(), 1);
         QCOMPARE(states.last().at(0).toInt(), 3);
+        // The planned week in the views, at the size of a 1366 x 768 screen.
+        if (const QString folder = qEnvironmentVariable("LOVARIS_SCREENSHOTS"); !folder.isEmpty()) {
+            frame_->resize(1366, 768);
+            shootViews(folder, {{ViewKind::Klasses, "main-planning-mode", "planning-classes-horizontal"},
+                                {ViewKind::Teachers, "planning-teachers", "planning-teachers-horizontal"},
+                                {ViewKind::Rooms, "planning-rooms", "planning-rooms-horizontal"}});
+        }
     }
 
     // "Отмена" in the progress window ends the search with the best week so far.

@@ -45,13 +45,22 @@ TProgressWnd::TProgressWnd(QWidget* workspace, int stages, std::function<void()>
 void TProgressWnd::SetStage(int stage, int maximum) {
     stage_ = stage;
     label_->setText(QString::fromStdString(ProgressStageText(stage, stages_)));
+    fitText();
     gauge_->setRange(0, std::max(maximum, 1));  // an empty stage shows an empty gauge, not a busy one
     gauge_->setValue(0);
 }
 
 void TProgressWnd::SetStep(int position, const QString& item) {
     label_->setText(QString::fromStdString(ProgressStageText(stage_, stages_, item.toStdString())));
+    fitText();
     gauge_->setValue(position);
+}
+
+void TProgressWnd::fitText() {
+    // A long step ("улучшение недели: ...") widens the window instead of being cut; it never
+    // narrows again, so the window does not jump from step to step.
+    const QSize wanted = sizeHint().expandedTo(size());
+    if (wanted != size()) resize(wanted);
 }
 
 void TProgressWnd::reject() {

@@ -35,6 +35,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void fitText();
+
     int stages_;
     int stage_ = 1;
     std::function<void()> onCancel_;
