@@ -22,7 +22,6 @@ with --all.
 """
 import argparse
 import glob
-import gzip
 import json
 import os
 import subprocess
@@ -30,7 +29,7 @@ import sys
 import tempfile
 import time
 
-from plan_vs_fet import classes_and_room, fet_days, find_files
+from plan_vs_fet import classes_and_room, fet_days, find_files, unpacked
 
 WAYS = [("search", ["--improve-steps", "0"]), ("stages", ["--stages", "--improve-steps", "0"]), ("improved", [])]
 
@@ -60,11 +59,7 @@ def schools(args, work):
     for n, path in enumerate(find_files(args.examples) if os.path.isdir(args.examples) else []):
         if not args.all and taken >= args.fet:
             break
-        source = path
-        if path.endswith(".gz"):
-            source = os.path.join(work, f"in{n}.fet")
-            with gzip.open(path, "rb") as packed, open(source, "wb") as plain:
-                plain.write(packed.read())
+        source = unpacked(path, work, n)
         if not 1 <= fet_days(source) <= 6:
             continue
         project = os.path.join(work, f"fet{n}.tbl")

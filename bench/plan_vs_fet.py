@@ -50,6 +50,16 @@ def find_files(root):
                 yield os.path.join(folder, name)
 
 
+def unpacked(path, work, n):
+    """The FET file itself: a packed one (.gz) is unpacked into `work` first."""
+    if not path.endswith(".gz"):
+        return path
+    source = os.path.join(work, f"in{n}.fet")
+    with gzip.open(path, "rb") as packed, open(source, "wb") as plain:
+        plain.write(packed.read())
+    return source
+
+
 def fet_days(path):
     with open(path, "rb") as f:
         text = f.read().decode("utf-8", "replace")
@@ -213,11 +223,7 @@ def main():
           + (f"  {'judged':>9} {'time':>6} {'times':>9}" if args.judge and with_fet else ""))
     with tempfile.TemporaryDirectory() as work:
         for n, path in enumerate(find_files(args.examples)):
-            source = path
-            if path.endswith(".gz"):
-                source = os.path.join(work, f"in{n}.fet")
-                with gzip.open(path, "rb") as packed, open(source, "wb") as plain:
-                    plain.write(packed.read())
+            source = unpacked(path, work, n)
             if not 1 <= fet_days(source) <= 6:
                 continue
             if args.only is not None and not any(text in path for text in args.only):
