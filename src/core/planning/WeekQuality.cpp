@@ -62,11 +62,12 @@ void EachCleanHour(const PlanningSession& session, const TTableVarItem& variant,
 
 }  // namespace
 
-int WindowsOf(DayMask taught) {
+int WindowsOf(DayMask taught, DayMask closed) {
     if (taught == 0) return 0;
     const int first = std::countr_zero(taught);
     const int last = 31 - std::countl_zero(taught);
-    return last - first + 1 - std::popcount(taught);
+    const DayMask span = (last == 31 ? ~DayMask{0} : (DayMask{1} << (last + 1)) - 1) & ~((DayMask{1} << first) - 1);
+    return std::popcount(span & ~taught & ~closed);
 }
 
 KlassJudged JudgeKlassWeek(const KlassWeek& week) {
@@ -110,7 +111,7 @@ TeacherJudged JudgeTeacherWeek(const TeacherWeek& week, int maxWindows) {
     int freeDays = 0;
     for (int d = 1; d <= kVariantDays; ++d) {
         const auto i = static_cast<std::size_t>(d);
-        const int windows = WindowsOf(week.taught[i]);
+        const int windows = WindowsOf(week.taught[i], week.closed[i]);
         judged.windows += windows;
         if (windows > maxWindows) {
             ++judged.daysOverWindows;
@@ -175,8 +176,7 @@ std::vector<KlassWeek> KlassWeeksOf(const PlanningSession& session, const TTable
     return weeks;
 }
 
-std::vector<TeacherWeek> TeacherWeeksOf(const PlanningSession& session, const TTableVarItem& variant,
-                                        const VariantOptions& options) {
+std::vector<TeacherWeek> TeacherDaysOf(const PlanningSession& session, const TTableVarItem& variant) {
     const auto& teachers = session.teachers();
     std::vector<TeacherWeek> weeks(static_cast<std::size_t>(teachers.count()));
     std::array<bool, kVariantDays + 1> schoolDay{};
@@ -188,11 +188,24 @@ std::vector<TeacherWeek> TeacherWeeksOf(const PlanningSession& session, const TT
             if (sub.teacher >= 0 && sub.teacher < teachers.count())
                 weeks[static_cast<std::size_t>(sub.teacher)].taught[static_cast<std::size_t>(d)] |= DayMask{1} << n;
     });
+    for (int t = 0; t < teachers.count(); ++t) {
+        auto& week = weeks[static_cast<std::size_t>(t)];
+        week.schoolDay = schoolDay;
+        for (int d = 1; d <= kVariantDays; ++d)
+            for (int n = 1; n <= std::min(variant.lessonsPerDay(), 31); ++n)
+                if (teachers.at(t).busy.at(d, n) == kTeacherBusy) week.closed[static_cast<std::size_t>(d)] |= DayMask{1} << n;
+    }
+    return weeks;
+}
+
+std::vector<TeacherWeek> TeacherWeeksOf(const PlanningSession& session, const TTableVarItem& variant,
+                                        const VariantOptions& options) {
+    const auto& teachers = session.teachers();
+    std::vector<TeacherWeek> weeks = TeacherDaysOf(session, variant);
     const WishesMode mode = WishesModeOf(options);
     for (int t = 0; t < teachers.count(); ++t) {
         auto& week = weeks[static_cast<std::size_t>(t)];
         week.freeDays = teachers.at(t).freeDays;
-        week.schoolDay = schoolDay;
         for (int d = 1; d <= kVariantDays; ++d)
             for (int n = 1; n <= std::min(variant.lessonsPerDay(), 31); ++n) {
                 const std::int16_t value = teachers.at(t).busy.at(d, n);

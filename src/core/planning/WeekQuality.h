@@ -40,6 +40,9 @@ KlassJudged JudgeKlassWeek(const KlassWeek& week);
 // A teacher's week as the measure reads it; [0] of each array unused.
 struct TeacherWeek {
     std::array<DayMask, kVariantDays + 1> taught{};
+    // Hours the teacher is busy at: one inside the teacher's day, such as the school's
+    // long break, is no window.
+    std::array<DayMask, kVariantDays + 1> closed{};
     // Hours the teacher wished free that the wishes mode leaves open, by day and
     // priority (high, medium, low).
     std::array<std::array<DayMask, kWishPriorities>, kVariantDays + 1> wishes{};
@@ -58,8 +61,8 @@ struct TeacherJudged {
 
 TeacherJudged JudgeTeacherWeek(const TeacherWeek& week, int maxWindows);
 
-// Numbers inside the teacher's day at which it teaches nothing.
-int WindowsOf(DayMask taught);
+// Numbers inside the teacher's day at which it teaches nothing and is not closed.
+int WindowsOf(DayMask taught, DayMask closed = 0);
 
 // What each figure costs in the weighted cost of a week.
 struct QualityWeights {
@@ -101,6 +104,8 @@ struct WeekQuality {
 std::vector<KlassWeek> KlassWeeksOf(const PlanningSession& session, const TTableVarItem& variant);
 std::vector<TeacherWeek> TeacherWeeksOf(const PlanningSession& session, const TTableVarItem& variant,
                                         const VariantOptions& options);
+// The same with the hours taught, the busy hours and the school days alone.
+std::vector<TeacherWeek> TeacherDaysOf(const PlanningSession& session, const TTableVarItem& variant);
 // The mean difficulty of an hour of the class's lesson (0 without subgroups).
 double HourLoad(const PlanningSession& session, int klass, int lesson);
 

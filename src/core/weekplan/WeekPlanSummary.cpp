@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "../planning/RoomlessSubgroups.h"
+#include "../planning/WeekQuality.h"
 
 namespace lovaris {
 namespace {
@@ -15,24 +16,6 @@ std::vector<int> PlacedHoursPerLesson(const TTableVarItem& variant, int klass, i
             for (const LessonSlot& slot : {variant.GetCleanSlot(klass, d, n), variant.GetDraftSlot(klass, d, n)})
                 if (slot.occupied() && slot.lessonIndex < lessons) ++placed[static_cast<std::size_t>(slot.lessonIndex)];
     return placed;
-}
-
-int TeacherWindowsOnDay(const PlanningSession& session, const TTableVarItem& variant, int teacher, int day) {
-    int first = 0, last = 0, taught = 0;
-    for (int n = 1; n <= variant.lessonsPerDay(); ++n) {
-        bool teaches = false;
-        for (int k = 0; k < variant.classCount() && !teaches; ++k) {
-            const LessonSlot slot = variant.GetCleanSlot(k, day, n);
-            const auto& item = session.klasses().at(k);
-            if (!slot.occupied() || slot.lessonIndex >= item.lessonCount()) continue;
-            for (const auto& sub : item.lesson(slot.lessonIndex).subgroups) teaches = teaches || sub.teacher == teacher;
-        }
-        if (!teaches) continue;
-        if (first == 0) first = n;
-        last = n;
-        ++taught;
-    }
-    return first == 0 ? 0 : last - first + 1 - taught;
 }
 
 }  // namespace
@@ -69,11 +52,12 @@ WeekPlanSummary SummariseWeek(const PlanningSession& session, const TTableVarIte
         for (int d = 1; d <= kVariantDays; ++d) summary.classGaps += ClassDayGaps(session, variant, k, d);
     }
     summary.subgroupsWithoutRoom = SubgroupsWithoutRoom(session, variant);
-    for (int d = 1; d <= kVariantDays; ++d) {
-        for (int t = 0; t < session.teachers().count(); ++t)
-            summary.teacherWindows[static_cast<std::size_t>(d)] += TeacherWindowsOnDay(session, variant, t, d);
-        summary.teacherWindows[0] += summary.teacherWindows[static_cast<std::size_t>(d)];
-    }
+    for (const TeacherWeek& week : TeacherDaysOf(session, variant))
+        for (int d = 1; d <= kVariantDays; ++d) {
+            const int windows = WindowsOf(week.taught[static_cast<std::size_t>(d)], week.closed[static_cast<std::size_t>(d)]);
+            summary.teacherWindows[static_cast<std::size_t>(d)] += windows;
+            summary.teacherWindows[0] += windows;
+        }
     return summary;
 }
 

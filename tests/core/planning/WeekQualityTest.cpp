@@ -71,6 +71,7 @@ DayMask Numbers(std::initializer_list<int> numbers) {
 struct TeacherCase {
     const char* name;
     std::array<DayMask, kVariantDays + 1> taught;
+    std::array<DayMask, kVariantDays + 1> closed;
     int freeDays;
     std::array<bool, kVariantDays + 1> schoolDay;
     int windows;
@@ -89,6 +90,7 @@ TEST_P(TeacherWeekJudged, WindowsAndFreeDays) {
     const TeacherCase& c = GetParam();
     TeacherWeek week;
     week.taught = c.taught;
+    week.closed = c.closed;
     week.freeDays = c.freeDays;
     week.schoolDay = c.schoolDay;
     const TeacherJudged judged = JudgeTeacherWeek(week, 1);
@@ -102,11 +104,15 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, TeacherWeekJudged,
     ::testing::Values(
         // 1 . 3 . . 6: three windows, two past the one allowed; 1 . 3: one, allowed.
-        TeacherCase{"Windows", {0, Numbers({1, 3, 6}), Numbers({1, 3}), 0, 0, 0, 0}, 0, kSixDays, 4, 1, 2, 0},
-        TeacherCase{"TwoFreeDaysGiven", {0, kMorning, kMorning, kMorning, kMorning, 0, 0}, 2, kSixDays, 0, 0, 0, 0},
-        TeacherCase{"OneShort", {0, kMorning, kMorning, kMorning, kMorning, kMorning, 0}, 2, kSixDays, 0, 0, 0, 1},
+        TeacherCase{"Windows", {0, Numbers({1, 3, 6}), Numbers({1, 3}), 0, 0, 0, 0}, {}, 0, kSixDays, 4, 1, 2, 0},
+        // The break at 4 closed to the teacher: 1 . 3 [4] 5 has one window, not two; a
+        // closed hour outside the day counts for nothing.
+        TeacherCase{"BreakIsNoWindow", {0, Numbers({1, 3, 5}), 0, 0, 0, 0, 0}, {0, Numbers({4, 7}), 0, 0, 0, 0, 0}, 0,
+                    kSixDays, 1, 0, 0, 0},
+        TeacherCase{"TwoFreeDaysGiven", {0, kMorning, kMorning, kMorning, kMorning, 0, 0}, {}, 2, kSixDays, 0, 0, 0, 0},
+        TeacherCase{"OneShort", {0, kMorning, kMorning, kMorning, kMorning, kMorning, 0}, {}, 2, kSixDays, 0, 0, 0, 1},
         // A day nobody learns on is nobody's free day.
-        TeacherCase{"DayOffForAll", {0, kMorning, kMorning, kMorning, kMorning, kMorning, 0}, 2, kFiveDays, 0, 0, 0,
+        TeacherCase{"DayOffForAll", {0, kMorning, kMorning, kMorning, kMorning, kMorning, 0}, {}, 2, kFiveDays, 0, 0, 0,
                     2}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -127,6 +133,7 @@ TEST(WeekQuality, MeasuresAWeekCountedByHand) {
     const int other = school.teacher("Петров");
     school.project.teachers.findById(mathsTeacher)->freeDays = 1;
     school.project.teachers.findById(mathsTeacher)->busy.set(1, 5, kTeacherWishLow);
+    school.project.teachers.findById(other)->busy.set(3, 3, kTeacherBusy);
     for (int n = 1; n <= 6; ++n) school.project.klasses.findById(klass)->busy.set(6, n, 1);
     school.lesson(klass, {5, 5, 4, 5, 5}, {{maths, mathsTeacher}});  // lesson 0
     school.lesson(klass, {1, 1}, {{drawing, other}});                 // lesson 1
@@ -146,11 +153,11 @@ TEST(WeekQuality, MeasuresAWeekCountedByHand) {
     Put(variant, 0, 5, 1, 2, 0);
 
     const WeekQuality q = MeasureWeek(session, variant, options);
-    // Petrov on Wednesday at 1 and 6: four windows, three past the one allowed.
-    EXPECT_EQ(q.teacherWindows, 4);
+    // Petrov on Wednesday at 1 and 6, closed at 3: three windows, two past the one allowed.
+    EXPECT_EQ(q.teacherWindows, 3);
     EXPECT_EQ(q.maxWindows, 1);
     EXPECT_EQ(q.teacherDaysOverWindows, 1);
-    EXPECT_EQ(q.windowsOverMax, 3);
+    EXPECT_EQ(q.windowsOverMax, 2);
     // Days 5, 5, 6, 5, 2: spread 4 where 23 hours over five days go 5, 5, 5, 4, 4.
     EXPECT_EQ(q.classes, 1);
     EXPECT_EQ(q.widestSpread, 4);
@@ -170,7 +177,7 @@ TEST(WeekQuality, MeasuresAWeekCountedByHand) {
     EXPECT_NEAR(q.loadOff, off, 1e-9);
     EXPECT_EQ(q.classesOffCurve, 0);
     const QualityWeights w = QualityWeights::From(options);
-    EXPECT_NEAR(q.cost, w.window * 4 + w.windowOverMax * 3 + w.freeDayShort + w.wish[2] + w.lopsided * 2 +
+    EXPECT_NEAR(q.cost, w.window * 3 + w.windowOverMax * 2 + w.freeDayShort + w.wish[2] + w.lopsided * 2 +
                             w.uneven * 3 + w.loadOff * off,
                 1e-9);
 }
