@@ -57,7 +57,8 @@ def plan(cli, project, seconds, extra, work):
 
 def fet_windows(source, seconds, work):
     """FET's own week of the school (fet-cl on the original file): its teachers' windows,
-    counted as ours are (empty hours between a teacher's first and last lesson of a day),
+    counted as ours are (empty hours between a teacher's first and last lesson of a day,
+    the school's breaks and the teacher's unavailable hours left out),
     or None when FET finds no week in the time."""
     out = os.path.join(work, "fet-out")
     shutil.rmtree(out, ignore_errors=True)
@@ -72,14 +73,39 @@ def fet_windows(source, seconds, work):
     found = glob.glob(os.path.join(out, "timetables", "*", "*_teachers.xml"))
     if not found:
         return None
+    breaks, busy = closed_hours(source)
     windows = 0
     for teacher in ElementTree.parse(found[0]).getroot():
+        name = teacher.get("name")
         for day in teacher:
-            taught = [any(child.tag == "Activity" for child in hour) for hour in day]
+            hours = [(hour.get("name"), any(child.tag == "Activity" for child in hour)) for hour in day]
+            taught = [t for _, t in hours]
             if any(taught):
                 first, last = taught.index(True), len(taught) - 1 - taught[::-1].index(True)
-                windows += sum(1 for t in taught[first:last + 1] if not t)
+                windows += sum(1 for hour, t in hours[first:last + 1]
+                               if not t and (day.get("name"), hour) not in breaks
+                               and (name, day.get("name"), hour) not in busy)
     return windows
+
+
+def closed_hours(source):
+    """The school's breaks and the teachers' unavailable hours at 100 % in a FET file, by
+    day and hour name: inside a teacher's day they are no window, as in our measure."""
+    root = ElementTree.parse(source).getroot()
+    breaks, busy = set(), set()
+    for kind in ("ConstraintBreakTimes", "ConstraintTeacherNotAvailableTimes"):
+        for constraint in root.iter(kind):
+            if constraint.findtext("Active", "true") == "false" or \
+                    float(constraint.findtext("Weight_Percentage", "100")) < 100:
+                continue
+            teacher = constraint.findtext("Teacher")
+            for slot in list(constraint.iter("Break_Time")) + list(constraint.iter("Not_Available_Time")):
+                day, hour = slot.findtext("Day"), slot.findtext("Hour")
+                if teacher is None:
+                    breaks.add((day, hour))
+                else:
+                    busy.add((teacher, day, hour))
+    return breaks, busy
 
 
 def schools(args, work):
