@@ -162,7 +162,7 @@ private:
         std::vector<int> ids;
         for (std::size_t e = 0; e < spread.size(); ++e) {
             FetExportBlock block{first + static_cast<int>(e), spread[e], set,
-                                 "Ловарис: уроки " + lessonIds + ", блок " + std::to_string(e + 1) + " из " +
+                                 (set.size() > 1 ? "Ловарис: уроки " : "Ловарис: урок ") + lessonIds + ", блок " + std::to_string(e + 1) + " из " +
                                      std::to_string(spread.size())};
             ids.push_back(block.id);
             activities_ += "<Activity>\n";
@@ -212,13 +212,19 @@ private:
             starts.erase(0);
             if (starts.empty()) starts.insert(1);
             const int first = *starts.begin();
-            const std::vector<Slot> closed = slotsWhere([&](int d, int n) { return n < first || klass.busyAt(d, n); });
+            // A day none of whose starting lessons is open has no lesson at all.
+            const auto dead = [&](int d) {
+                return std::ranges::none_of(starts, [&](int s) { return s <= lessonsPerDay_ && !klass.busyAt(d, s); });
+            };
+            const std::vector<Slot> closed =
+                slotsWhere([&](int d, int n) { return n < first || klass.busyAt(d, n) || dead(d); });
             if (!closed.empty()) out_.text += notAvailable("ConstraintStudentsSetNotAvailableTimes", "Students", name, closed);
             out_.text += "<ConstraintStudentsSetMaxGapsPerWeek>\n\t<Weight_Percentage>100</Weight_Percentage>\n"
                          "\t<Max_Gaps>0</Max_Gaps>\n" + Element("Students", name) + Ending() +
                          "</ConstraintStudentsSetMaxGapsPerWeek>\n";
-            // FET binds a day's beginning to the first open hour of the day, or to it and
-            // the next one: starting lessons past that it cannot tell apart.
+            // FET counts a day's beginning from the class's first open hour of the day (its
+            // closed hours before it are no late beginning) and binds it to that hour, or to
+            // it and the next one: starting lessons past that it cannot tell apart.
             const bool next = starts.contains(first + 1);
             if (starts.size() > 2 || (starts.size() == 2 && !next)) {
                 ++out_.classesStartingFreely;
