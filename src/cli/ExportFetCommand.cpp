@@ -29,8 +29,7 @@ int runExportSchool(const CliArguments& args, const std::string& out) {
         return ReportFailure("lovaris-cli: export-fet takes --into and --times-only only with a VARIANT.rsp", kExitFailure);
     PlanningProject project;
     if (const int status = OpenPlanningProject(args.plain[0], project); status != kExitOk) return status;
-    const TTableVarItem empty = project.session->NewVariant();
-    project.session->ApplyOptions(VariantOptions::Defaults(empty.classCount(), empty.lessonsPerDay()));
+    interchange::ApplyNewVariantOptions(*project.session);
     const interchange::FetSchoolExport school = interchange::ExportSchoolToFet(*project.session);
     if (!WriteFileAtomically(out, std::vector<std::uint8_t>(school.text.begin(), school.text.end())))
         return ReportFailure(FormatMessage(TextId::FileWriteError, FileNameWithoutFolder(out)), kExitFailure);

@@ -24,10 +24,10 @@ int runImportFetWeek(const CliArguments& args) {
 
     PlanningProject project;
     if (const int status = OpenPlanningProject(args.plain[0], project); status != kExitOk) return status;
+    interchange::ApplyNewVariantOptions(*project.session);
     LoadedVariant week;
     week.variant = project.session->NewVariant();
     week.options = VariantOptions::Defaults(week.variant.classCount(), week.variant.lessonsPerDay());
-    project.session->ApplyOptions(week.options);
     const interchange::FetWeekImport read =
         interchange::ReadFetWeek(*bytes, interchange::ExportSchoolToFet(*project.session), week.variant);
     if (!read.error.empty())

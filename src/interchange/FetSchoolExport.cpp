@@ -6,6 +6,8 @@
 
 #include "core/common/ManualTexts.h"
 #include "core/export/HtmlExport.h"
+#include "core/variant/TTableVarItem.h"
+#include "core/variant/VariantOptions.h"
 
 namespace lovaris::interchange {
 namespace {
@@ -248,10 +250,11 @@ private:
 
 }  // namespace
 
-FetSchoolExport ExportSchoolToFet(const PlanningSession& session) {
-    SchoolWriter writer(session);
-    FetSchoolExport out = writer.run();
-    return out;
+FetSchoolExport ExportSchoolToFet(const PlanningSession& session) { return SchoolWriter(session).run(); }
+
+void ApplyNewVariantOptions(PlanningSession& session) {
+    const TTableVarItem empty = session.NewVariant();
+    session.ApplyOptions(VariantOptions::Defaults(empty.classCount(), empty.lessonsPerDay()));
 }
 
 }  // namespace lovaris::interchange

@@ -32,4 +32,7 @@ struct FetSchoolExport {
 // options the planner is to plan with first.
 FetSchoolExport ExportSchoolToFet(const PlanningSession& session);
 
+// Readies the session as plan and a new variant plan with it: the default options applied.
+void ApplyNewVariantOptions(PlanningSession& session);
+
 }  // namespace lovaris::interchange

@@ -85,6 +85,7 @@ FetWeekImport ReadFetWeek(std::span<const std::uint8_t> bytes, const FetSchoolEx
 
     const auto starts = Starts(root, exported);
     for (const FetExportBlock& block : exported.blocks) {
+        out.hours += block.hours;
         const auto at = starts.find(block.id);
         if (at == starts.end() || !Free(variant, block, at->second.first, at->second.second)) {
             ++out.unplacedBlocks;
@@ -95,6 +96,7 @@ FetWeekImport ReadFetWeek(std::span<const std::uint8_t> bytes, const FetSchoolEx
             for (int h = start; h < start + block.hours; ++h)
                 variant.SetCleanSlot(ref.owner, day, LessonSlot::BlockHour(ref.lesson, start, h), h);
         ++out.placedBlocks;
+        out.placedHours += block.hours;
     }
     return out;
 }

@@ -15,6 +15,8 @@ struct FetWeekImport {
     std::string error;  // set when refused: the variant is left as it was
     int placedBlocks = 0;
     int unplacedBlocks = 0;  // without a starting time, or where the week has no room for them
+    int placedHours = 0;     // hours of the blocks placed, and of all blocks
+    int hours = 0;
 };
 
 // `exported` is what ExportSchoolToFet makes of the project now; a file whose days,
