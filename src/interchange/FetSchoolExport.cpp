@@ -227,6 +227,9 @@ private:
             // FET counts a day's beginning from the class's first open hour of the day (its
             // closed hours before it are no late beginning) and binds it to that hour, or to
             // it and the next one: starting lessons past that it cannot tell apart.
+            bool everyLater = true;  // any open hour from the first may begin the day
+            for (int n = first; n <= lessonsPerDay_; ++n) everyLater = everyLater && starts.contains(n);
+            if (everyLater) continue;
             const bool next = starts.contains(first + 1);
             if (starts.size() > 2 || (starts.size() == 2 && !next)) {
                 ++out_.classesStartingFreely;
