@@ -35,9 +35,10 @@ With --same-problem both solve the same problem: each school is imported, the pr
 is planned with `plan --seconds S --json`, written as a FET school held to plan's rules
 (`export-fet PROJECT -o OUT.fet`), solved by fet-cl with the same time limit, and FET's
 week (its `..._data_and_timetable.fet`) read back as a variant (`import-fet-week`) and
-measured by `variant-show --json`. The sample school (--sample) comes first. Per school
-and side: hours placed of those required, class gaps (0 on both sides: both keep the
-classes' days gapless), teacher windows, lopsided classes, teachers short of free days,
+measured by `variant-show --json` after `rooms --all` has seated it (FET is given no
+rooms). The sample school (--sample) comes first. Per school and side: hours placed of
+those required, class gaps (0 on both sides: both keep the classes' days gapless),
+subgroup-hours without a room, teacher windows, lopsided classes, teachers short of free days,
 and the wall-clock time; FET's "solved" is "Simulation successful".
 """
 import argparse
@@ -222,7 +223,7 @@ def measure_of(cli, args):
 
 def week_figures(measure, took):
     return {"placed": measure["hours"]["clean"], "required": measure["hours"]["required"],
-            "gaps": measure["classGaps"], "windows": measure["teacherWindows"]["total"], "lopsided": measure["classes"]["lopsided"],
+            "gaps": measure["classGaps"], "noroom": measure["subgroupsWithoutRoom"], "windows": measure["teacherWindows"]["total"], "lopsided": measure["classes"]["lopsided"],
             "short": measure["freeDays"]["teachersShort"], "time": took}
 
 
@@ -241,10 +242,15 @@ def same_problem(cli, project, seconds, work):
     if weeks:
         variant = os.path.join(work, "fet.rsp")
         read = subprocess.run([cli, "import-fet-week", project, sorted(weeks)[0], "-o", variant], capture_output=True)
-        measure = measure_of(cli, ["variant-show", project, variant, "--json"]) if read.returncode == 0 else None
+        # FET was given no rooms: room assignment seats its week as it seats ours.
+        seated = os.path.join(work, "fet-rooms.rsp")
+        if read.returncode == 0:
+            subprocess.run([cli, "rooms", project, variant, "--all", "-o", seated], capture_output=True)
+        measure = measure_of(cli, ["variant-show", project, seated, "--json"]) if read.returncode == 0 else None
         theirs = week_figures(measure, result["time"]) if measure else None
     if theirs is None:
-        theirs = {"placed": None, "required": ours["required"] if ours else None, "gaps": None, "windows": None,
+        theirs = {"placed": None, "required": ours["required"] if ours else None, "gaps": None, "noroom": None,
+              "windows": None,
                   "lopsided": None, "short": None, "time": result["time"]}
     theirs["solved"] = result["solved"]
     return ours, theirs
@@ -254,17 +260,18 @@ def cell(value, width):
     return f"{'-' if value is None else value:>{width}}"
 
 
-SAME_PROBLEM_HEADER = (f"{'school':44} {'req':>5} | {'plan':>5} {'gaps':>4} {'win':>4} {'lop':>3} {'free':>4} "
-                       f"{'time':>6} | {'FET':>6} {'placed':>6} {'gaps':>4} {'win':>4} {'lop':>3} {'free':>4} {'time':>6}")
+SAME_PROBLEM_HEADER = (f"{'school':44} {'req':>5} | {'plan':>5} {'gaps':>4} {'noroom':>6} {'win':>4} {'lop':>3} "
+                       f"{'free':>4} {'time':>6} | {'FET':>6} {'placed':>6} {'gaps':>4} {'noroom':>6} {'win':>4} {'lop':>3} "
+                       f"{'free':>4} {'time':>6}")
 
 
 def print_same_problem(name, ours, theirs):
     o = ours or {}
     t = theirs or {}
     print(f"{name[-44:]:44} {cell(o.get('required'), 5)} | {cell(o.get('placed'), 5)} {cell(o.get('gaps'), 4)} "
-          f"{cell(o.get('windows'), 4)} {cell(o.get('lopsided'), 3)} {cell(o.get('short'), 4)} {o.get('time', 0):5.1f}s | "
-          f"{('solved' if t.get('solved') else 'no'):>6} {cell(t.get('placed'), 6)} {cell(t.get('gaps'), 4)} "
-          f"{cell(t.get('windows'), 4)} "
+          f"{cell(o.get('noroom'), 6)} {cell(o.get('windows'), 4)} {cell(o.get('lopsided'), 3)} {cell(o.get('short'), 4)} "
+          f"{o.get('time', 0):5.1f}s | {('solved' if t.get('solved') else 'no'):>6} {cell(t.get('placed'), 6)} "
+          f"{cell(t.get('gaps'), 4)} {cell(t.get('noroom'), 6)} {cell(t.get('windows'), 4)} "
           f"{cell(t.get('lopsided'), 3)} {cell(t.get('short'), 4)} {t.get('time', 0):5.1f}s", flush=True)
 
 
