@@ -7,6 +7,7 @@ with FET, one school at a time, and prints both side by side.
                                  [--examples /usr/share/doc/fet-data/examples]
                                  [--seconds 60] [--fet-seconds 60] [--no-fet]
                                  [--fet-strict] [--judge [--judge-seconds 30]] [--only TEXT ...]
+                                 [--same-problem [--sample build/examples/school.tbl]]
 
 Each file is imported with `import-fet` (by --import-cli, the same tool by default)
 and planned with `plan --seconds S`; our time is the wall-clock time of the plan.
@@ -29,6 +30,16 @@ classes' open hours at all ("fit"), hours placed, the share placed, class gaps,
 subgroups without a room and our time, beside FET's solved flag
 and time; then the totals and the medians (our share and time over all schools, FET's
 time over the schools it solved).
+
+With --same-problem both solve the same problem: each school is imported, the project
+is planned with `plan --seconds S --json`, written as a FET school held to plan's rules
+(`export-fet PROJECT -o OUT.fet`), solved by fet-cl with the same time limit, and FET's
+week (its `..._data_and_timetable.fet`) read back as a variant (`import-fet-week`) and
+measured by `variant-show --json` after `rooms --all` has seated it (FET is given no
+rooms). The sample school (--sample) comes first. Per school and side: hours placed of
+those required, class gaps (0 on both sides: both keep the classes' days gapless),
+subgroup-hours without a room, teacher windows, lopsided classes, teachers short of free days,
+and the wall-clock time; FET's "solved" is "Simulation successful".
 """
 import argparse
 import gzip
@@ -201,6 +212,97 @@ def strict_copy(source, days, work):
     return copy
 
 
+def measure_of(cli, args):
+    """The week's measure as the tool prints it in JSON, or None."""
+    run = subprocess.run([cli] + args, capture_output=True, text=True)
+    if run.returncode not in (0, 3):
+        return None
+    data = json.loads(run.stdout)
+    return data.get("measure", data)
+
+
+def week_figures(measure, took):
+    return {"placed": measure["hours"]["clean"], "required": measure["hours"]["required"],
+            "gaps": measure["classGaps"], "noroom": measure["subgroupsWithoutRoom"], "windows": measure["teacherWindows"]["total"], "lopsided": measure["classes"]["lopsided"],
+            "short": measure["freeDays"]["teachersShort"], "time": took}
+
+
+def same_problem(cli, project, seconds, work):
+    """Both weeks of one project: plan's, and FET's on the project's FET export."""
+    start = time.perf_counter()
+    ours = measure_of(cli, ["plan", project, "-o", os.path.join(work, "plan.rsp"), "--seconds", str(seconds), "--json"])
+    ours = week_figures(ours, time.perf_counter() - start) if ours else None
+    school = os.path.join(work, "same.fet")
+    if subprocess.run([cli, "export-fet", project, "-o", school], capture_output=True).returncode != 0:
+        return ours, None
+    result = fet(school, max(1, round(seconds)), work, "same")
+    weeks = [os.path.join(folder, name) for folder, _, names in os.walk(os.path.join(work, "same"))
+             for name in names if name.endswith("_data_and_timetable.fet")]
+    theirs = None
+    if weeks:
+        variant = os.path.join(work, "fet.rsp")
+        read = subprocess.run([cli, "import-fet-week", project, sorted(weeks)[0], "-o", variant], capture_output=True)
+        # FET was given no rooms: room assignment seats its week as it seats ours.
+        seated = os.path.join(work, "fet-rooms.rsp")
+        if read.returncode == 0:
+            subprocess.run([cli, "rooms", project, variant, "--all", "-o", seated], capture_output=True)
+        measure = measure_of(cli, ["variant-show", project, seated, "--json"]) if read.returncode == 0 else None
+        theirs = week_figures(measure, result["time"]) if measure else None
+    if theirs is None:
+        theirs = {"placed": None, "required": ours["required"] if ours else None, "gaps": None, "noroom": None,
+              "windows": None,
+                  "lopsided": None, "short": None, "time": result["time"]}
+    theirs["solved"] = result["solved"]
+    return ours, theirs
+
+
+def cell(value, width):
+    return f"{'-' if value is None else value:>{width}}"
+
+
+SAME_PROBLEM_HEADER = (f"{'school':44} {'req':>5} | {'plan':>5} {'gaps':>4} {'noroom':>6} {'win':>4} {'lop':>3} "
+                       f"{'free':>4} {'time':>6} | {'FET':>6} {'placed':>6} {'gaps':>4} {'noroom':>6} {'win':>4} {'lop':>3} "
+                       f"{'free':>4} {'time':>6}")
+
+
+def print_same_problem(name, ours, theirs):
+    o = ours or {}
+    t = theirs or {}
+    print(f"{name[-44:]:44} {cell(o.get('required'), 5)} | {cell(o.get('placed'), 5)} {cell(o.get('gaps'), 4)} "
+          f"{cell(o.get('noroom'), 6)} {cell(o.get('windows'), 4)} {cell(o.get('lopsided'), 3)} {cell(o.get('short'), 4)} "
+          f"{o.get('time', 0):5.1f}s | {('solved' if t.get('solved') else 'no'):>6} {cell(t.get('placed'), 6)} "
+          f"{cell(t.get('gaps'), 4)} {cell(t.get('noroom'), 6)} {cell(t.get('windows'), 4)} "
+          f"{cell(t.get('lopsided'), 3)} {cell(t.get('short'), 4)} {t.get('time', 0):5.1f}s", flush=True)
+
+
+def run_same_problem(args, importer):
+    rows = []
+    with tempfile.TemporaryDirectory() as work:
+        schools = [("sample school", args.sample)] if args.sample and os.path.exists(args.sample) else []
+        for n, path in enumerate(find_files(args.examples)):
+            if args.only is not None and not any(text in path for text in args.only):
+                continue
+            source = unpacked(path, work, n)
+            if not 1 <= fet_days(source) <= 6:
+                continue
+            project = os.path.join(work, f"school{n}.tbl")
+            if subprocess.run([importer, "import-fet", source, project], capture_output=True).returncode != 0:
+                continue
+            if not 8 <= classes_and_room(args.cli, project)[0] <= 40:
+                continue
+            schools.append((os.path.relpath(path, args.examples), project))
+        print(SAME_PROBLEM_HEADER)
+        for name, project in schools:
+            ours, theirs = same_problem(args.cli, project, args.seconds, work)
+            rows.append((name, ours, theirs))
+            print_same_problem(name, ours, theirs)
+    complete = [r for r in rows if r[1] and r[1]["placed"] == r[1]["required"]]
+    solved = [r for r in rows if r[2] and r[2]["solved"]]
+    print()
+    print(f"schools: {len(rows)}; plan places every hour of {len(complete)}, FET solves {len(solved)}; "
+          f"both: {sum(1 for r in complete if r in solved)}")
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--cli", default="build/src/cli/lovaris-cli")
@@ -213,8 +315,15 @@ def main():
     parser.add_argument("--judge", action="store_true")
     parser.add_argument("--judge-seconds", type=int, default=30)
     parser.add_argument("--only", nargs="*", default=None)
+    parser.add_argument("--same-problem", action="store_true")
+    parser.add_argument("--sample", default="build/examples/school.tbl")
     args = parser.parse_args()
     importer = args.import_cli or args.cli
+    if args.same_problem:
+        if shutil.which("fet-cl") is None:
+            sys.exit("--same-problem needs fet-cl")
+        run_same_problem(args, importer)
+        return
     with_fet = not args.no_fet and shutil.which("fet-cl") is not None
 
     rows = []

@@ -64,6 +64,7 @@ extern const CliCommand kWeekSearchCommand;
 extern const CliCommand kPlanCommand;
 extern const CliCommand kImportFetCommand;
 extern const CliCommand kExportFetCommand;
+extern const CliCommand kImportFetWeekCommand;
 extern const CliCommand kJournalShowCommand;
 extern const CliCommand kJournalAddCommand;
 extern const CliCommand kJournalCandidatesCommand;

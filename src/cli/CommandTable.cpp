@@ -12,7 +12,7 @@ constexpr auto kCommands = std::to_array<const CliCommand*>({
     &kVariantNewCommand, &kVariantResaveCommand, &kVariantShowCommand, &kVariantViewCommand,
     &kVariantDraftCommand, &kVariantOptionsCommand,
     &kOptimiseCommand, &kRoomsCommand, &kWeekSearchCommand, &kPlanCommand,
-    &kImportFetCommand, &kExportFetCommand,
+    &kImportFetCommand, &kExportFetCommand, &kImportFetWeekCommand,
     &kJournalShowCommand, &kJournalAddCommand, &kJournalCandidatesCommand, &kJournalSubstituteCommand,
     &kJournalEditCommand, &kJournalDeleteCommand, &kJournalSummaryCommand,
     &kMoveCommand, &kChoicesCommand, &kPlaceCommand, &kToDraftCommand, &kTakeOffCommand, &kRoomChoicesCommand,

@@ -16,6 +16,7 @@
 #include "CliCommand.h"
 #include "CliSupport.h"
 #include "VariantCliSupport.h"
+#include "WeekMeasureJson.h"
 #include <nlohmann/json.hpp>
 
 #include "core/weekplan/WeekPlan.h"
@@ -141,44 +142,20 @@ std::string QualityReport(const WeekPlanResult& result) {
 }
 
 nlohmann::json JsonReport(const WeekPlanResult& result, const std::string& output) {
-    const WeekPlanSummary& s = result.summary;
-    const WeekQuality& q = result.quality;
-    nlohmann::json byDay = nlohmann::json::array();
-    for (int d = 1; d <= kVariantDays; ++d) byDay.push_back(s.teacherWindows[static_cast<std::size_t>(d)]);
     nlohmann::json stages = nlohmann::json::array();
     for (const WeekPlanStage& stage : result.stages)
         stages.push_back({{"name", stage.name}, {"seconds", std::chrono::duration<double>(stage.time).count()}});
-    return {
-        {"hours",
-         {{"required", s.requiredHours}, {"clean", s.cleanHours}, {"draft", s.draftHours}, {"notPlaced", s.notPlacedHours}}},
-        {"classGaps", s.classGaps},
-        {"teacherWindows",
-         {{"total", s.teacherWindows[0]},
-          {"byDay", byDay},
-          {"limit", q.maxWindows},
-          {"daysOverLimit", q.teacherDaysOverWindows},
-          {"pastLimit", q.windowsOverMax}}},
-        {"classes",
-         {{"count", q.classes},
-          {"lopsided", q.lopsidedClasses},
-          {"widestSpread", q.widestSpread},
-          {"loadOffCurve", q.loadOff},
-          {"offCurve", q.classesOffCurve}}},
-        {"freeDays", {{"teachersShort", q.teachersShortOfFreeDays}, {"daysShort", q.freeDaysShort}}},
-        {"wishesUsed", {{"high", q.wishesUsed[0]}, {"medium", q.wishesUsed[1]}, {"low", q.wishesUsed[2]}}},
-        {"subgroupsWithoutRoom", s.subgroupsWithoutRoom},
-        {"cost", q.cost},
-        {"ejection",
-         {{"steps", result.ejection.steps},
-          {"hoursWaitingBefore", result.ejection.hoursWaitingBefore},
-          {"hoursWaitingAfter", result.ejection.hoursWaitingAfter}}},
-        {"improvement",
-         {{"steps", result.improvement.steps},
-          {"movesMade", result.improvement.movesMade},
-          {"costBefore", result.improvement.costBefore},
-          {"costAfter", result.improvement.costAfter}}},
-        {"stages", stages},
-        {"output", output}};
+    nlohmann::json report = WeekMeasureJson(result.summary, result.quality);
+    report["ejection"] = {{"steps", result.ejection.steps},
+                          {"hoursWaitingBefore", result.ejection.hoursWaitingBefore},
+                          {"hoursWaitingAfter", result.ejection.hoursWaitingAfter}};
+    report["improvement"] = {{"steps", result.improvement.steps},
+                             {"movesMade", result.improvement.movesMade},
+                             {"costBefore", result.improvement.costBefore},
+                             {"costAfter", result.improvement.costAfter}};
+    report["stages"] = stages;
+    report["output"] = output;
+    return report;
 }
 
 std::string Report(const WeekPlanResult& result, bool stages, const std::string& output) {

@@ -5,6 +5,7 @@
 #include "CliCommand.h"
 #include "CliSupport.h"
 #include "VariantCliSupport.h"
+#include "WeekMeasureJson.h"
 #include "core/common/MessageFormat.h"
 #include "core/common/StringTable.h"
 
@@ -142,11 +143,14 @@ int runVariantShow(const CliArguments& args) {
         classes.push_back({{"id", klasses.at(c).id}, {"name", klasses.at(c).displayName()}, {"days", days}});
     }
     if (!args.has("--json")) return WriteStdout(text);
+    project.session->ApplyOptions(loaded.options);  // the measure reads the variant's wishes mode
     const json all = {{"variant", FileNameWithoutFolder(args.plain[1])},
                       {"project", FileNameWithoutFolder(args.plain[0])},
                       {"lessonsPerDay", v.lessonsPerDay()},
                       {"options", optionsJson(loaded.options)},
-                      {"classes", classes}};
+                      {"classes", classes},
+                      {"measure", json(WeekMeasureJson(SummariseWeek(*project.session, v),
+                                                       MeasureWeek(*project.session, v, loaded.options)))}};
     return WriteStdout(all.dump(2) + "\n");
 }
 
@@ -159,7 +163,9 @@ const CliCommand kVariantShowCommand{
     "the lesson ID (a separated lesson has its parent's ID + 1000000 and a '*' before\n"
     "its subject), and per subgroup the subject, the teacher and the room.\n"
     "  --day D   only day D (1 Monday .. 6 Saturday)\n"
-    "  --json    the same as JSON, with every field of each hour and the options\n",
+    "  --json    the same as JSON, with every field of each hour and the options,\n"
+    "            and the week's measure as plan --json gives it (hours placed, class\n"
+    "            gaps, teacher windows, uneven classes, free days, wishes, rooms, cost)\n",
     2, 2, nullptr, kOptions, runVariantShow};
 
 }  // namespace lovaris::cli

@@ -1,6 +1,7 @@
 // "Импорт из FET…" and "Экспорт…" in the desktop program: the imported school opens
 // as an unsaved project, a refused file leaves the open one alone, and the export
-// dialog writes each format or says why it cannot.
+// dialog writes each format or says why it cannot. "Экспорт в FET…" writes the open
+// project as a FET school; "Импорт недели из FET…" opens FET's week for it as a variant.
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -25,6 +26,7 @@
 #include "ui/app/TExportDlg.h"
 #include "ui/app/TMdiTable.h"
 #include "ui/app/TPrgMdiFrame.h"
+#include "ui/workspace/TTableVarsManager.h"
 
 using namespace lovaris;
 using namespace lovaris::ui;
@@ -80,6 +82,26 @@ class InterchangeTest : public QObject {
     std::unique_ptr<Project> project_;
     std::unique_ptr<PlanningSession> session_;
 
+    // A copy of the sample school opened in the frame.
+    void openSample(TPrgMdiFrame& frame) {
+        const QString file = path(QStringLiteral("school.tbl"));
+        QVERIFY(QFile::copy(QStringLiteral(LOVARIS_EXAMPLES_BUILD_DIR "/school.tbl"), file));
+        QVERIFY(frame.OpenProjectFile(file));
+    }
+
+    // Triggers the menu item with the file dialog answered by `file`; returns the
+    // message that follows.
+    static QString triggerWithFile(TPrgMdiFrame& frame, const char* item, const QString& file,
+                                   TPrgMdiFrame::FileDialogKind expected, const QString& expectedStart) {
+        frame.fileChooser = [=](TPrgMdiFrame::FileDialogKind kind, const QString& start) {
+            return kind == expected && start == expectedStart ? file : QString();
+        };
+        QString seen;
+        lovaris::test::AnswerNextDialog(QStringLiteral("yesButton"), &seen);
+        frame.command(QString::fromLatin1(item))->trigger();
+        return seen;
+    }
+
     // Clicks "Экспорт" and answers the message that follows; returns its text.
     static QString exportAndAnswer(QDialog& dialog) {
         QString seen;
@@ -102,6 +124,14 @@ private slots:
         QVERIFY(importItem);
         QCOMPARE(importItem->text(), QStringLiteral("Импорт из FET…"));
         QVERIFY(frame.findChild<QMenu*>(QStringLiteral("projectMenu"))->actions().contains(importItem));
+        for (const auto& [name, text] : {std::pair{"exportFetItem", "Экспорт в FET…"},
+                                         std::pair{"importFetWeekItem", "Импорт недели из FET…"}}) {
+            QAction* item = frame.findChild<QAction*>(QString::fromLatin1(name));
+            QVERIFY(item);
+            QCOMPARE(item->text(), QString::fromUtf8(text));
+            QVERIFY(frame.findChild<QMenu*>(QStringLiteral("projectMenu"))->actions().contains(item));
+            QVERIFY(!item->isEnabled());  // without an open project
+        }
         QAction* exportItem = frame.findChild<QAction*>(QStringLiteral("exportVariantItem"));
         QVERIFY(exportItem);
         QCOMPARE(exportItem->text(), QStringLiteral("Экспорт…"));
@@ -250,6 +280,59 @@ private slots:
             QVERIFY(dialog.isVisible());
             QVERIFY(!QFile::exists(path(QStringLiteral("class.ics"))));
         }
+    }
+
+    void exportToFetWritesTheOpenProjectAsAFetSchool() {
+        TPrgMdiFrame frame;
+        openSample(frame);
+        const QString fet = path(QStringLiteral("school.fet"));
+        QCOMPARE(triggerWithFile(frame, "exportFetItem", fet, TPrgMdiFrame::FileDialogKind::SaveFetSchool, fet),
+                 QStringLiteral("Школа записана для FET: ") + fet);
+        QFile written(fet);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray text = written.readAll();
+        QCOMPARE(text.count("<Activity>"), 592);
+        QCOMPARE(text.count("<ConstraintStudentsSetMaxGapsPerWeek>"), 22);
+    }
+
+    void importWeekFromFetOpensItAsANewVariant() {
+        auto frame = std::make_unique<TPrgMdiFrame>();
+        openSample(*frame);
+        const QString school = path(QStringLiteral("school.fet"));
+        lovaris::test::AnswerNextDialog(QStringLiteral("yesButton"));
+        QVERIFY(frame->ExportFetFile(school));
+        QFile exported(school);
+        QVERIFY(exported.open(QIODevice::ReadOnly));
+        // FET's week: the first activity (1А's first lesson) on Monday's first hour, the rest left out.
+        QByteArray week = exported.readAll();
+        week.insert(week.indexOf("</Time_Constraints_List>"),
+                    "<ConstraintActivityPreferredStartingTime><Weight_Percentage>100</Weight_Percentage>"
+                    "<Activity_Id>1</Activity_Id><Preferred_Day>Понедельник</Preferred_Day><Preferred_Hour>1</Preferred_Hour>"
+                    "<Permanently_Locked>false</Permanently_Locked><Active>true</Active><Comments></Comments>"
+                    "</ConstraintActivityPreferredStartingTime>\n");
+        const QString timetable = path(QStringLiteral("school_data_and_timetable.fet"));
+        const QString other = path(QStringLiteral("other.fet"));
+        Write(timetable, week);
+        Write(other, kFetSchool);
+
+        // Another school's file: refused, no variant written, no planning window.
+        QVERIFY(triggerWithFile(*frame, "importFetWeekItem", other, TPrgMdiFrame::FileDialogKind::OpenFetWeek, dir_->path())
+                    .startsWith(QStringLiteral("Файл не принят: Файл не является неделей FET для этого проекта: ")));
+        QVERIFY(!frame->workspace());
+        QVERIFY(!QFile::exists(path(QStringLiteral("other.rsp"))));
+
+        const QString seen =
+            triggerWithFile(*frame, "importFetWeekItem", timetable, TPrgMdiFrame::FileDialogKind::OpenFetWeek, dir_->path());
+        const QString variant = path(QStringLiteral("school_data_and_timetable.rsp"));
+        QVERIFY2(seen.startsWith(QStringLiteral("Неделя FET прочитана: размещено 1 из ")), qPrintable(seen));
+        QVERIFY(seen.endsWith(QStringLiteral("; вариант: ") + variant));
+        QVERIFY(QFile::exists(variant));
+        QVERIFY(frame->workspace());
+        const TTableVarItem& opened = frame->workspace()->workspace().variant();
+        QCOMPARE(opened.GetCleanSlot(0, 1, 1).lessonIndex, 0);
+        QVERIFY(!opened.GetCleanSlot(0, 1, 2).occupied());
+        lovaris::test::ModalWatch discard(QStringLiteral("noButton"));
+        frame.reset();
     }
 
     // A picture of the dialog, taken only when LOVARIS_SCREENSHOTS names the folder.

@@ -142,6 +142,16 @@ enum class InterchangeText : int {
     XmlIncomplete,
     XmlMalformed,  // followed by the reader's reason
     XmlNoElement,
+
+    // A project as a FET school, and the week FET wrote for it read back
+    ExportFetMenu = 42400,
+    ImportFetWeekMenu,
+    ExportFetDone,  // followed by where
+    ImportFetWeekDone,  // "%hs" hours placed, hours required, then where
+    FetWeekNotThisProject,  // the reason follows
+    FetWeekDaysDiffer,
+    FetWeekActivitiesDiffer,  // the first activity that differs
+    FetWeekNoActivities,
 };
 
 }  // namespace lovaris

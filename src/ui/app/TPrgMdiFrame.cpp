@@ -25,6 +25,7 @@
 #include "TileWindows.h"
 #include "core/common/DataFolder.h"
 #include "core/common/MessageFormat.h"
+#include "core/common/InterchangeTexts.h"
 #include "ui/data/EditorWindow.h"
 #include "ui/data/TTestDataDlg.h"
 #include "ui/workspace/TTableVarsManager.h"
@@ -220,7 +221,7 @@ void TPrgMdiFrame::UpdateMenusAndTools() {
     const bool open = project_ && project_->hasEditors();
     for (const char* name : {"saveProjectButton", "printDataButton", "paramsButton", "testDataButton", "runButton",
                              "saveProjectItem", "saveProjectAsItem", "closeProjectItem", "printDataItem", "paramsItem",
-                             "projectWorkMenuAction", "windowsMenuAction"})
+                             "projectWorkMenuAction", "windowsMenuAction", "exportFetItem", "importFetWeekItem"})
         command(QString::fromLatin1(name))->setEnabled(open);
 
     bool anyShown = false;
@@ -239,10 +240,12 @@ void TPrgMdiFrame::UpdateMenusAndTools() {
 
 QString TPrgMdiFrame::chooseFile(FileDialogKind kind, const QString& start) {
     if (fileChooser) return fileChooser(kind, start);
-    const bool save = kind == FileDialogKind::SaveProject;
-    QFileDialog dialog(this, Res(save ? ShellText::SaveProjectAsTitle : ShellText::OpenProjectTitle));
-    dialog.setNameFilter(Res(ShellText::ProjectFileFilter));
-    dialog.setDefaultSuffix(Res(TextId::ProjectExtension));
+    const bool save = kind == FileDialogKind::SaveProject || kind == FileDialogKind::SaveFetSchool;
+    const bool fet = kind == FileDialogKind::SaveFetSchool || kind == FileDialogKind::OpenFetWeek;
+    QFileDialog dialog(this, fet ? Res(save ? InterchangeText::ExportFetMenu : InterchangeText::ImportFetWeekMenu)
+                                 : Res(save ? ShellText::SaveProjectAsTitle : ShellText::OpenProjectTitle));
+    dialog.setNameFilter(fet ? Res(InterchangeText::ImportFetFilter) : Res(ShellText::ProjectFileFilter));
+    dialog.setDefaultSuffix(fet ? QStringLiteral("fet") : Res(TextId::ProjectExtension));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     const QFileInfo startInfo(start);

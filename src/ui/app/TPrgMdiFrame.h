@@ -32,9 +32,10 @@ struct FrameMenu;
 class TPrgMdiFrame : public QMainWindow {
     Q_OBJECT
 public:
-    enum class FileDialogKind { SaveProject, OpenProject };
-    // Asks for a project file: `start` is the suggested file (save) or the folder
-    // (open); returns the chosen path or an empty text. Tests put their own in.
+    enum class FileDialogKind { SaveProject, OpenProject, SaveFetSchool, OpenFetWeek };
+    // Asks for a project file, or a FET file to write or read: `start` is the suggested
+    // file (save) or the folder (open); returns the chosen path or an empty text. Tests
+    // put their own in.
     std::function<QString(FileDialogKind kind, const QString& start)> fileChooser;
 
     explicit TPrgMdiFrame(QWidget* parent = nullptr);
@@ -64,6 +65,14 @@ public:
     // "Импорт из FET…": the school as a new project, not yet saved; false when refused.
     void ImportFetClick();
     bool ImportFetFile(const QString& fetFile);
+    // "Экспорт в FET…": the open project written as a FET school held to the planner's
+    // rules; false when it could not be written.
+    void ExportFetClick();
+    bool ExportFetFile(const QString& fetFile);
+    // "Импорт недели из FET…": the week FET wrote for that school, saved as a new variant
+    // beside the project and opened in the planning window; false when refused.
+    void ImportFetWeekClick();
+    bool ImportFetWeekFile(const QString& timetableFile);
     void PrintOnClick();
     void TableOnClick();  // the planning window's print dialog
     void ProjectParamsMenuClick();

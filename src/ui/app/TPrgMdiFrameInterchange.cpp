@@ -1,7 +1,9 @@
 // The main window's exchange with other programs: "Импорт из FET…" in the project
 // menu shows what the import could not carry over, then opens the school as a new,
-// unsaved project; "Экспорт…" in the variant menu writes the open variant as web
-// pages, a CSV table or a calendar.
+// unsaved project; "Экспорт в FET…" beside it writes the open project as a FET school
+// held to the planner's rules, and "Импорт недели из FET…" reads the week FET wrote for
+// that school as a new variant; "Экспорт…" in the variant menu writes the open variant
+// as web pages, a CSV table or a calendar.
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
@@ -14,7 +16,10 @@
 #include "core/common/InterchangeTexts.h"
 #include "core/common/MessageFormat.h"
 #include "core/export/TimetableWeek.h"
+#include "core/variant/VariantFile.h"
 #include "interchange/FetImport.h"
+#include "interchange/FetSchoolExport.h"
+#include "interchange/FetWeekImport.h"
 #include "ui/common/TErrorBox.h"
 #include "ui/workspace/TTableVarsManager.h"
 
@@ -33,13 +38,12 @@ void InsertBefore(QMenu* menu, const QString& before, QAction* item) {
     menu->addAction(item);
 }
 
-// Beside the FET file, under a name no file has yet: an import never overwrites a project.
-QString FreeProjectName(const QString& fetFile) {
-    const QFileInfo info(fetFile);
-    QString name = info.absoluteDir().filePath(info.completeBaseName() + QStringLiteral(".tbl"));
-    for (int n = 2; QFileInfo::exists(name); ++n)
-        name = info.absoluteDir().filePath(info.completeBaseName() + QLatin1Char('_') + QString::number(n) +
-                                           QStringLiteral(".tbl"));
+// In `folder`, named after the FET file, under a name no file has yet: an import never
+// overwrites a project or a variant.
+QString FreeFileName(const QDir& folder, const QString& fetFile, const QString& extension) {
+    const QString base = QFileInfo(fetFile).completeBaseName();
+    QString name = folder.filePath(base + extension);
+    for (int n = 2; QFileInfo::exists(name); ++n) name = folder.filePath(base + QLatin1Char('_') + QString::number(n) + extension);
     return name;
 }
 
@@ -51,6 +55,18 @@ void TPrgMdiFrame::addInterchangeCommands() {
     importItem->setProperty("helpContext", 4201);
     connect(importItem, &QAction::triggered, this, &TPrgMdiFrame::ImportFetClick);
     InsertBefore(findChild<QMenu*>(QStringLiteral("projectMenu")), QStringLiteral("printDataItem"), importItem);
+
+    auto* exportFetItem = new QAction(Res(X::ExportFetMenu), this);
+    exportFetItem->setObjectName(QStringLiteral("exportFetItem"));
+    exportFetItem->setProperty("helpContext", 4201);
+    connect(exportFetItem, &QAction::triggered, this, &TPrgMdiFrame::ExportFetClick);
+    InsertBefore(findChild<QMenu*>(QStringLiteral("projectMenu")), QStringLiteral("printDataItem"), exportFetItem);
+
+    auto* importWeekItem = new QAction(Res(X::ImportFetWeekMenu), this);
+    importWeekItem->setObjectName(QStringLiteral("importFetWeekItem"));
+    importWeekItem->setProperty("helpContext", 4201);
+    connect(importWeekItem, &QAction::triggered, this, &TPrgMdiFrame::ImportFetWeekClick);
+    InsertBefore(findChild<QMenu*>(QStringLiteral("projectMenu")), QStringLiteral("printDataItem"), importWeekItem);
 
     auto* exportItem = new QAction(Res(X::ExportMenu), this);
     exportItem->setObjectName(QStringLiteral("exportVariantItem"));
@@ -72,7 +88,7 @@ bool TPrgMdiFrame::ImportFetFile(const QString& fetFile) {
     closeProject();
     auto fresh = std::make_unique<TMdiTable>(this, area_);
     connect(fresh.get(), &TMdiTable::editorStateReported, this, &TPrgMdiFrame::EditorStateMessage);
-    fresh->Adopt(std::move(*result.project), FreeProjectName(fetFile));
+    fresh->Adopt(std::move(*result.project), FreeFileName(QFileInfo(fetFile).absoluteDir(), fetFile, QStringLiteral(".tbl")));
     project_ = std::move(fresh);
     UpdateMenusAndTools();
     return true;
@@ -83,6 +99,63 @@ void TPrgMdiFrame::ImportFetClick() {
     const QString chosen =
         QFileDialog::getOpenFileName(this, Res(X::ImportFetReportCaption), StartFolder(), Res(X::ImportFetFilter));
     if (!chosen.isEmpty()) ImportFetFile(chosen);
+}
+
+void TPrgMdiFrame::ExportFetClick() {
+    if (planning_ || !project_) return;
+    const QFileInfo projectFile(project_->GetFileName());
+    const QString chosen = chooseFile(FileDialogKind::SaveFetSchool,
+                                      QDir(StartFolder()).filePath(projectFile.completeBaseName() + QStringLiteral(".fet")));
+    if (!chosen.isEmpty()) ExportFetFile(chosen);
+}
+
+bool TPrgMdiFrame::ExportFetFile(const QString& fetFile) {
+    if (!project_) return false;
+    PlanningSession session(project_->document().project());
+    interchange::ApplyNewVariantOptions(session);
+    const std::string text = interchange::ExportSchoolToFet(session).text;
+    if (!WriteFileAtomically(fetFile.toStdString(), std::vector<std::uint8_t>(text.begin(), text.end()))) {
+        ShowMessageText(this, Text(FormatMessage(TextId::FileWriteError, FileNameWithoutFolder(fetFile.toStdString()))));
+        return false;
+    }
+    ShowMessageText(this, Res(X::ExportFetDone) + fetFile);
+    return true;
+}
+
+void TPrgMdiFrame::ImportFetWeekClick() {
+    if (planning_ || !project_) return;
+    const QString chosen = chooseFile(FileDialogKind::OpenFetWeek, StartFolder());
+    if (!chosen.isEmpty()) ImportFetWeekFile(chosen);
+}
+
+bool TPrgMdiFrame::ImportFetWeekFile(const QString& timetableFile) {
+    if (planning_ || !project_) return false;
+    const auto bytes = ReadWholeFile(timetableFile.toStdString());
+    if (!bytes) {
+        ShowMessageText(this, Res(X::ImportFetRefused) +
+                                  Text(FormatMessage(TextId::FileOpenError, FileNameWithoutFolder(timetableFile.toStdString()))));
+        return false;
+    }
+    PlanningSession session(project_->document().project());
+    interchange::ApplyNewVariantOptions(session);
+    TTableVarItem variant = session.NewVariant();
+    const interchange::FetWeekImport read = interchange::ReadFetWeek(*bytes, interchange::ExportSchoolToFet(session), variant);
+    if (!read.error.empty()) {
+        ShowMessageText(this, Res(X::ImportFetRefused) + Text(read.error));
+        return false;
+    }
+    const VariantOptions options = VariantOptions::Defaults(variant.classCount(), variant.lessonsPerDay());
+    const QString variantFile =
+        FreeFileName(QFileInfo(project_->GetFileName()).absoluteDir(), timetableFile, QStringLiteral(".rsp"));
+    const FileOutcome saved = SaveVariantFile(variantFile.toStdString(), variant, options, options.startingDay());
+    if (!saved.ok) {
+        ShowMessageText(this, Text(saved.message));
+        return false;
+    }
+    ShowMessageText(this, Text(FormatMessageEach(LoadResText(X::ImportFetWeekDone),
+                                                 {std::to_string(read.placedHours), std::to_string(read.hours)})) +
+                              variantFile);
+    return StartPlanningOn(variantFile);
 }
 
 void TPrgMdiFrame::ExportVariantClick() {
