@@ -5,6 +5,7 @@
 #include "CliSupport.h"
 #include "VariantCliSupport.h"
 #include "core/common/FileIO.h"
+#include "core/common/InterchangeTexts.h"
 #include "core/common/MessageFormat.h"
 #include "core/export/TimetableWeek.h"
 #include "interchange/FetWriteBack.h"
@@ -15,16 +16,10 @@ namespace {
 constexpr std::array<CliOption, 4> kOptions = {CliOption{"--into", true}, CliOption{"-o", true},
                                                CliOption{"--output", true}, CliOption{"--times-only", false}};
 
-std::string IdList(const std::vector<int>& ids) {
-    std::string text;
-    for (int id : ids) text += (text.empty() ? "" : " ") + std::to_string(id);
-    return text;
-}
-
 int runExportFet(const CliArguments& args) {
     const std::string* out = args.output();
     if (!out || !args.has("--into"))
-        return ReportFailure("lovaris-cli: export-fet needs --into ORIGINAL.fet and -o OUT.fet", kExitFailure);
+        return ReportFailure(LoadResText(InterchangeText::FetWriteBackUsage), kExitFailure);
     const std::string& originalPath = args.options.find("--into")->second;
     const auto original = ReadWholeFile(originalPath);
     if (!original)
@@ -41,16 +36,7 @@ int runExportFet(const CliArguments& args) {
         return ReportFailure("export-fet: " + FileNameWithoutFolder(originalPath) + ": " + written.error, kExitRefused);
     if (!WriteFileAtomically(*out, written.bytes))
         return ReportFailure(FormatMessage(TextId::FileWriteError, FileNameWithoutFolder(*out)), kExitFailure);
-
-    std::string report = "Locked " + std::to_string(written.lockedTimes) + " activities at their times, " +
-                         std::to_string(written.lockedRooms) + " in their rooms\n";
-    if (!written.unplaced.empty())
-        report += "Not placed in the week, left unlocked (" + std::to_string(written.unplaced.size()) +
-                  "): " + IdList(written.unplaced) + "\n";
-    if (!written.leftOut.empty())
-        report += "Left out by the import, left unlocked (" + std::to_string(written.leftOut.size()) +
-                  "): " + IdList(written.leftOut) + "\n";
-    return WriteStdout(report);
+    return WriteStdout(written.report());
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <set>
 #include <stdexcept>
 
+#include "FetBoundStarts.h"
 #include "FetClassLevel.h"
 #include "FetSchoolRead.h"
 #include "FetPartPairing.h"
@@ -65,8 +66,13 @@ public:
         subjects();
         teachers();
         classes();
+        bound_ = BindPreferredStarts(s_);
+        findFixedDuties();
         lessons();
         constraints();
+        duties();
+        subjectRoomsOfActivities();
+        specialisations();
         preferredTimes();
         closeMissingDays();
         startingLessons();
@@ -76,6 +82,7 @@ public:
         result.report = std::move(report_);
         result.places = std::move(places_);
         result.preferredStarts = std::move(preferredStarts_);
+        result.fixedDuties = std::move(fixedDuties_);
         for (const auto& [fetName, id] : roomIds_) result.fetRooms[id] = fetName;
         return result;
     }
@@ -580,7 +587,8 @@ private:
     std::optional<Planned> plan(const Unit& u) {
         const FetActivity& a = *u.first;
         if (a.students.empty()) {
-            note(Said(X::FetActivitiesWithoutStudents));
+            if (!std::ranges::all_of(u.ids, [&](int id) { return fixedDuties_.contains(id); }))
+                note(Said(X::FetActivitiesWithoutStudents));
             return std::nullopt;
         }
         if (u.spread.size() > TLessonItem::kMaxHourValues) {
@@ -856,9 +864,15 @@ private:
                     note(Said(X::FetPartHomeRooms));
                     continue;
                 }
+                homeRoomsAsWishes(c);
                 for (int klass : cov.classes) p_.klasses.at(klass).attachedRoom = homeRoom(c);
             } else if (k == "ConstraintTeacherHomeRoom" || k == "ConstraintTeacherHomeRooms") {
+                homeRoomsAsWishes(c);
                 p_.teachers.at(teacherIds_.at(c.teacher)).attachedRoom = homeRoom(c);
+            } else if (k == "ConstraintTeacherMaxDaysPerWeek") {
+                teacherMaxDays(c);
+            } else if (k == "ConstraintActivityPreferredRoom" || k == "ConstraintActivityPreferredRooms") {
+                activityRooms(c);
             } else if (k == "ConstraintActivitiesSameStartingTime") {
                 // Held when its activities became the subgroups of one lesson.
                 bool held = c.weight >= 100 && !c.activities.empty();
@@ -886,16 +900,9 @@ private:
                 }
             }
         }
-        specialisations();
         for (const auto& [kind, count] : s_.otherConstraints) note(Said(X::FetConstraintsNotHeld, {kind}), count);
         note(Said(X::FetInactiveConstraints), s_.inactiveConstraints);
         note(Said(X::FetRepeatedNames), s_.repeatedNames);
-    }
-
-    static bool isPreferredTime(const std::string& kind) {
-        return kind == "ConstraintActivityPreferredStartingTime" || kind == "ConstraintActivityPreferredStartingTimes" ||
-               kind == "ConstraintActivityPreferredTimeSlots" || kind == "ConstraintActivitiesPreferredStartingTimes" ||
-               kind == "ConstraintActivitiesPreferredTimeSlots";
     }
 
     // The hours FET lets an activity start at, or take, at any cost (named for it, or for
@@ -904,52 +911,13 @@ private:
     // for a lesson that carries whole splits whose every activity is so bound; otherwise
     // the constraint is reported.
     void preferredTimes() {
-        using Slots = std::bitset<kBusySlots + 1>;
+        using Slots = FetSlots;
         const int hours = static_cast<int>(s_.hours.size());
         std::map<int, int> duration;
         for (const FetActivity& a : s_.activities) duration[a.id] = a.duration;
-        std::map<int, Slots> startsOf;                    // activity -> the slots it may start at
-        std::map<int, std::vector<std::string>> kindsOf;  // activity -> its constraints' kinds
-        const auto bind = [&](const FetConstraint& c, int id) {
-            const int length = duration.at(id);
-            const bool slots = c.kind.ends_with("PreferredTimeSlots");
-            const auto named = [&](int d, int h) {
-                return std::ranges::any_of(c.times, [&](const FetTime& t) {
-                    return (t.day < 0 || t.day == d) && (t.hour < 0 || t.hour == h);
-                });
-            };
-            // The starts it allows: a named start, or one whose every hour is a named slot.
-            Slots starts;
-            for (int d = 0; d < static_cast<int>(s_.days.size()); ++d)
-                for (int h = 0; h + length <= hours; ++h) {
-                    bool allowed = slots ? true : named(d, h);
-                    for (int i = 0; slots && i < length; ++i) allowed = allowed && named(d, h + i);
-                    if (allowed) starts.set(static_cast<std::size_t>(busySlot(d + 1, h + 1)));
-                }
-            const auto [it, added] = startsOf.emplace(id, starts);
-            if (!added) it->second &= starts;
-            kindsOf[id].push_back(c.kind);
-        };
-        for (const FetConstraint& c : s_.constraints) {
-            if (!isPreferredTime(c.kind)) continue;
-            if (c.weight < 100) {
-                note(Said(X::FetConstraintsBelow100, {c.kind}));
-            } else if (!c.kind.starts_with("ConstraintActivities")) {
-                if (c.activities.size() == 1 && duration.contains(c.activities.front())) bind(c, c.activities.front());
-                else note(Said(X::FetConstraintsOfNoActivity, {c.kind}));
-            } else if (!c.tag.empty()) {
-                note(Said(X::FetConstraintsOfTag, {c.kind}));
-            } else {
-                for (const FetActivity& a : s_.activities) {
-                    const auto has = [](const std::vector<std::string>& names, const std::string& name) {
-                        return name.empty() || std::ranges::find(names, name) != names.end();
-                    };
-                    if (a.active && has(a.teachers, c.teacher) && has(a.students, c.students) &&
-                        (c.subject.empty() || c.subject == a.subject) && (c.duration == 0 || c.duration == a.duration))
-                        bind(c, a.id);
-                }
-            }
-        }
+        for (const auto& [said, kind] : bound_.notBound) note(Said(said, {kind}));
+        const std::map<int, Slots>& startsOf = bound_.startsOf;
+        const std::map<int, std::vector<std::string>>& kindsOf = bound_.kindsOf;
         std::map<int, Slots> allowedOf;  // activity -> the slots it may take
         for (const auto& [id, starts] : startsOf) {
             Slots& taken = allowedOf[id];
@@ -962,7 +930,7 @@ private:
         std::map<int, int> placesOfSplit;
         for (const FetActivityPlace& place : places_) ++placesOfSplit[place.split];
         std::map<std::int32_t, Slots> allowedOfLesson;
-        std::set<int> held;
+        std::set<int> held = fixedDuties_;
         for (const FetActivityPlace& place : places_) {
             const bool bound = placesOfSplit.at(place.split) == 1 &&
                                std::ranges::all_of(place.activities, [&](int id) { return allowedOf.contains(id); });
@@ -980,6 +948,9 @@ private:
                     for (int h = 1; h <= hours; ++h)
                         if (!allowed.test(static_cast<std::size_t>(busySlot(d, h)))) lesson.busy.set(d, h, 1);
             }
+        // A duty without students FET may move is reported as left out, its times with it.
+        for (const FetActivity& a : s_.activities)
+            if (a.students.empty()) held.insert(a.id);
         for (const auto& [id, kinds] : kindsOf)
             if (!held.contains(id))
                 for (const std::string& kind : kinds)
@@ -1041,6 +1012,95 @@ private:
                 subject.generalUse = 0;
             }
         }
+    }
+
+    // A teacher's duty without students (a meeting, an exam watch) that FET fixes at one
+    // start at any cost takes its teachers then: the project holds it as their busy hours.
+    void findFixedDuties() {
+        for (const FetActivity& a : s_.activities) {
+            if (!a.active || !a.students.empty() || a.teachers.empty()) continue;
+            const auto bound = bound_.startsOf.find(a.id);
+            if (bound != bound_.startsOf.end() && bound->second.count() == 1) fixedDuties_.insert(a.id);
+        }
+    }
+
+    // Set after the teachers' not-available times, which would otherwise write wishes over them.
+    void duties() {
+        for (const FetActivity& a : s_.activities) {
+            if (!fixedDuties_.contains(a.id)) continue;
+            const FetSlots& starts = bound_.startsOf.at(a.id);
+            int start = 1;
+            while (!starts.test(static_cast<std::size_t>(start))) ++start;
+            // FET's own fixed activity seated in one room at any cost keeps that room too.
+            const auto room = dutyRooms_.find(a.id);
+            for (int i = 0; i < a.duration; ++i) {
+                for (const auto& t : a.teachers) p_.teachers.at(teacherIds_.at(t)).busy.set(start + i, kTeacherBusy);
+                if (room != dutyRooms_.end()) p_.rooms.findById(roomIds_.at(room->second))->busy.set(start + i, 1);
+            }
+        }
+        note(Said(X::FetDutiesAsBusyHours), static_cast<int>(fixedDuties_.size()));
+    }
+
+    // The rooms FET seats one activity in at any cost. A subject all of whose activities
+    // taught to pupils are held to the same rooms needs those rooms (a specialisation);
+    // a fixed duty in one room keeps it busy then. Any other is reported.
+    void activityRooms(const FetConstraint& c) {
+        if (c.weight < 100) {
+            note(Said(X::FetConstraintsBelow100, {c.kind}));
+            return;
+        }
+        std::set<std::string> rooms(c.rooms.begin(), c.rooms.end());
+        if (!c.room.empty()) rooms.insert(c.room);
+        for (int id : c.activities) {
+            if (fixedDuties_.contains(id) && rooms.size() == 1) {
+                dutyRooms_[id] = *rooms.begin();
+                continue;
+            }
+            const auto [it, added] = roomsOfActivity_.emplace(id, rooms);
+            if (!added) std::erase_if(it->second, [&](const std::string& r) { return !rooms.contains(r); });
+            kindsOfRoomsOf_[id].push_back(c.kind);
+        }
+    }
+
+    void subjectRoomsOfActivities() {
+        std::map<std::string, std::vector<const FetActivity*>> taughtOf;  // subject -> its activities carried over
+        std::set<int> carried;
+        for (const FetActivityPlace& place : places_) carried.insert(place.activities.begin(), place.activities.end());
+        for (const FetActivity& a : s_.activities)
+            if (carried.contains(a.id)) taughtOf[a.subject].push_back(&a);
+        std::set<int> held;
+        for (const auto& [subject, activities] : taughtOf) {
+            const auto rooms = roomsOfActivity_.find(activities.front()->id);
+            const bool same = rooms != roomsOfActivity_.end() && !rooms->second.empty() &&
+                              std::ranges::all_of(activities, [&](const FetActivity* a) {
+                                  const auto other = roomsOfActivity_.find(a->id);
+                                  return other != roomsOfActivity_.end() && other->second == rooms->second;
+                              });
+            if (!same) continue;
+            requiredRooms_[subject].push_back(rooms->second);
+            for (const FetActivity* a : activities) held.insert(a->id);
+        }
+        for (const auto& [id, kinds] : kindsOfRoomsOf_)
+            if (!held.contains(id))
+                for (const std::string& kind : kinds) note(Said(X::FetActivityRoomsOfPartOfSubject, {kind}));
+    }
+
+    // The most days a week a teacher teaches, at any cost, leaves the rest of the six
+    // days of the project's week free: a day the school does not have counts as free.
+    void teacherMaxDays(const FetConstraint& c) {
+        if (c.weight < 100) {
+            note(Said(X::FetConstraintsBelow100, {c.kind}));
+            return;
+        }
+        if (c.maxDays >= static_cast<int>(s_.days.size())) return;  // binds nothing
+        TTeacherItem& teacher = p_.teachers.at(teacherIds_.at(c.teacher));
+        teacher.freeDays = std::max(teacher.freeDays, kDays - c.maxDays);
+    }
+
+    // A home room at any cost is the class's or teacher's attached room, which room
+    // assignment gives first but may leave when it is taken.
+    void homeRoomsAsWishes(const FetConstraint& c) {
+        if (c.weight >= 100) note(Said(X::FetHomeRoomsAsWishes, {c.kind}));
     }
 
     void softened(const FetConstraint& c) {
@@ -1112,6 +1172,11 @@ private:
     std::map<int, int> splitOf_;  // activity ID -> the ID of its split's first activity
     std::map<int, std::set<int>> preferredStarts_;
     std::map<std::string, std::vector<std::set<std::string>>> requiredRooms_;  // subject -> its rooms at 100 %
+    FetBoundStarts bound_;
+    std::set<int> fixedDuties_;
+    std::map<int, std::string> dutyRooms_;                   // fixed duty -> the room FET seats it in
+    std::map<int, std::set<std::string>> roomsOfActivity_;   // activity -> the rooms FET allows it at 100 %
+    std::map<int, std::vector<std::string>> kindsOfRoomsOf_;  // activity -> the kinds of room constraints binding it
 };
 
 }  // namespace

@@ -59,6 +59,7 @@ struct FetConstraint {
     // subject, tag and duration, where given.
     std::string tag;
     int duration = 0;
+    int maxDays = 0;  // the most days a week a teacher teaches
 };
 
 struct FetSchool {

@@ -241,6 +241,8 @@ private:
             "ConstraintStudentsSetHomeRoom",      "ConstraintStudentsSetHomeRooms",
             "ConstraintTeacherHomeRoom",          "ConstraintTeacherHomeRooms",
             "ConstraintSubjectPreferredRoom",     "ConstraintSubjectPreferredRooms",
+            "ConstraintActivityPreferredRoom",    "ConstraintActivityPreferredRooms",
+            "ConstraintTeacherMaxDaysPerWeek",
             "ConstraintActivitiesSameStartingTime",
             "ConstraintActivityPreferredStartingTime", "ConstraintActivityPreferredStartingTimes",
             "ConstraintActivityPreferredTimeSlots", "ConstraintActivitiesPreferredStartingTimes",
@@ -306,6 +308,8 @@ private:
                     k.students = f.text;
                 } else if (f.name == "Subject_Name") {
                     k.subject = f.text;
+                } else if (f.name == "Max_Days_Per_Week") {
+                    k.maxDays = static_cast<int>(WholeNumber(f, 0, static_cast<long long>(school_.days.size())));
                 } else if (f.name == "Activity_Tag_Name") {
                     k.tag = f.text;
                 } else if (f.name == "Duration" && !Trimmed(f.text).empty()) {
@@ -323,6 +327,7 @@ private:
                 if (value.empty()) Refuse(c, Said(X::FetWithoutField, {c.name, field}));
             };
             if (k.kind.starts_with("ConstraintTeacher")) need(k.teacher, "Teacher");
+            if (k.kind == "ConstraintTeacherMaxDaysPerWeek") expectKnown(c, school_.teachers, k.teacher, X::FetTeacherUndefined);
             if (k.kind.starts_with("ConstraintStudentsSet")) need(k.students, "Students");
             if (k.kind == "ConstraintRoomNotAvailableTimes") need(k.room, "Room");
             if (k.kind.starts_with("ConstraintSubjectPreferred")) need(k.subject, "Subject");

@@ -196,7 +196,28 @@ TEST(FetWriteBack, AProjectChangedSinceTheImportIsRefused) {
         }
     }
     const auto other = ImportFixture("split-activity.fet");
-    EXPECT_NE(WriteWeekIntoFet(bytes, *other.project, TimetableWeek{}).error, "") << "another school's project";
+    EXPECT_EQ(WriteWeekIntoFet(bytes, *other.project, TimetableWeek{}).error,
+              "проект уже не тот, что import-fet делает из этого файла FET: его кабинеты, предметы, классы, учителя "
+              "или уроки отличаются; ничего не записано")
+        << "another school's project";
+}
+
+// FET's own duties at fixed times are the teachers' busy hours: FET places them itself,
+// so they are neither locked nor counted as left out by the import.
+TEST(FetWriteBack, DutiesAtFixedTimesAreLeftToFetAndListedApart) {
+    const auto bytes = ReadWholeFile(std::string(LOVARIS_TEST_DATA_DIR) + "/fet/fixed-duties.fet");
+    ASSERT_TRUE(bytes);
+    const auto imported = ImportFet(*bytes);
+    ASSERT_TRUE(imported.project) << imported.error;
+    const FetWriteBack written = WriteWeekIntoFet(*bytes, *imported.project, TimetableWeek{});
+    ASSERT_EQ(written.error, "");
+    EXPECT_EQ(written.duties, (std::vector<int>{2, 4}));
+    EXPECT_EQ(written.leftOut, (std::vector<int>{3}));
+    EXPECT_EQ(written.report(),
+              "Закреплено занятий: по времени 0, по кабинету 0\n"
+              "Не расставлены в неделе, оставлены незакрепленными (1): 1\n"
+              "Пропущены импортом, оставлены незакрепленными (1): 3\n"
+              "Занятия без учеников, время которых FET задает сам, оставлены как есть (2): 2 4\n");
 }
 
 }  // namespace

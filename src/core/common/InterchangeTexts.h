@@ -108,6 +108,9 @@ enum class InterchangeText : int {
     FetTimesBelow100,
     FetHomeRoomsPastFirst,
     FetPartHomeRooms,
+    FetDutiesAsBusyHours,
+    FetActivityRoomsOfPartOfSubject,  // the constraint's kind
+    FetHomeRoomsAsWishes,  // the constraint's kind
 
     // A FET file refused: "строка N: " (BellsLine), then what is wrong
     FetTooManyDays = 42300,  // the school's days, the most a project holds
@@ -142,6 +145,15 @@ enum class InterchangeText : int {
     XmlIncomplete,
     XmlMalformed,  // followed by the reader's reason
     XmlNoElement,
+
+    // A week written back into its FET file: why nothing was written, and what was locked
+    FetWriteBackChanged = 42380,
+    FetWriteBackNoLists,
+    FetWriteBackUsage,
+    FetWriteBackLocked,  // activities locked at their times, in their rooms
+    FetWriteBackUnplaced,  // how many, their IDs
+    FetWriteBackLeftOut,  // how many, their IDs
+    FetWriteBackDuties,  // how many, their IDs
 };
 
 }  // namespace lovaris
