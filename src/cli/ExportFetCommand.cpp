@@ -51,7 +51,8 @@ const CliCommand kExportFetCommand{
     "constraint of the original of weight 100 %. --times-only locks the times alone, so\n"
     "that FET judges them apart from the rooms. Prints how many activities were\n"
     "locked and lists, by ID, those left unlocked: not placed in the week, or left out\n"
-    "by the import. The lessons are found again by importing ORIGINAL.fet once more;\n"
+    "by the import; teachers' duties at times FET fixes are left to FET and listed\n"
+    "apart. The lessons are found again by importing ORIGINAL.fet once more;\n"
     "when PROJECT.tbl is no longer what import-fet makes of it, the command refuses\n"
     "(exit 2) and writes nothing.\n",
     2, 2, nullptr, kOptions, runExportFet};

@@ -68,10 +68,11 @@ public:
         classes();
         bound_ = BindPreferredStarts(s_);
         findFixedDuties();
+        collectActivityRooms();
         lessons();
         constraints();
         duties();
-        subjectRoomsOfActivities();
+        reportActivityRooms();
         specialisations();
         preferredTimes();
         closeMissingDays();
@@ -762,8 +763,9 @@ private:
         std::vector<std::pair<const Planned*, std::size_t>> firstOf;  // a unit -> its first subgroup in `taught`
         for (const Planned* p : parts) {
             firstOf.emplace_back(p, taught.size());
-            if (p->teachers.empty()) taught.push_back({p->unit->first->subject, std::string(), {}});
-            for (const auto& t : p->teachers) taught.push_back({p->unit->first->subject, t, {}});
+            const std::string subject = subjectOf(*p->unit);
+            if (p->teachers.empty()) taught.push_back({subject, std::string(), {}});
+            for (const auto& t : p->teachers) taught.push_back({subject, t, {}});
         }
         const std::vector<int>& spread = parts.front()->unit->spread;
         std::set<const Planned*> placed;  // parts whose place is recorded: in their first class
@@ -871,8 +873,6 @@ private:
                 p_.teachers.at(teacherIds_.at(c.teacher)).attachedRoom = homeRoom(c);
             } else if (k == "ConstraintTeacherMaxDaysPerWeek") {
                 teacherMaxDays(c);
-            } else if (k == "ConstraintActivityPreferredRoom" || k == "ConstraintActivityPreferredRooms") {
-                activityRooms(c);
             } else if (k == "ConstraintActivitiesSameStartingTime") {
                 // Held when its activities became the subgroups of one lesson.
                 bool held = c.weight >= 100 && !c.activities.empty();
@@ -1041,48 +1041,67 @@ private:
         note(Said(X::FetDutiesAsBusyHours), static_cast<int>(fixedDuties_.size()));
     }
 
-    // The rooms FET seats one activity in at any cost. A subject all of whose activities
-    // taught to pupils are held to the same rooms needs those rooms (a specialisation);
-    // a fixed duty in one room keeps it busy then. Any other is reported.
-    void activityRooms(const FetConstraint& c) {
-        if (c.weight < 100) {
-            note(Said(X::FetConstraintsBelow100, {c.kind}));
-            return;
-        }
-        std::set<std::string> rooms(c.rooms.begin(), c.rooms.end());
-        if (!c.room.empty()) rooms.insert(c.room);
-        for (int id : c.activities) {
-            if (fixedDuties_.contains(id) && rooms.size() == 1) {
-                dutyRooms_[id] = *rooms.begin();
+    // The rooms FET seats each activity in at any cost; a fixed duty held in one room
+    // keeps that room busy at its time.
+    void collectActivityRooms() {
+        for (const FetConstraint& c : s_.constraints) {
+            if (c.kind != "ConstraintActivityPreferredRoom" && c.kind != "ConstraintActivityPreferredRooms") continue;
+            if (c.weight < 100) {
+                note(Said(X::FetConstraintsBelow100, {c.kind}));
                 continue;
             }
-            const auto [it, added] = roomsOfActivity_.emplace(id, rooms);
-            if (!added) std::erase_if(it->second, [&](const std::string& r) { return !rooms.contains(r); });
-            kindsOfRoomsOf_[id].push_back(c.kind);
+            std::set<std::string> rooms(c.rooms.begin(), c.rooms.end());
+            if (!c.room.empty()) rooms.insert(c.room);
+            for (int id : c.activities) {
+                if (fixedDuties_.contains(id) && rooms.size() == 1) {
+                    dutyRooms_[id] = *rooms.begin();
+                    continue;
+                }
+                const auto [it, added] = roomsOfActivity_.emplace(id, rooms);
+                if (!added) std::erase_if(it->second, [&](const std::string& r) { return !rooms.contains(r); });
+                kindsOfRoomsOf_[id].push_back(c.kind);
+            }
         }
     }
 
-    void subjectRoomsOfActivities() {
-        std::map<std::string, std::vector<const FetActivity*>> taughtOf;  // subject -> its activities carried over
-        std::set<int> carried;
-        for (const FetActivityPlace& place : places_) carried.insert(place.activities.begin(), place.activities.end());
-        for (const FetActivity& a : s_.activities)
-            if (carried.contains(a.id)) taughtOf[a.subject].push_back(&a);
-        std::set<int> held;
-        for (const auto& [subject, activities] : taughtOf) {
-            const auto rooms = roomsOfActivity_.find(activities.front()->id);
-            const bool same = rooms != roomsOfActivity_.end() && !rooms->second.empty() &&
-                              std::ranges::all_of(activities, [&](const FetActivity* a) {
-                                  const auto other = roomsOfActivity_.find(a->id);
-                                  return other != roomsOfActivity_.end() && other->second == rooms->second;
-                              });
-            if (!same) continue;
-            requiredRooms_[subject].push_back(rooms->second);
-            for (const FetActivity* a : activities) held.insert(a->id);
+    // The subject a unit's lessons carry. Where FET holds every activity of the unit to
+    // the same rooms at any cost, it is a subject that strictly needs those rooms: the
+    // FET subject itself when all its activities are so held, else a subject of its own
+    // named after the rooms ("Physics (Lab)"), so that its other activities stay free.
+    std::string subjectOf(const Unit& u) {
+        const std::string& subject = u.first->subject;
+        const auto rooms = roomsOfActivity_.find(u.ids.front());
+        if (rooms == roomsOfActivity_.end() || rooms->second.empty()) return subject;
+        const auto heldTo = [&](int id, const std::set<std::string>& set) {
+            const auto other = roomsOfActivity_.find(id);
+            return other != roomsOfActivity_.end() && other->second == set;
+        };
+        if (!std::ranges::all_of(u.ids, [&](int id) { return heldTo(id, rooms->second); })) return subject;
+        roomHeld_.insert(u.ids.begin(), u.ids.end());
+        const bool whole = std::ranges::all_of(s_.activities, [&](const FetActivity& a) {
+            return a.subject != subject || !a.active || a.students.empty() || heldTo(a.id, rooms->second);
+        });
+        if (whole) {
+            if (wholeSubjectsHeld_.insert(subject).second) requiredRooms_[subject].push_back(rooms->second);
+            return subject;
         }
+        std::string key = subject, listed;
+        for (const std::string& r : rooms->second) {
+            key += '\x1f' + r;
+            listed += (listed.empty() ? "" : ", ") + r;
+        }
+        if (subjectIds_.contains(key)) return key;
+        TSubjectItem& own = p_.subjects.add();
+        own.name = name(subject + " (" + listed + ")", TSubjectItem::kMaxName);
+        subjectIds_[key] = own.id;
+        requiredRooms_[key].push_back(rooms->second);
+        return key;
+    }
+
+    void reportActivityRooms() {
         for (const auto& [id, kinds] : kindsOfRoomsOf_)
-            if (!held.contains(id))
-                for (const std::string& kind : kinds) note(Said(X::FetActivityRoomsOfPartOfSubject, {kind}));
+            if (!roomHeld_.contains(id))
+                for (const std::string& kind : kinds) note(Said(X::FetActivityRoomsOfSharedLesson, {kind}));
     }
 
     // The most days a week a teacher teaches, at any cost, leaves the rest of the six
@@ -1175,6 +1194,8 @@ private:
     FetBoundStarts bound_;
     std::set<int> fixedDuties_;
     std::map<int, std::string> dutyRooms_;                   // fixed duty -> the room FET seats it in
+    std::set<int> roomHeld_;                  // activities whose lessons' subject needs their rooms
+    std::set<std::string> wholeSubjectsHeld_;  // FET subjects all of whose activities need the same rooms
     std::map<int, std::set<std::string>> roomsOfActivity_;   // activity -> the rooms FET allows it at 100 %
     std::map<int, std::vector<std::string>> kindsOfRoomsOf_;  // activity -> the kinds of room constraints binding it
 };

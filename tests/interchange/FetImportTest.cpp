@@ -742,21 +742,42 @@ TEST(FetImport, DutiesAtFixedTimesBusyTheirTeachersAndMaxDaysLeaveFreeDays) {
     EXPECT_EQ(Noted(r.report, "ограничения ConstraintActivityPreferred"), 0) << "held, or left out with the duty";
 }
 
-// Rooms FET seats activities in at any cost: a subject all of whose activities are held
-// to the same rooms strictly needs them; one held in part, and a wish, are reported.
-TEST(FetImport, RoomsFetHoldsEveryActivityOfASubjectToBecomeItsSpecialisation) {
+// Rooms FET seats activities in at any cost: the subject of their lessons strictly needs
+// them. A subject all of whose activities are held to the same rooms is specialised
+// itself; one some of whose activities are free gives the held ones a subject of their
+// own. A lesson carrying a held activity beside a free one, and a wish, are reported.
+TEST(FetImport, RoomsFetHoldsActivitiesToBecomeTheSpecialisationOfTheirSubject) {
     const auto r = ImportFixture("activity-rooms.fet");
     ASSERT_TRUE(r.project) << r.error;
     const Project& p = *r.project;
-    const auto& chemistry = Named<TSubjectItem>(p.subjects, "Chemistry");
-    EXPECT_NE(chemistry.specialization, 0);
-    EXPECT_EQ(chemistry.generalUse, 0) << "strictly: no other room will do";
-    for (const char* lab : {"Lab", "Lab2"})
-        EXPECT_EQ(Named<TRoomItem>(p.rooms, lab).specialization, chemistry.specialization) << lab;
-    EXPECT_EQ(Named<TSubjectItem>(p.subjects, "Biology").specialization, 0) << "one of its two activities is free";
-    EXPECT_EQ(Named<TRoomItem>(p.rooms, "Bio").specialization, 0);
-    EXPECT_EQ(Named<TSubjectItem>(p.subjects, "Math").specialization, 0);
-    EXPECT_EQ(Noted(r.report, "ограничения ConstraintActivityPreferredRoom не для всех занятий предмета"), 1);
+    const auto subjectOfLesson = [&](int activity) {
+        for (const FetActivityPlace& place : r.places)
+            if (std::ranges::find(place.activities, activity) != place.activities.end())
+                return p.subjects.findById(p.lessons.findById(place.lessonId)->subgroups[0].subject)->name;
+        return std::string();
+    };
+    const struct {
+        const char* subject;
+        std::vector<int> activities;  // whose lessons carry it
+        std::vector<const char*> rooms;  // of its specialisation, none: not specialised
+    } cases[] = {
+        {"Chemistry", {1, 2}, {"Lab", "Lab2"}},
+        {"Biology (Bio)", {3}, {"Bio"}},
+        {"Biology", {4}, {}},
+        {"Math", {5, 6}, {}},
+    };
+    for (const auto& c : cases) {
+        const TSubjectItem& subject = Named<TSubjectItem>(p.subjects, c.subject);
+        for (int a : c.activities) EXPECT_EQ(subjectOfLesson(a), c.subject) << a;
+        std::vector<const char*> rooms;
+        for (const auto& room : p.rooms)
+            if (subject.specialization != 0 && room.specialization == subject.specialization) rooms.push_back(room.name.c_str());
+        EXPECT_EQ(std::vector<std::string>(rooms.begin(), rooms.end()),
+                  std::vector<std::string>(c.rooms.begin(), c.rooms.end()))
+            << c.subject;
+        EXPECT_EQ(subject.generalUse, c.rooms.empty() ? 1 : 0) << c.subject << ": strictly, where it has rooms";
+    }
+    EXPECT_EQ(Noted(r.report, "ограничения ConstraintActivityPreferredRoom занятия, урок которого несет"), 1);
     EXPECT_EQ(Noted(r.report, "ограничения ConstraintActivityPreferredRoom с весом ниже 100%"), 1);
     EXPECT_EQ(Noted(r.report, "ограничения ConstraintTeacherHomeRoom с весом 100%: прикрепленный кабинет"), 1);
     EXPECT_EQ(Noted(r.report, "ограничения ConstraintActivityPreferredRooms"), 0);

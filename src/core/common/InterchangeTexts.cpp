@@ -103,7 +103,7 @@ constexpr TextEntry kTexts[] = {
     {static_cast<int>(X::FetHomeRoomsPastFirst), "домашние кабинеты после первого из нескольких: пропущены"},
     {static_cast<int>(X::FetPartHomeRooms), "домашние кабинеты части класса: пропущены"},
     {static_cast<int>(X::FetDutiesAsBusyHours), "занятия без учеников во время, закрепленное FET: не уроки, а занятое время их учителей"},
-    {static_cast<int>(X::FetActivityRoomsOfPartOfSubject), "ограничения %hs не для всех занятий предмета с одними кабинетами: не перенесены"},
+    {static_cast<int>(X::FetActivityRoomsOfSharedLesson), "ограничения %hs занятия, урок которого несет занятия без тех же кабинетов: не перенесены"},
     {static_cast<int>(X::FetHomeRoomsAsWishes), "ограничения %hs с весом 100%: прикрепленный кабинет, дается по возможности"},
     {static_cast<int>(X::FetTooManyDays), "в школе дней в неделю: %hs; проект вмещает не больше %hs"},
     {static_cast<int>(X::FetTooManyHours), "в школе часов в день: %hs; проект вмещает не больше %hs"},

@@ -109,7 +109,7 @@ enum class InterchangeText : int {
     FetHomeRoomsPastFirst,
     FetPartHomeRooms,
     FetDutiesAsBusyHours,
-    FetActivityRoomsOfPartOfSubject,  // the constraint's kind
+    FetActivityRoomsOfSharedLesson,  // the constraint's kind
     FetHomeRoomsAsWishes,  // the constraint's kind
 
     // A FET file refused: "строка N: " (BellsLine), then what is wrong
