@@ -12,6 +12,7 @@
 
 #include "FetBoundStarts.h"
 #include "FetClassLevel.h"
+#include "FetRoomRules.h"
 #include "FetSchoolRead.h"
 #include "FetPartPairing.h"
 #include "FetSharedBlocks.h"
@@ -979,38 +980,18 @@ private:
     // rooms are partly another's (taken first: the one of fewer rooms) keeps them as
     // wished rooms only.
     void specialisations() {
-        std::map<std::set<std::string>, std::vector<std::string>> subjectsOf;  // rooms -> subjects held to them
-        for (const auto& [subject, sets] : requiredRooms_) {
-            if (sets.size() > 1) {
-                note(Said(X::FetSubjectRoomsSeveral));
-                continue;
-            }
-            subjectsOf[sets.front()].push_back(subject);
+        const FetSpecialisations chosen = ChooseSpecialisations(requiredRooms_);
+        note(Said(X::FetSubjectRoomsSeveral), chosen.several);
+        note(Said(X::FetSubjectRoomsOverlap), chosen.overlapping);
+        for (const auto& [r, code] : chosen.rooms) {
+            TRoomItem& room = *p_.rooms.findById(roomIds_.at(r));
+            room.specialization = static_cast<std::uint8_t>(code);
+            room.generalUse = 1;  // other subjects may still use it
         }
-        // The fewest rooms first: a laboratory of its own before the rooms music shares with it.
-        std::vector<std::pair<std::set<std::string>, std::vector<std::string>>> sets(subjectsOf.begin(), subjectsOf.end());
-        std::ranges::stable_sort(sets, {}, [](const auto& set) { return set.first.size(); });
-        std::set<std::string> coded;
-        int code = 0;
-        for (const auto& [rooms, subjects] : sets) {
-            const bool free = std::ranges::none_of(rooms, [&](const std::string& r) { return coded.contains(r); });
-            if (!free || code == 255) {
-                note(Said(X::FetSubjectRoomsOverlap),
-                     static_cast<int>(subjects.size()));
-                continue;
-            }
-            coded.insert(rooms.begin(), rooms.end());
-            ++code;
-            for (const auto& r : rooms) {
-                TRoomItem& room = *p_.rooms.findById(roomIds_.at(r));
-                room.specialization = static_cast<std::uint8_t>(code);
-                room.generalUse = 1;
-            }
-            for (const auto& n : subjects) {
-                TSubjectItem& subject = *p_.subjects.findById(subjectIds_.at(n));
-                subject.specialization = static_cast<std::uint8_t>(code);
-                subject.generalUse = 0;
-            }
+        for (const auto& [n, code] : chosen.subjects) {
+            TSubjectItem& subject = *p_.subjects.findById(subjectIds_.at(n));
+            subject.specialization = static_cast<std::uint8_t>(code);
+            subject.generalUse = 0;
         }
     }
 
@@ -1032,36 +1013,18 @@ private:
             int start = 1;
             while (!starts.test(static_cast<std::size_t>(start))) ++start;
             // FET's own fixed activity seated in one room at any cost keeps that room too.
-            const auto room = dutyRooms_.find(a.id);
+            const auto room = activityRooms_.dutyRooms.find(a.id);
             for (int i = 0; i < a.duration; ++i) {
                 for (const auto& t : a.teachers) p_.teachers.at(teacherIds_.at(t)).busy.set(start + i, kTeacherBusy);
-                if (room != dutyRooms_.end()) p_.rooms.findById(roomIds_.at(room->second))->busy.set(start + i, 1);
+                if (room != activityRooms_.dutyRooms.end()) p_.rooms.findById(roomIds_.at(room->second))->busy.set(start + i, 1);
             }
         }
         note(Said(X::FetDutiesAsBusyHours), static_cast<int>(fixedDuties_.size()));
     }
 
-    // The rooms FET seats each activity in at any cost; a fixed duty held in one room
-    // keeps that room busy at its time.
     void collectActivityRooms() {
-        for (const FetConstraint& c : s_.constraints) {
-            if (c.kind != "ConstraintActivityPreferredRoom" && c.kind != "ConstraintActivityPreferredRooms") continue;
-            if (c.weight < 100) {
-                note(Said(X::FetConstraintsBelow100, {c.kind}));
-                continue;
-            }
-            std::set<std::string> rooms(c.rooms.begin(), c.rooms.end());
-            if (!c.room.empty()) rooms.insert(c.room);
-            for (int id : c.activities) {
-                if (fixedDuties_.contains(id) && rooms.size() == 1) {
-                    dutyRooms_[id] = *rooms.begin();
-                    continue;
-                }
-                const auto [it, added] = roomsOfActivity_.emplace(id, rooms);
-                if (!added) std::erase_if(it->second, [&](const std::string& r) { return !rooms.contains(r); });
-                kindsOfRoomsOf_[id].push_back(c.kind);
-            }
-        }
+        activityRooms_ = CollectActivityRooms(s_, fixedDuties_);
+        for (const std::string& kind : activityRooms_.below100) note(Said(X::FetConstraintsBelow100, {kind}));
     }
 
     // The subject a unit's lessons carry. Where FET holds every activity of the unit to
@@ -1070,11 +1033,11 @@ private:
     // named after the rooms ("Physics (Lab)"), so that its other activities stay free.
     std::string subjectOf(const Unit& u) {
         const std::string& subject = u.first->subject;
-        const auto rooms = roomsOfActivity_.find(u.ids.front());
-        if (rooms == roomsOfActivity_.end() || rooms->second.empty()) return subject;
+        const auto rooms = activityRooms_.roomsOf.find(u.ids.front());
+        if (rooms == activityRooms_.roomsOf.end() || rooms->second.empty()) return subject;
         const auto heldTo = [&](int id, const std::set<std::string>& set) {
-            const auto other = roomsOfActivity_.find(id);
-            return other != roomsOfActivity_.end() && other->second == set;
+            const auto other = activityRooms_.roomsOf.find(id);
+            return other != activityRooms_.roomsOf.end() && other->second == set;
         };
         if (!std::ranges::all_of(u.ids, [&](int id) { return heldTo(id, rooms->second); })) return subject;
         roomHeld_.insert(u.ids.begin(), u.ids.end());
@@ -1099,7 +1062,7 @@ private:
     }
 
     void reportActivityRooms() {
-        for (const auto& [id, kinds] : kindsOfRoomsOf_)
+        for (const auto& [id, kinds] : activityRooms_.kindsOf)
             if (!roomHeld_.contains(id))
                 for (const std::string& kind : kinds) note(Said(X::FetActivityRoomsOfSharedLesson, {kind}));
     }
@@ -1193,11 +1156,9 @@ private:
     std::map<std::string, std::vector<std::set<std::string>>> requiredRooms_;  // subject -> its rooms at 100 %
     FetBoundStarts bound_;
     std::set<int> fixedDuties_;
-    std::map<int, std::string> dutyRooms_;                   // fixed duty -> the room FET seats it in
     std::set<int> roomHeld_;                  // activities whose lessons' subject needs their rooms
     std::set<std::string> wholeSubjectsHeld_;  // FET subjects all of whose activities need the same rooms
-    std::map<int, std::set<std::string>> roomsOfActivity_;   // activity -> the rooms FET allows it at 100 %
-    std::map<int, std::vector<std::string>> kindsOfRoomsOf_;  // activity -> the kinds of room constraints binding it
+    FetActivityRooms activityRooms_;
 };
 
 }  // namespace
