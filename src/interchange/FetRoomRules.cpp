@@ -7,14 +7,21 @@ namespace lovaris::interchange {
 FetActivityRooms CollectActivityRooms(const FetSchool& school, const std::set<int>& fixedDuties) {
     FetActivityRooms out;
     for (const FetConstraint& c : school.constraints) {
-        if (c.kind != "ConstraintActivityPreferredRoom" && c.kind != "ConstraintActivityPreferredRooms") continue;
+        const bool ofTag = c.kind.starts_with("ConstraintSubjectActivityTagPreferredRoom");
+        if (c.kind != "ConstraintActivityPreferredRoom" && c.kind != "ConstraintActivityPreferredRooms" && !ofTag)
+            continue;
         if (c.weight < 100) {
             out.below100.push_back(c.kind);
             continue;
         }
         FetRoomSet rooms(c.rooms.begin(), c.rooms.end());
         if (!c.room.empty()) rooms.insert(c.room);
-        for (int id : c.activities) {
+        // A subject's activities of one tag (its laboratory hours) are held alike.
+        std::vector<int> held = c.activities;
+        if (ofTag)
+            for (const FetActivity& a : school.activities)
+                if (a.subject == c.subject && std::ranges::find(a.tags, c.tag) != a.tags.end()) held.push_back(a.id);
+        for (int id : held) {
             if (fixedDuties.contains(id) && rooms.size() == 1) {
                 out.dutyRooms[id] = *rooms.begin();
                 continue;

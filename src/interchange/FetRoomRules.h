@@ -20,7 +20,8 @@ struct FetActivityRooms {
     std::vector<std::string> below100;                // kinds of the constraints that are wishes
 };
 
-// `fixedDuties`: duties without students FET fixes in time, which keep a room of their own busy.
+// Rooms of single activities, and of a subject's activities of one tag. `fixedDuties`:
+// duties without students FET fixes in time, which keep a room of their own busy.
 FetActivityRooms CollectActivityRooms(const FetSchool& school, const std::set<int>& fixedDuties);
 
 struct FetSpecialisations {

@@ -36,6 +36,7 @@ struct FetActivity {
     std::vector<std::string> teachers;
     std::string subject;
     std::vector<std::string> students;
+    std::vector<std::string> tags;
     int duration = 1;
     bool active = true;
 };

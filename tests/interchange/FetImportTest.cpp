@@ -745,7 +745,8 @@ TEST(FetImport, DutiesAtFixedTimesBusyTheirTeachersAndMaxDaysLeaveFreeDays) {
 // Rooms FET seats activities in at any cost: the subject of their lessons strictly needs
 // them. A subject all of whose activities are held to the same rooms is specialised
 // itself; one some of whose activities are free gives the held ones a subject of their
-// own. A lesson carrying a held activity beside a free one, and a wish, are reported.
+// own. So are a subject's activities of one tag. A lesson carrying a held activity
+// beside a free one, and a wish, are reported.
 TEST(FetImport, RoomsFetHoldsActivitiesToBecomeTheSpecialisationOfTheirSubject) {
     const auto r = ImportFixture("activity-rooms.fet");
     ASSERT_TRUE(r.project) << r.error;
@@ -765,6 +766,8 @@ TEST(FetImport, RoomsFetHoldsActivitiesToBecomeTheSpecialisationOfTheirSubject) 
         {"Biology (Bio)", {3}, {"Bio"}},
         {"Biology", {4}, {}},
         {"Math", {5, 6}, {}},
+        {"Physics (PhysLab)", {7}, {"PhysLab"}},  // its activities of one tag
+        {"Physics", {8}, {}},
     };
     for (const auto& c : cases) {
         const TSubjectItem& subject = Named<TSubjectItem>(p.subjects, c.subject);
