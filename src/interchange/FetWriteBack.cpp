@@ -44,23 +44,30 @@ bool SameRecords(const Project& a, const Project& b) {
 }
 
 // The room FET is to hold an activity in at one hour: its subgroups may sit in several
-// (a teacher each); one its subject wishes for is taken first, else the first one given.
+// (a teacher each), FET seats it in one. A room of its subject's own specialisation is
+// taken first (the rooms FET holds it to), then one its subject wishes for, else the
+// first one given.
 int ActivityRoom(const Project& project, const TimetableHour& h, const std::vector<int>& subgroups) {
     const TLessonItem* lesson = project.lessons.findById(h.lessonId);
-    int first = -1;
+    int best = -1, bestScore = -1;
     for (int g : subgroups) {
         if (g >= static_cast<int>(h.subgroups.size())) continue;
         const int room = h.subgroups[static_cast<std::size_t>(g)].roomIndex;
         if (room < 0 || room >= static_cast<int>(project.rooms.count())) continue;
-        if (first < 0) first = room;
         const TSubjectItem* subject =
             lesson && g < static_cast<int>(lesson->subgroups.size())
                 ? project.subjects.findById(lesson->subgroups[static_cast<std::size_t>(g)].subject)
                 : nullptr;
-        if (subject && std::ranges::find(subject->wishedRooms, project.rooms.at(room).id) != subject->wishedRooms.end())
-            return room;
+        const TRoomItem& item = project.rooms.at(room);
+        int score = 0;
+        if (subject && subject->specialization != 0 && item.specialization == subject->specialization) score = 2;
+        else if (subject && std::ranges::find(subject->wishedRooms, item.id) != subject->wishedRooms.end()) score = 1;
+        if (score > bestScore) {
+            best = room;
+            bestScore = score;
+        }
     }
-    return first;
+    return best;
 }
 
 std::vector<Block> BlocksOf(const Project& project, const std::vector<const TimetableHour*>& hours,

@@ -139,6 +139,23 @@ TEST(FetWriteBack, LocksEachPlacedActivityAtItsDayHourAndRoomAndKeepsTheFile) {
     EXPECT_EQ(timesOnly.lockedRooms, 0);
 }
 
+// Chemistry by two teachers is one FET activity held to the laboratories, two subgroups
+// here, each in a room of its own: the lock names the laboratory, whichever comes first.
+TEST(FetWriteBack, AnActivityTaughtInSeveralRoomsIsLockedInTheOneItsSubjectNeeds) {
+    const auto bytes = *ReadWholeFile(std::string(LOVARIS_TEST_DATA_DIR) + "/fet/activity-rooms.fet");
+    const auto imported = ImportFet(bytes);
+    ASSERT_TRUE(imported.project) << imported.error;
+    HandWeek w(*imported.project);
+    const auto& chemistry = w.lesson("5a", "Chemistry");
+    w.place(chemistry, 1, 1, 1, {{"Anna", "R1"}, {"Boris", "Lab2"}});
+    w.place(chemistry, 2, 1, 1, {{"Anna", "Lab"}, {"Boris", "R1"}});
+    const FetWriteBack written = WriteWeekIntoFet(bytes, *imported.project, w.week);
+    ASSERT_EQ(written.error, "");
+    const Locks locks = ReadLocks(written.bytes);
+    EXPECT_EQ(locks.rooms.at(1), "Lab2");
+    EXPECT_EQ(locks.rooms.at(2), "Lab");
+}
+
 // Sport's two single hours: FET binds one to Tuesday's first hour and the other to the
 // third of Wednesday or Thursday. Each is locked where FET lets it start, whichever
 // block the week lists first.
