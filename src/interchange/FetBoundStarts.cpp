@@ -43,14 +43,12 @@ FetBoundStarts BindPreferredStarts(const FetSchool& s) {
         } else if (!c.kind.starts_with("ConstraintActivities")) {
             if (c.activities.size() == 1 && duration.contains(c.activities.front())) bind(c, c.activities.front());
             else out.notBound.emplace_back(X::FetConstraintsOfNoActivity, c.kind);
-        } else if (!c.tag.empty()) {
-            out.notBound.emplace_back(X::FetConstraintsOfTag, c.kind);
         } else {
             for (const FetActivity& a : s.activities) {
                 const auto has = [](const std::vector<std::string>& names, const std::string& name) {
                     return name.empty() || std::ranges::find(names, name) != names.end();
                 };
-                if (a.active && has(a.teachers, c.teacher) && has(a.students, c.students) &&
+                if (a.active && has(a.teachers, c.teacher) && has(a.students, c.students) && has(a.tags, c.tag) &&
                     (c.subject.empty() || c.subject == a.subject) && (c.duration == 0 || c.duration == a.duration))
                     bind(c, a.id);
             }

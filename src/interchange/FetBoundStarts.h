@@ -1,7 +1,7 @@
 #pragma once
 // The starts FET allows an activity at any cost: its preferred starting times and time
 // slots of weight 100 %, named for it or for the activities of a teacher, students
-// set, subject or duration, each narrowing the others.
+// set, subject, activity tag or duration, each narrowing the others.
 #include <bitset>
 #include <map>
 #include <string>
@@ -19,8 +19,8 @@ using FetSlots = std::bitset<kBusySlots + 1>;  // by busy slot, 1..144
 struct FetBoundStarts {
     std::map<int, FetSlots> startsOf;                 // activity -> the busy slots it may start at
     std::map<int, std::vector<std::string>> kindsOf;  // activity -> the kinds of constraints binding it
-    // Constraints that bind nothing the import can follow (below 100 %, of no activity,
-    // of a tag), with the constraint's kind: for the report.
+    // Constraints that bind nothing the import can follow (below 100 %, of no activity),
+    // with the constraint's kind: for the report.
     std::vector<std::pair<InterchangeText, std::string>> notBound;
 };
 

@@ -679,6 +679,7 @@ TEST(FetImport, PreferredStartingTimesAndTimeSlotsBecomeTheLessonsBusyHours) {
         {"Art", {{5, 1}, {5, 2}, {5, 3}}},               // a double within three slots
         {"History", {{4, 1}, {4, 2}, {4, 3}, {4, 4}}},  // a day, any hour
         {"Drawing", {{3, 1}, {3, 2}}},                   // the times of every activity of a subject
+        {"Physics", {{5, 4}}},                           // ... of an activity tag
     };
     for (const auto& c : cases) EXPECT_EQ(open(c.subject), c.open) << c.subject;
     EXPECT_EQ(open("Reading").size(), 20u) << "only one of its two activities is bound";

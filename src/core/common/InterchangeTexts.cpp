@@ -90,7 +90,6 @@ constexpr TextEntry kTexts[] = {
     {static_cast<int>(X::FetConstraintsBelow100), "ограничения %hs с весом ниже 100%: не перенесены"},
     {static_cast<int>(X::FetConstraintsNotHeld), "ограничения %hs: не перенесены"},
     {static_cast<int>(X::FetConstraintsOfNoActivity), "ограничения %hs без занятий: не перенесены"},
-    {static_cast<int>(X::FetConstraintsOfTag), "ограничения %hs для метки занятий: не перенесены"},
     {static_cast<int>(X::FetConstraintsOfSharedLesson), "ограничения %hs занятия, урок которого несет и другие занятия: не перенесены"},
     {static_cast<int>(X::FetMinDaysOfOne), "минимум 1 день между занятиями не одного разбиения: не перенесено"},
     {static_cast<int>(X::FetMinDaysOfOneBelow100), "минимум 1 день между занятиями не одного разбиения, с весом ниже 100%: не перенесено"},

@@ -96,7 +96,6 @@ enum class InterchangeText : int {
     FetConstraintsBelow100,  // the constraint's kind
     FetConstraintsNotHeld,  // the constraint's kind
     FetConstraintsOfNoActivity,  // the constraint's kind
-    FetConstraintsOfTag,  // the constraint's kind
     FetConstraintsOfSharedLesson,  // the constraint's kind
     FetMinDaysOfOne,
     FetMinDaysOfOneBelow100,
