@@ -163,7 +163,7 @@ def judge(cli, project, source, seconds, work, times_only=False):
     if run.returncode != 0:
         return {"accepted": False, "all": False, "time": 0.0, "reason": "export-fet: " + run.stderr.strip()}
     result = fet(out, seconds, work, "judge")
-    return {"accepted": result["solved"], "all": "left unlocked" not in run.stdout, "time": result["time"],
+    return {"accepted": result["solved"], "all": "оставлены незакрепленными" not in run.stdout, "time": result["time"],
             "reason": "" if result["solved"] else fet_reason(result["output"])}
 
 

@@ -6,6 +6,7 @@
 #include "CliSupport.h"
 #include "VariantCliSupport.h"
 #include "core/common/FileIO.h"
+#include "core/common/InterchangeTexts.h"
 #include "core/common/MessageFormat.h"
 #include "core/export/TimetableWeek.h"
 #include "interchange/FetSchoolExport.h"
@@ -16,12 +17,6 @@ namespace {
 
 constexpr std::array<CliOption, 4> kOptions = {CliOption{"--into", true}, CliOption{"-o", true},
                                                CliOption{"--output", true}, CliOption{"--times-only", false}};
-
-std::string IdList(const std::vector<int>& ids) {
-    std::string text;
-    for (int id : ids) text += (text.empty() ? "" : " ") + std::to_string(id);
-    return text;
-}
 
 // The whole project as a FET school held to the planner's rules.
 int runExportSchool(const CliArguments& args, const std::string& out) {
@@ -44,8 +39,7 @@ int runExportFet(const CliArguments& args) {
     const std::string* out = args.output();
     if (!out) return ReportFailure("lovaris-cli: export-fet needs -o OUT.fet", kExitFailure);
     if (args.plain.size() == 1) return runExportSchool(args, *out);
-    if (!args.has("--into"))
-        return ReportFailure("lovaris-cli: export-fet with a VARIANT.rsp needs --into ORIGINAL.fet", kExitFailure);
+    if (!args.has("--into")) return ReportFailure(LoadResText(InterchangeText::FetWriteBackUsage), kExitFailure);
     const std::string& originalPath = args.options.find("--into")->second;
     const auto original = ReadWholeFile(originalPath);
     if (!original)
@@ -62,16 +56,7 @@ int runExportFet(const CliArguments& args) {
         return ReportFailure("export-fet: " + FileNameWithoutFolder(originalPath) + ": " + written.error, kExitRefused);
     if (!WriteFileAtomically(*out, written.bytes))
         return ReportFailure(FormatMessage(TextId::FileWriteError, FileNameWithoutFolder(*out)), kExitFailure);
-
-    std::string report = "Locked " + std::to_string(written.lockedTimes) + " activities at their times, " +
-                         std::to_string(written.lockedRooms) + " in their rooms\n";
-    if (!written.unplaced.empty())
-        report += "Not placed in the week, left unlocked (" + std::to_string(written.unplaced.size()) +
-                  "): " + IdList(written.unplaced) + "\n";
-    if (!written.leftOut.empty())
-        report += "Left out by the import, left unlocked (" + std::to_string(written.leftOut.size()) +
-                  "): " + IdList(written.leftOut) + "\n";
-    return WriteStdout(report);
+    return WriteStdout(written.report());
 }
 
 }  // namespace
@@ -109,10 +94,10 @@ const CliCommand kExportFetCommand{
     "\"Simulation successful\" means it keeps every constraint of the original of\n"
     "weight 100 %. --times-only locks the times alone, so that FET judges them apart\n"
     "from the rooms. Prints how many activities were locked and lists, by ID, those\n"
-    "left unlocked: not placed in the week, or left out by the import. The lessons\n"
-    "are found again by importing ORIGINAL.fet once more; when PROJECT.tbl is no\n"
-    "longer what import-fet makes of it, the command refuses (exit 2) and writes\n"
-    "nothing.\n",
+    "left unlocked: not placed in the week, or left out by the import; teachers'\n"
+    "duties at times FET fixes are left to FET and listed apart. The lessons are\n"
+    "found again by importing ORIGINAL.fet once more; when PROJECT.tbl is no longer\n"
+    "what import-fet makes of it, the command refuses (exit 2) and writes nothing.\n",
     1, 2, nullptr, kOptions, runExportFet};
 
 }  // namespace lovaris::cli

@@ -10,7 +10,9 @@
 #include <set>
 #include <stdexcept>
 
+#include "FetBoundStarts.h"
 #include "FetClassLevel.h"
+#include "FetRoomRules.h"
 #include "FetSchoolRead.h"
 #include "FetPartPairing.h"
 #include "FetSharedBlocks.h"
@@ -65,8 +67,14 @@ public:
         subjects();
         teachers();
         classes();
+        bound_ = BindPreferredStarts(s_);
+        findFixedDuties();
+        collectActivityRooms();
         lessons();
         constraints();
+        duties();
+        reportActivityRooms();
+        specialisations();
         preferredTimes();
         closeMissingDays();
         startingLessons();
@@ -76,6 +84,7 @@ public:
         result.report = std::move(report_);
         result.places = std::move(places_);
         result.preferredStarts = std::move(preferredStarts_);
+        result.fixedDuties = std::move(fixedDuties_);
         for (const auto& [fetName, id] : roomIds_) result.fetRooms[id] = fetName;
         return result;
     }
@@ -580,7 +589,8 @@ private:
     std::optional<Planned> plan(const Unit& u) {
         const FetActivity& a = *u.first;
         if (a.students.empty()) {
-            note(Said(X::FetActivitiesWithoutStudents));
+            if (!std::ranges::all_of(u.ids, [&](int id) { return fixedDuties_.contains(id); }))
+                note(Said(X::FetActivitiesWithoutStudents));
             return std::nullopt;
         }
         if (u.spread.size() > TLessonItem::kMaxHourValues) {
@@ -754,8 +764,9 @@ private:
         std::vector<std::pair<const Planned*, std::size_t>> firstOf;  // a unit -> its first subgroup in `taught`
         for (const Planned* p : parts) {
             firstOf.emplace_back(p, taught.size());
-            if (p->teachers.empty()) taught.push_back({p->unit->first->subject, std::string(), {}});
-            for (const auto& t : p->teachers) taught.push_back({p->unit->first->subject, t, {}});
+            const std::string subject = subjectOf(*p->unit);
+            if (p->teachers.empty()) taught.push_back({subject, std::string(), {}});
+            for (const auto& t : p->teachers) taught.push_back({subject, t, {}});
         }
         const std::vector<int>& spread = parts.front()->unit->spread;
         std::set<const Planned*> placed;  // parts whose place is recorded: in their first class
@@ -856,9 +867,13 @@ private:
                     note(Said(X::FetPartHomeRooms));
                     continue;
                 }
+                homeRoomsAsWishes(c);
                 for (int klass : cov.classes) p_.klasses.at(klass).attachedRoom = homeRoom(c);
             } else if (k == "ConstraintTeacherHomeRoom" || k == "ConstraintTeacherHomeRooms") {
+                homeRoomsAsWishes(c);
                 p_.teachers.at(teacherIds_.at(c.teacher)).attachedRoom = homeRoom(c);
+            } else if (k == "ConstraintTeacherMaxDaysPerWeek") {
+                teacherMaxDays(c);
             } else if (k == "ConstraintActivitiesSameStartingTime") {
                 // Held when its activities became the subgroups of one lesson.
                 bool held = c.weight >= 100 && !c.activities.empty();
@@ -886,16 +901,9 @@ private:
                 }
             }
         }
-        specialisations();
         for (const auto& [kind, count] : s_.otherConstraints) note(Said(X::FetConstraintsNotHeld, {kind}), count);
         note(Said(X::FetInactiveConstraints), s_.inactiveConstraints);
         note(Said(X::FetRepeatedNames), s_.repeatedNames);
-    }
-
-    static bool isPreferredTime(const std::string& kind) {
-        return kind == "ConstraintActivityPreferredStartingTime" || kind == "ConstraintActivityPreferredStartingTimes" ||
-               kind == "ConstraintActivityPreferredTimeSlots" || kind == "ConstraintActivitiesPreferredStartingTimes" ||
-               kind == "ConstraintActivitiesPreferredTimeSlots";
     }
 
     // The hours FET lets an activity start at, or take, at any cost (named for it, or for
@@ -904,52 +912,13 @@ private:
     // for a lesson that carries whole splits whose every activity is so bound; otherwise
     // the constraint is reported.
     void preferredTimes() {
-        using Slots = std::bitset<kBusySlots + 1>;
+        using Slots = FetSlots;
         const int hours = static_cast<int>(s_.hours.size());
         std::map<int, int> duration;
         for (const FetActivity& a : s_.activities) duration[a.id] = a.duration;
-        std::map<int, Slots> startsOf;                    // activity -> the slots it may start at
-        std::map<int, std::vector<std::string>> kindsOf;  // activity -> its constraints' kinds
-        const auto bind = [&](const FetConstraint& c, int id) {
-            const int length = duration.at(id);
-            const bool slots = c.kind.ends_with("PreferredTimeSlots");
-            const auto named = [&](int d, int h) {
-                return std::ranges::any_of(c.times, [&](const FetTime& t) {
-                    return (t.day < 0 || t.day == d) && (t.hour < 0 || t.hour == h);
-                });
-            };
-            // The starts it allows: a named start, or one whose every hour is a named slot.
-            Slots starts;
-            for (int d = 0; d < static_cast<int>(s_.days.size()); ++d)
-                for (int h = 0; h + length <= hours; ++h) {
-                    bool allowed = slots ? true : named(d, h);
-                    for (int i = 0; slots && i < length; ++i) allowed = allowed && named(d, h + i);
-                    if (allowed) starts.set(static_cast<std::size_t>(busySlot(d + 1, h + 1)));
-                }
-            const auto [it, added] = startsOf.emplace(id, starts);
-            if (!added) it->second &= starts;
-            kindsOf[id].push_back(c.kind);
-        };
-        for (const FetConstraint& c : s_.constraints) {
-            if (!isPreferredTime(c.kind)) continue;
-            if (c.weight < 100) {
-                note(Said(X::FetConstraintsBelow100, {c.kind}));
-            } else if (!c.kind.starts_with("ConstraintActivities")) {
-                if (c.activities.size() == 1 && duration.contains(c.activities.front())) bind(c, c.activities.front());
-                else note(Said(X::FetConstraintsOfNoActivity, {c.kind}));
-            } else if (!c.tag.empty()) {
-                note(Said(X::FetConstraintsOfTag, {c.kind}));
-            } else {
-                for (const FetActivity& a : s_.activities) {
-                    const auto has = [](const std::vector<std::string>& names, const std::string& name) {
-                        return name.empty() || std::ranges::find(names, name) != names.end();
-                    };
-                    if (a.active && has(a.teachers, c.teacher) && has(a.students, c.students) &&
-                        (c.subject.empty() || c.subject == a.subject) && (c.duration == 0 || c.duration == a.duration))
-                        bind(c, a.id);
-                }
-            }
-        }
+        for (const auto& [said, kind] : bound_.notBound) note(Said(said, {kind}));
+        const std::map<int, Slots>& startsOf = bound_.startsOf;
+        const std::map<int, std::vector<std::string>>& kindsOf = bound_.kindsOf;
         std::map<int, Slots> allowedOf;  // activity -> the slots it may take
         for (const auto& [id, starts] : startsOf) {
             Slots& taken = allowedOf[id];
@@ -962,7 +931,7 @@ private:
         std::map<int, int> placesOfSplit;
         for (const FetActivityPlace& place : places_) ++placesOfSplit[place.split];
         std::map<std::int32_t, Slots> allowedOfLesson;
-        std::set<int> held;
+        std::set<int> held = fixedDuties_;
         for (const FetActivityPlace& place : places_) {
             const bool bound = placesOfSplit.at(place.split) == 1 &&
                                std::ranges::all_of(place.activities, [&](int id) { return allowedOf.contains(id); });
@@ -980,6 +949,9 @@ private:
                     for (int h = 1; h <= hours; ++h)
                         if (!allowed.test(static_cast<std::size_t>(busySlot(d, h)))) lesson.busy.set(d, h, 1);
             }
+        // A duty without students FET may move is reported as left out, its times with it.
+        for (const FetActivity& a : s_.activities)
+            if (a.students.empty()) held.insert(a.id);
         for (const auto& [id, kinds] : kindsOf)
             if (!held.contains(id))
                 for (const std::string& kind : kinds)
@@ -1008,39 +980,109 @@ private:
     // rooms are partly another's (taken first: the one of fewer rooms) keeps them as
     // wished rooms only.
     void specialisations() {
-        std::map<std::set<std::string>, std::vector<std::string>> subjectsOf;  // rooms -> subjects held to them
-        for (const auto& [subject, sets] : requiredRooms_) {
-            if (sets.size() > 1) {
-                note(Said(X::FetSubjectRoomsSeveral));
-                continue;
-            }
-            subjectsOf[sets.front()].push_back(subject);
+        const FetSpecialisations chosen = ChooseSpecialisations(requiredRooms_);
+        note(Said(X::FetSubjectRoomsSeveral), chosen.several);
+        note(Said(X::FetSubjectRoomsOverlap), chosen.overlapping);
+        for (const auto& [r, code] : chosen.rooms) {
+            TRoomItem& room = *p_.rooms.findById(roomIds_.at(r));
+            room.specialization = static_cast<std::uint8_t>(code);
+            room.generalUse = 1;  // other subjects may still use it
         }
-        // The fewest rooms first: a laboratory of its own before the rooms music shares with it.
-        std::vector<std::pair<std::set<std::string>, std::vector<std::string>>> sets(subjectsOf.begin(), subjectsOf.end());
-        std::ranges::stable_sort(sets, {}, [](const auto& set) { return set.first.size(); });
-        std::set<std::string> coded;
-        int code = 0;
-        for (const auto& [rooms, subjects] : sets) {
-            const bool free = std::ranges::none_of(rooms, [&](const std::string& r) { return coded.contains(r); });
-            if (!free || code == 255) {
-                note(Said(X::FetSubjectRoomsOverlap),
-                     static_cast<int>(subjects.size()));
-                continue;
-            }
-            coded.insert(rooms.begin(), rooms.end());
-            ++code;
-            for (const auto& r : rooms) {
-                TRoomItem& room = *p_.rooms.findById(roomIds_.at(r));
-                room.specialization = static_cast<std::uint8_t>(code);
-                room.generalUse = 1;
-            }
-            for (const auto& n : subjects) {
-                TSubjectItem& subject = *p_.subjects.findById(subjectIds_.at(n));
-                subject.specialization = static_cast<std::uint8_t>(code);
-                subject.generalUse = 0;
+        for (const auto& [n, code] : chosen.subjects) {
+            TSubjectItem& subject = *p_.subjects.findById(subjectIds_.at(n));
+            subject.specialization = static_cast<std::uint8_t>(code);
+            subject.generalUse = 0;
+        }
+    }
+
+    // A teacher's duty without students (a meeting, an exam watch) that FET fixes at one
+    // start at any cost takes its teachers then: the project holds it as their busy hours.
+    void findFixedDuties() {
+        for (const FetActivity& a : s_.activities) {
+            if (!a.active || !a.students.empty() || a.teachers.empty()) continue;
+            const auto bound = bound_.startsOf.find(a.id);
+            if (bound != bound_.startsOf.end() && bound->second.count() == 1) fixedDuties_.insert(a.id);
+        }
+    }
+
+    // Set after the teachers' not-available times, which would otherwise write wishes over them.
+    void duties() {
+        for (const FetActivity& a : s_.activities) {
+            if (!fixedDuties_.contains(a.id)) continue;
+            const FetSlots& starts = bound_.startsOf.at(a.id);
+            int start = 1;
+            while (!starts.test(static_cast<std::size_t>(start))) ++start;
+            // FET's own fixed activity seated in one room at any cost keeps that room too.
+            const auto room = activityRooms_.dutyRooms.find(a.id);
+            for (int i = 0; i < a.duration; ++i) {
+                for (const auto& t : a.teachers) p_.teachers.at(teacherIds_.at(t)).busy.set(start + i, kTeacherBusy);
+                if (room != activityRooms_.dutyRooms.end()) p_.rooms.findById(roomIds_.at(room->second))->busy.set(start + i, 1);
             }
         }
+        note(Said(X::FetDutiesAsBusyHours), static_cast<int>(fixedDuties_.size()));
+    }
+
+    void collectActivityRooms() {
+        activityRooms_ = CollectActivityRooms(s_, fixedDuties_);
+        for (const std::string& kind : activityRooms_.below100) note(Said(X::FetConstraintsBelow100, {kind}));
+    }
+
+    // The subject a unit's lessons carry. Where FET holds every activity of the unit to
+    // the same rooms at any cost, it is a subject that strictly needs those rooms: the
+    // FET subject itself when all its activities are so held, else a subject of its own
+    // named after the rooms ("Physics (Lab)"), so that its other activities stay free.
+    std::string subjectOf(const Unit& u) {
+        const std::string& subject = u.first->subject;
+        const auto rooms = activityRooms_.roomsOf.find(u.ids.front());
+        if (rooms == activityRooms_.roomsOf.end() || rooms->second.empty()) return subject;
+        const auto heldTo = [&](int id, const std::set<std::string>& set) {
+            const auto other = activityRooms_.roomsOf.find(id);
+            return other != activityRooms_.roomsOf.end() && other->second == set;
+        };
+        if (!std::ranges::all_of(u.ids, [&](int id) { return heldTo(id, rooms->second); })) return subject;
+        roomHeld_.insert(u.ids.begin(), u.ids.end());
+        const bool whole = std::ranges::all_of(s_.activities, [&](const FetActivity& a) {
+            return a.subject != subject || !a.active || a.students.empty() || heldTo(a.id, rooms->second);
+        });
+        if (whole) {
+            if (wholeSubjectsHeld_.insert(subject).second) requiredRooms_[subject].push_back(rooms->second);
+            return subject;
+        }
+        std::string key = subject, listed;
+        for (const std::string& r : rooms->second) {
+            key += '\x1f' + r;
+            listed += (listed.empty() ? "" : ", ") + r;
+        }
+        if (subjectIds_.contains(key)) return key;
+        TSubjectItem& own = p_.subjects.add();
+        own.name = name(subject + " (" + listed + ")", TSubjectItem::kMaxName);
+        subjectIds_[key] = own.id;
+        requiredRooms_[key].push_back(rooms->second);
+        return key;
+    }
+
+    void reportActivityRooms() {
+        for (const auto& [id, kinds] : activityRooms_.kindsOf)
+            if (!roomHeld_.contains(id))
+                for (const std::string& kind : kinds) note(Said(X::FetActivityRoomsOfSharedLesson, {kind}));
+    }
+
+    // The most days a week a teacher teaches, at any cost, leaves the rest of the six
+    // days of the project's week free: a day the school does not have counts as free.
+    void teacherMaxDays(const FetConstraint& c) {
+        if (c.weight < 100) {
+            note(Said(X::FetConstraintsBelow100, {c.kind}));
+            return;
+        }
+        if (c.maxDays >= static_cast<int>(s_.days.size())) return;  // binds nothing
+        TTeacherItem& teacher = p_.teachers.at(teacherIds_.at(c.teacher));
+        teacher.freeDays = std::max(teacher.freeDays, kDays - c.maxDays);
+    }
+
+    // A home room at any cost is the class's or teacher's attached room, which room
+    // assignment gives first but may leave when it is taken.
+    void homeRoomsAsWishes(const FetConstraint& c) {
+        if (c.weight >= 100) note(Said(X::FetHomeRoomsAsWishes, {c.kind}));
     }
 
     void softened(const FetConstraint& c) {
@@ -1112,6 +1154,11 @@ private:
     std::map<int, int> splitOf_;  // activity ID -> the ID of its split's first activity
     std::map<int, std::set<int>> preferredStarts_;
     std::map<std::string, std::vector<std::set<std::string>>> requiredRooms_;  // subject -> its rooms at 100 %
+    FetBoundStarts bound_;
+    std::set<int> fixedDuties_;
+    std::set<int> roomHeld_;                  // activities whose lessons' subject needs their rooms
+    std::set<std::string> wholeSubjectsHeld_;  // FET subjects all of whose activities need the same rooms
+    FetActivityRooms activityRooms_;
 };
 
 }  // namespace

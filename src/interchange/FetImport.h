@@ -47,6 +47,9 @@ struct FetImportResult {
     std::map<std::int32_t, std::string> fetRooms;  // room ID -> the room's name in the FET file
     // The busy slots FET lets an activity start at, where it binds them at any cost.
     std::map<int, std::set<int>> preferredStarts;
+    // Teachers' duties without students that FET fixes at one start: held as their
+    // teachers' busy hours (and their room's), not as lessons.
+    std::set<int> fixedDuties;
 };
 
 FetImportResult ImportFetSchool(const FetSchool& school);

@@ -36,6 +36,7 @@ struct FetActivity {
     std::vector<std::string> teachers;
     std::string subject;
     std::vector<std::string> students;
+    std::vector<std::string> tags;
     int duration = 1;
     bool active = true;
 };
@@ -59,6 +60,7 @@ struct FetConstraint {
     // subject, tag and duration, where given.
     std::string tag;
     int duration = 0;
+    int maxDays = 0;  // the most days a week a teacher teaches
 };
 
 struct FetSchool {

@@ -191,6 +191,8 @@ private:
                 } else if (c.name == "Students") {
                     expectStudents(c, c.text);
                     activity.students.push_back(c.text);
+                } else if (c.name == "Activity_Tag") {
+                    activity.tags.push_back(c.text);
                 }
             }
             if (activity.subject.empty()) Refuse(a, Said(X::FetActivityWithoutSubject));
@@ -241,6 +243,9 @@ private:
             "ConstraintStudentsSetHomeRoom",      "ConstraintStudentsSetHomeRooms",
             "ConstraintTeacherHomeRoom",          "ConstraintTeacherHomeRooms",
             "ConstraintSubjectPreferredRoom",     "ConstraintSubjectPreferredRooms",
+            "ConstraintActivityPreferredRoom",    "ConstraintActivityPreferredRooms",
+            "ConstraintSubjectActivityTagPreferredRoom", "ConstraintSubjectActivityTagPreferredRooms",
+            "ConstraintTeacherMaxDaysPerWeek",
             "ConstraintActivitiesSameStartingTime",
             "ConstraintActivityPreferredStartingTime", "ConstraintActivityPreferredStartingTimes",
             "ConstraintActivityPreferredTimeSlots", "ConstraintActivitiesPreferredStartingTimes",
@@ -306,7 +311,9 @@ private:
                     k.students = f.text;
                 } else if (f.name == "Subject_Name") {
                     k.subject = f.text;
-                } else if (f.name == "Activity_Tag_Name") {
+                } else if (f.name == "Max_Days_Per_Week") {
+                    k.maxDays = static_cast<int>(WholeNumber(f, 0, static_cast<long long>(school_.days.size())));
+                } else if (f.name == "Activity_Tag_Name" || f.name == "Activity_Tag") {
                     k.tag = f.text;
                 } else if (f.name == "Duration" && !Trimmed(f.text).empty()) {
                     k.duration = static_cast<int>(WholeNumber(f, 1, static_cast<long long>(school_.hours.size())));
@@ -323,9 +330,12 @@ private:
                 if (value.empty()) Refuse(c, Said(X::FetWithoutField, {c.name, field}));
             };
             if (k.kind.starts_with("ConstraintTeacher")) need(k.teacher, "Teacher");
+            if (k.kind == "ConstraintTeacherMaxDaysPerWeek") expectKnown(c, school_.teachers, k.teacher, X::FetTeacherUndefined);
             if (k.kind.starts_with("ConstraintStudentsSet")) need(k.students, "Students");
             if (k.kind == "ConstraintRoomNotAvailableTimes") need(k.room, "Room");
-            if (k.kind.starts_with("ConstraintSubjectPreferred")) need(k.subject, "Subject");
+            if (k.kind.starts_with("ConstraintSubjectPreferred") || k.kind.starts_with("ConstraintSubjectActivityTag"))
+                need(k.subject, "Subject");
+            if (k.kind.starts_with("ConstraintSubjectActivityTag")) need(k.tag, "Activity_Tag");
             school_.constraints.push_back(std::move(k));
         }
     }

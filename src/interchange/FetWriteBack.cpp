@@ -8,11 +8,14 @@
 
 #include "FetImport.h"
 #include "FetSchoolRead.h"
+#include "FetTexts.h"
 #include "core/data/ProjectFile.h"
 #include "core/export/HtmlExport.h"
 
 namespace lovaris::interchange {
 namespace {
+
+using X = InterchangeText;
 
 // Ways of filling a split's placed blocks with its activities tried before giving up.
 constexpr int kFillBudget = 100000;
@@ -41,23 +44,30 @@ bool SameRecords(const Project& a, const Project& b) {
 }
 
 // The room FET is to hold an activity in at one hour: its subgroups may sit in several
-// (a teacher each); one its subject wishes for is taken first, else the first one given.
+// (a teacher each), FET seats it in one. A room of its subject's own specialisation is
+// taken first (the rooms FET holds it to), then one its subject wishes for, else the
+// first one given.
 int ActivityRoom(const Project& project, const TimetableHour& h, const std::vector<int>& subgroups) {
     const TLessonItem* lesson = project.lessons.findById(h.lessonId);
-    int first = -1;
+    int best = -1, bestScore = -1;
     for (int g : subgroups) {
         if (g >= static_cast<int>(h.subgroups.size())) continue;
         const int room = h.subgroups[static_cast<std::size_t>(g)].roomIndex;
         if (room < 0 || room >= static_cast<int>(project.rooms.count())) continue;
-        if (first < 0) first = room;
         const TSubjectItem* subject =
             lesson && g < static_cast<int>(lesson->subgroups.size())
                 ? project.subjects.findById(lesson->subgroups[static_cast<std::size_t>(g)].subject)
                 : nullptr;
-        if (subject && std::ranges::find(subject->wishedRooms, project.rooms.at(room).id) != subject->wishedRooms.end())
-            return room;
+        const TRoomItem& item = project.rooms.at(room);
+        int score = 0;
+        if (subject && subject->specialization != 0 && item.specialization == subject->specialization) score = 2;
+        else if (subject && std::ranges::find(subject->wishedRooms, item.id) != subject->wishedRooms.end()) score = 1;
+        if (score > bestScore) {
+            best = room;
+            bestScore = score;
+        }
     }
-    return first;
+    return best;
 }
 
 std::vector<Block> BlocksOf(const Project& project, const std::vector<const TimetableHour*>& hours,
@@ -196,8 +206,7 @@ FetWriteBack WriteWeekIntoFet(std::span<const std::uint8_t> original, const Proj
         return out;
     }
     if (!SameRecords(*imported.project, project)) {
-        out.error = "the project is no longer what import-fet makes of this FET file: its rooms, subjects, "
-                    "classes, teachers or lessons differ; nothing written";
+        out.error = Said(X::FetWriteBackChanged);
         return out;
     }
 
@@ -260,18 +269,31 @@ FetWriteBack WriteWeekIntoFet(std::span<const std::uint8_t> original, const Proj
         for (int id : ids)
             if (!locked.contains(id)) out.unplaced.push_back(id);
     }
-    for (const FetActivity& a : school.activities)
-        if (a.active && !carried.contains(a.id)) out.leftOut.push_back(a.id);
+    for (const FetActivity& a : school.activities) {
+        if (!a.active || carried.contains(a.id)) continue;
+        (imported.fixedDuties.contains(a.id) ? out.duties : out.leftOut).push_back(a.id);
+    }
     std::ranges::sort(out.unplaced);
     std::ranges::sort(out.leftOut);
 
     std::string text(reinterpret_cast<const char*>(original.data()), original.size());
     if (!AppendToList(text, "Time_Constraints_List", times) || !AppendToList(text, "Space_Constraints_List", rooms)) {
-        out.error = "the FET file has no list of time or space constraints to add the week to; nothing written";
+        out.error = Said(X::FetWriteBackNoLists);
         return out;
     }
     out.bytes.assign(text.begin(), text.end());
     return out;
+}
+
+std::string FetWriteBack::report() const {
+    const auto listed = [](X said, const std::vector<int>& ids) {
+        std::string list;
+        for (int id : ids) list += (list.empty() ? "" : " ") + std::to_string(id);
+        return ids.empty() ? std::string() : Said(said, {std::to_string(ids.size()), list}) + "\n";
+    };
+    return Said(X::FetWriteBackLocked, {std::to_string(lockedTimes), std::to_string(lockedRooms)}) + "\n" +
+           listed(X::FetWriteBackUnplaced, unplaced) + listed(X::FetWriteBackLeftOut, leftOut) +
+           listed(X::FetWriteBackDuties, duties);
 }
 
 }  // namespace lovaris::interchange

@@ -19,6 +19,12 @@ struct FetWriteBack {
     int lockedRooms = 0;
     std::vector<int> leftOut;   // active activities the import did not carry over: unlocked
     std::vector<int> unplaced;  // activities whose hours the week does not place: unlocked
+    // Teachers' duties without students at the times FET fixes: the project holds them
+    // as the teachers' busy hours, and FET places them itself.
+    std::vector<int> duties;
+
+    // What was locked and what was left, as lines of text.
+    std::string report() const;
 };
 
 // `project` must be what the import makes of `original` (the lessons are found again by

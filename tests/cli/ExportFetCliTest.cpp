@@ -53,8 +53,8 @@ TEST(ExportFetCli, WritesThePlannedWeekBackIntoItsFetFile) {
     const auto written =
         lovaris::test::RunCli({"export-fet", project, week, "--into", original, "-o", out}, scratch.path());
     ASSERT_EQ(written.exitCode, 0) << written.err;
-    EXPECT_NE(written.out.find("Locked 17 activities at their times"), std::string::npos) << written.out;
-    EXPECT_NE(written.out.find("Left out by the import, left unlocked (1): 9\n"), std::string::npos) << written.out;
+    EXPECT_NE(written.out.find("Закреплено занятий: по времени 17"), std::string::npos) << written.out;
+    EXPECT_NE(written.out.find("Пропущены импортом, оставлены незакрепленными (1): 9\n"), std::string::npos) << written.out;
 
     const std::string fet = lovaris::test::ReadText(out);
     const auto locked = LockedTimes(fet);
@@ -84,7 +84,7 @@ TEST(ExportFetCli, RefusesAProjectThatIsNotTheImportOfTheFileAndWritesNothing) {
     const auto refused = lovaris::test::RunCli(
         {"export-fet", project, week, "--into", Fixture("split-activity.fet"), "-o", out}, scratch.path());
     EXPECT_EQ(refused.exitCode, 2);
-    EXPECT_EQ(refused.err.rfind("export-fet: split-activity.fet: the project is no longer what import-fet makes", 0), 0u)
+    EXPECT_EQ(refused.err.rfind("export-fet: split-activity.fet: проект уже не тот, что import-fet делает из этого файла FET", 0), 0u)
         << refused.err;
     EXPECT_FALSE(fs::exists(out));
 

@@ -679,6 +679,7 @@ TEST(FetImport, PreferredStartingTimesAndTimeSlotsBecomeTheLessonsBusyHours) {
         {"Art", {{5, 1}, {5, 2}, {5, 3}}},               // a double within three slots
         {"History", {{4, 1}, {4, 2}, {4, 3}, {4, 4}}},  // a day, any hour
         {"Drawing", {{3, 1}, {3, 2}}},                   // the times of every activity of a subject
+        {"Physics", {{5, 4}}},                           // ... of an activity tag
     };
     for (const auto& c : cases) EXPECT_EQ(open(c.subject), c.open) << c.subject;
     EXPECT_EQ(open("Reading").size(), 20u) << "only one of its two activities is bound";
@@ -687,6 +688,104 @@ TEST(FetImport, PreferredStartingTimesAndTimeSlotsBecomeTheLessonsBusyHours) {
     EXPECT_EQ(Noted(r.report, "ограничения ConstraintActivityPreferredStartingTime занятия, урок которого"), 1);
     EXPECT_EQ(r.preferredStarts.at(3), (std::set<int>{busySlot(3, 3), busySlot(4, 3)}));
     EXPECT_EQ(r.preferredStarts.at(4), (std::set<int>{busySlot(5, 1), busySlot(5, 2)}));
+}
+
+}  // namespace
+}  // namespace lovaris::interchange::test
+
+namespace lovaris::interchange::test {
+namespace {
+
+template <typename Item>
+const Item& Named(const auto& collection, std::string_view name) {
+    for (const Item& item : collection)
+        if (item.name == name) return item;
+    throw std::runtime_error("nothing named " + std::string(name));
+}
+
+// A teacher's duty without students at a time FET fixes takes the teacher (and the room
+// FET seats it in) then; one FET may move stays left out. The most days a week a teacher
+// teaches at any cost leaves the rest of the week's six days free.
+TEST(FetImport, DutiesAtFixedTimesBusyTheirTeachersAndMaxDaysLeaveFreeDays) {
+    const auto r = ImportFixture("fixed-duties.fet");
+    ASSERT_TRUE(r.project) << r.error;
+    const Project& p = *r.project;
+    const auto teacher = [&](std::string_view name) -> const TTeacherItem& { return Named<TTeacherItem>(p.teachers, name); };
+    const auto hall = Named<TRoomItem>(p.rooms, "Hall");
+    const struct {
+        const char* teacher;
+        std::vector<std::pair<int, int>> busy;
+        int freeDays;
+    } cases[] = {
+        {"Anna", {{2, 2}, {2, 3}}, 0},          // the meeting over her wish not to teach then; 95 % is no rule
+        {"Boris", {{2, 2}, {2, 3}, {3, 4}}, 3},  // a single slot allowed fixes the duty too; 3 days of 5
+        {"Clara", {}, 0},                        // a duty FET may move; 5 days of 5 bind nothing
+    };
+    for (const auto& c : cases) {
+        std::vector<std::pair<int, int>> busy;
+        for (int day = 1; day <= 5; ++day)
+            for (int hour = 1; hour <= 4; ++hour) {
+                const auto value = teacher(c.teacher).busy.at(day, hour);
+                if (value == kTeacherBusy) busy.emplace_back(day, hour);
+                else EXPECT_TRUE(value == 0 || (c.teacher == std::string("Anna") && day == 2 && hour == 2)) << day << hour;
+            }
+        EXPECT_EQ(busy, c.busy) << c.teacher;
+        EXPECT_EQ(teacher(c.teacher).freeDays, c.freeDays) << c.teacher;
+    }
+    EXPECT_EQ(hall.busy.at(2, 2), 1);
+    EXPECT_EQ(hall.busy.at(2, 3), 1);
+    EXPECT_EQ(hall.busy.at(3, 4), 0);
+    EXPECT_EQ(r.fixedDuties, (std::set<int>{2, 4}));
+    EXPECT_EQ(p.lessons.count(), 1);
+    EXPECT_EQ(Noted(r.report, "занятия без учеников во время, закрепленное FET"), 2);
+    EXPECT_EQ(Noted(r.report, "занятия без учеников: пропущены"), 1);
+    EXPECT_EQ(Noted(r.report, "ограничения ConstraintTeacherMaxDaysPerWeek с весом ниже 100%"), 1);
+    EXPECT_EQ(Noted(r.report, "ограничения ConstraintActivityPreferred"), 0) << "held, or left out with the duty";
+}
+
+// Rooms FET seats activities in at any cost: the subject of their lessons strictly needs
+// them. A subject all of whose activities are held to the same rooms is specialised
+// itself; one some of whose activities are free gives the held ones a subject of their
+// own. So are a subject's activities of one tag. A lesson carrying a held activity
+// beside a free one, and a wish, are reported.
+TEST(FetImport, RoomsFetHoldsActivitiesToBecomeTheSpecialisationOfTheirSubject) {
+    const auto r = ImportFixture("activity-rooms.fet");
+    ASSERT_TRUE(r.project) << r.error;
+    const Project& p = *r.project;
+    const auto subjectOfLesson = [&](int activity) {
+        for (const FetActivityPlace& place : r.places)
+            if (std::ranges::find(place.activities, activity) != place.activities.end())
+                return p.subjects.findById(p.lessons.findById(place.lessonId)->subgroups[0].subject)->name;
+        return std::string();
+    };
+    const struct {
+        const char* subject;
+        std::vector<int> activities;  // whose lessons carry it
+        std::vector<const char*> rooms;  // of its specialisation, none: not specialised
+    } cases[] = {
+        {"Chemistry", {1, 2}, {"Lab", "Lab2"}},
+        {"Biology (Bio)", {3}, {"Bio"}},
+        {"Biology", {4}, {}},
+        {"Math", {5, 6}, {}},
+        {"Physics (PhysLab)", {7}, {"PhysLab"}},  // its activities of one tag
+        {"Physics", {8}, {}},
+    };
+    for (const auto& c : cases) {
+        const TSubjectItem& subject = Named<TSubjectItem>(p.subjects, c.subject);
+        for (int a : c.activities) EXPECT_EQ(subjectOfLesson(a), c.subject) << a;
+        std::vector<const char*> rooms;
+        for (const auto& room : p.rooms)
+            if (subject.specialization != 0 && room.specialization == subject.specialization) rooms.push_back(room.name.c_str());
+        EXPECT_EQ(std::vector<std::string>(rooms.begin(), rooms.end()),
+                  std::vector<std::string>(c.rooms.begin(), c.rooms.end()))
+            << c.subject;
+        EXPECT_EQ(subject.generalUse, c.rooms.empty() ? 1 : 0) << c.subject << ": strictly, where it has rooms";
+    }
+    EXPECT_EQ(Noted(r.report, "ограничения ConstraintActivityPreferredRoom занятия, урок которого несет"), 1);
+    EXPECT_EQ(Noted(r.report, "ограничения ConstraintActivityPreferredRoom с весом ниже 100%"), 1);
+    EXPECT_EQ(Noted(r.report, "ограничения ConstraintTeacherHomeRoom с весом 100%: прикрепленный кабинет"), 1);
+    EXPECT_EQ(Noted(r.report, "ограничения ConstraintActivityPreferredRooms"), 0);
+    ExpectCheckFindsNothing(p);
 }
 
 }  // namespace

@@ -139,6 +139,23 @@ TEST(FetWriteBack, LocksEachPlacedActivityAtItsDayHourAndRoomAndKeepsTheFile) {
     EXPECT_EQ(timesOnly.lockedRooms, 0);
 }
 
+// Chemistry by two teachers is one FET activity held to the laboratories, two subgroups
+// here, each in a room of its own: the lock names the laboratory, whichever comes first.
+TEST(FetWriteBack, AnActivityTaughtInSeveralRoomsIsLockedInTheOneItsSubjectNeeds) {
+    const auto bytes = *ReadWholeFile(std::string(LOVARIS_TEST_DATA_DIR) + "/fet/activity-rooms.fet");
+    const auto imported = ImportFet(bytes);
+    ASSERT_TRUE(imported.project) << imported.error;
+    HandWeek w(*imported.project);
+    const auto& chemistry = w.lesson("5a", "Chemistry");
+    w.place(chemistry, 1, 1, 1, {{"Anna", "R1"}, {"Boris", "Lab2"}});
+    w.place(chemistry, 2, 1, 1, {{"Anna", "Lab"}, {"Boris", "R1"}});
+    const FetWriteBack written = WriteWeekIntoFet(bytes, *imported.project, w.week);
+    ASSERT_EQ(written.error, "");
+    const Locks locks = ReadLocks(written.bytes);
+    EXPECT_EQ(locks.rooms.at(1), "Lab2");
+    EXPECT_EQ(locks.rooms.at(2), "Lab");
+}
+
 // Sport's two single hours: FET binds one to Tuesday's first hour and the other to the
 // third of Wednesday or Thursday. Each is locked where FET lets it start, whichever
 // block the week lists first.
@@ -196,7 +213,28 @@ TEST(FetWriteBack, AProjectChangedSinceTheImportIsRefused) {
         }
     }
     const auto other = ImportFixture("split-activity.fet");
-    EXPECT_NE(WriteWeekIntoFet(bytes, *other.project, TimetableWeek{}).error, "") << "another school's project";
+    EXPECT_EQ(WriteWeekIntoFet(bytes, *other.project, TimetableWeek{}).error,
+              "проект уже не тот, что import-fet делает из этого файла FET: его кабинеты, предметы, классы, учителя "
+              "или уроки отличаются; ничего не записано")
+        << "another school's project";
+}
+
+// FET's own duties at fixed times are the teachers' busy hours: FET places them itself,
+// so they are neither locked nor counted as left out by the import.
+TEST(FetWriteBack, DutiesAtFixedTimesAreLeftToFetAndListedApart) {
+    const auto bytes = ReadWholeFile(std::string(LOVARIS_TEST_DATA_DIR) + "/fet/fixed-duties.fet");
+    ASSERT_TRUE(bytes);
+    const auto imported = ImportFet(*bytes);
+    ASSERT_TRUE(imported.project) << imported.error;
+    const FetWriteBack written = WriteWeekIntoFet(*bytes, *imported.project, TimetableWeek{});
+    ASSERT_EQ(written.error, "");
+    EXPECT_EQ(written.duties, (std::vector<int>{2, 4}));
+    EXPECT_EQ(written.leftOut, (std::vector<int>{3}));
+    EXPECT_EQ(written.report(),
+              "Закреплено занятий: по времени 0, по кабинету 0\n"
+              "Не расставлены в неделе, оставлены незакрепленными (1): 1\n"
+              "Пропущены импортом, оставлены незакрепленными (1): 3\n"
+              "Занятия без учеников, время которых FET задает сам, оставлены как есть (2): 2 4\n");
 }
 
 }  // namespace

@@ -98,7 +98,6 @@ constexpr TextEntry kTexts[] = {
     {static_cast<int>(X::FetConstraintsBelow100), "ограничения %hs с весом ниже 100%: не перенесены"},
     {static_cast<int>(X::FetConstraintsNotHeld), "ограничения %hs: не перенесены"},
     {static_cast<int>(X::FetConstraintsOfNoActivity), "ограничения %hs без занятий: не перенесены"},
-    {static_cast<int>(X::FetConstraintsOfTag), "ограничения %hs для метки занятий: не перенесены"},
     {static_cast<int>(X::FetConstraintsOfSharedLesson), "ограничения %hs занятия, урок которого несет и другие занятия: не перенесены"},
     {static_cast<int>(X::FetMinDaysOfOne), "минимум 1 день между занятиями не одного разбиения: не перенесено"},
     {static_cast<int>(X::FetMinDaysOfOneBelow100), "минимум 1 день между занятиями не одного разбиения, с весом ниже 100%: не перенесено"},
@@ -110,6 +109,9 @@ constexpr TextEntry kTexts[] = {
     {static_cast<int>(X::FetTimesBelow100), "недоступное время и перерывы с весом ниже 100%: соблюдаются всегда"},
     {static_cast<int>(X::FetHomeRoomsPastFirst), "домашние кабинеты после первого из нескольких: пропущены"},
     {static_cast<int>(X::FetPartHomeRooms), "домашние кабинеты части класса: пропущены"},
+    {static_cast<int>(X::FetDutiesAsBusyHours), "занятия без учеников во время, закрепленное FET: не уроки, а занятое время их учителей"},
+    {static_cast<int>(X::FetActivityRoomsOfSharedLesson), "ограничения %hs занятия, урок которого несет занятия без тех же кабинетов: не перенесены"},
+    {static_cast<int>(X::FetHomeRoomsAsWishes), "ограничения %hs с весом 100%: прикрепленный кабинет, дается по возможности"},
     {static_cast<int>(X::FetTooManyDays), "в школе дней в неделю: %hs; проект вмещает не больше %hs"},
     {static_cast<int>(X::FetTooManyHours), "в школе часов в день: %hs; проект вмещает не больше %hs"},
     {static_cast<int>(X::FetNotMapped), "школу не удается перенести в проект: "},
@@ -142,6 +144,13 @@ constexpr TextEntry kTexts[] = {
     {static_cast<int>(X::XmlIncomplete), "файл кончается раньше, чем завершен его XML"},
     {static_cast<int>(X::XmlMalformed), "ошибка XML: "},
     {static_cast<int>(X::XmlNoElement), "в файле нет ни одного элемента XML"},
+    {static_cast<int>(X::FetWriteBackChanged), "проект уже не тот, что import-fet делает из этого файла FET: его кабинеты, предметы, классы, учителя или уроки отличаются; ничего не записано"},
+    {static_cast<int>(X::FetWriteBackNoLists), "в файле FET нет списка ограничений времени или помещений, куда добавить неделю; ничего не записано"},
+    {static_cast<int>(X::FetWriteBackUsage), "export-fet: нужны --into ИСХОДНЫЙ.fet и -o ВЫХОДНОЙ.fet"},
+    {static_cast<int>(X::FetWriteBackLocked), "Закреплено занятий: по времени %hs, по кабинету %hs"},
+    {static_cast<int>(X::FetWriteBackUnplaced), "Не расставлены в неделе, оставлены незакрепленными (%hs): %hs"},
+    {static_cast<int>(X::FetWriteBackLeftOut), "Пропущены импортом, оставлены незакрепленными (%hs): %hs"},
+    {static_cast<int>(X::FetWriteBackDuties), "Занятия без учеников, время которых FET задает сам, оставлены как есть (%hs): %hs"},
 };
 
 }  // namespace

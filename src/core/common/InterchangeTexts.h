@@ -96,7 +96,6 @@ enum class InterchangeText : int {
     FetConstraintsBelow100,  // the constraint's kind
     FetConstraintsNotHeld,  // the constraint's kind
     FetConstraintsOfNoActivity,  // the constraint's kind
-    FetConstraintsOfTag,  // the constraint's kind
     FetConstraintsOfSharedLesson,  // the constraint's kind
     FetMinDaysOfOne,
     FetMinDaysOfOneBelow100,
@@ -108,6 +107,9 @@ enum class InterchangeText : int {
     FetTimesBelow100,
     FetHomeRoomsPastFirst,
     FetPartHomeRooms,
+    FetDutiesAsBusyHours,
+    FetActivityRoomsOfSharedLesson,  // the constraint's kind
+    FetHomeRoomsAsWishes,  // the constraint's kind
 
     // A FET file refused: "строка N: " (BellsLine), then what is wrong
     FetTooManyDays = 42300,  // the school's days, the most a project holds
@@ -152,6 +154,15 @@ enum class InterchangeText : int {
     FetWeekDaysDiffer,
     FetWeekActivitiesDiffer,  // the first activity that differs
     FetWeekNoActivities,
+
+    // A week written back into its FET file: why nothing was written, and what was locked
+    FetWriteBackChanged = 42380,
+    FetWriteBackNoLists,
+    FetWriteBackUsage,
+    FetWriteBackLocked,  // activities locked at their times, in their rooms
+    FetWriteBackUnplaced,  // how many, their IDs
+    FetWriteBackLeftOut,  // how many, their IDs
+    FetWriteBackDuties,  // how many, their IDs
 };
 
 }  // namespace lovaris
