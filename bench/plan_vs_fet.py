@@ -7,7 +7,8 @@ with FET, one school at a time, and prints both side by side.
                                  [--examples /usr/share/doc/fet-data/examples]
                                  [--seconds 60] [--fet-seconds 60] [--no-fet]
                                  [--fet-strict] [--judge [--judge-seconds 30]] [--only TEXT ...]
-                                 [--same-problem [--sample build/examples/school.tbl]]
+                                 [--same-problem [--sample build/examples/school.tbl]
+                                  [--projects ../shared/schools]]
 
 Each file is imported with `import-fet` (by --import-cli, the same tool by default)
 and planned with `plan --seconds S`; our time is the wall-clock time of the plan.
@@ -36,12 +37,14 @@ is planned with `plan --seconds S --json`, written as a FET school held to plan'
 (`export-fet PROJECT -o OUT.fet`), solved by fet-cl with the same time limit, and FET's
 week (its `..._data_and_timetable.fet`) read back as a variant (`import-fet-week`) and
 measured by `variant-show --json` after `rooms --all` has seated it (FET is given no
-rooms). The sample school (--sample) comes first. Per school and side: hours placed of
+rooms). The sample school (--sample) comes first, then the projects of the folders
+--projects names, then the FET examples. Per school and side: hours placed of
 those required, class gaps (0 on both sides: both keep the classes' days gapless),
 subgroup-hours without a room, teacher windows, lopsided classes, teachers short of free days,
 and the wall-clock time; FET's "solved" is "Simulation successful".
 """
 import argparse
+import glob
 import gzip
 import json
 import os
@@ -279,6 +282,8 @@ def run_same_problem(args, importer):
     rows = []
     with tempfile.TemporaryDirectory() as work:
         schools = [("sample school", args.sample)] if args.sample and os.path.exists(args.sample) else []
+        schools += [(os.path.basename(path), path) for folder in args.projects
+                    for path in sorted(glob.glob(os.path.join(folder, "*.tbl")))]
         for n, path in enumerate(find_files(args.examples)):
             if args.only is not None and not any(text in path for text in args.only):
                 continue
@@ -317,6 +322,8 @@ def main():
     parser.add_argument("--only", nargs="*", default=None)
     parser.add_argument("--same-problem", action="store_true")
     parser.add_argument("--sample", default="build/examples/school.tbl")
+    parser.add_argument("--projects", nargs="*", default=[],
+                        help="with --same-problem, the projects (.tbl) of these folders too")
     args = parser.parse_args()
     importer = args.import_cli or args.cli
     if args.same_problem:
