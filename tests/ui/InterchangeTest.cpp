@@ -132,6 +132,13 @@ private slots:
             QVERIFY(frame.findChild<QMenu*>(QStringLiteral("projectMenu"))->actions().contains(item));
             QVERIFY(!item->isEnabled());  // without an open project
         }
+        if (const QString folder = qEnvironmentVariable("LOVARIS_SCREENSHOTS"); !folder.isEmpty()) {
+            auto* menu = frame.findChild<QMenu*>(QStringLiteral("projectMenu"));
+            menu->popup(QPoint(0, 0));
+            QVERIFY(QTest::qWaitForWindowExposed(menu));
+            menu->grab().save(QDir(folder).filePath(QStringLiteral("menu-project.png")));
+            menu->hide();
+        }
         QAction* exportItem = frame.findChild<QAction*>(QStringLiteral("exportVariantItem"));
         QVERIFY(exportItem);
         QCOMPARE(exportItem->text(), QStringLiteral("Экспорт…"));
