@@ -151,6 +151,10 @@ std::optional<EjectionMove> EjectionWork::Weigh(const CompletionUnit& unit, int 
                 if (klass < 0) possible = false;
                 else eject(klass, n);
             }
+    // A class's day that ends short of the unit is carried up to it first, so that
+    // nothing of it stands cut off.
+    for (std::size_t i = 0; i < unit.klassLessons.size() && possible; ++i)
+        possible = Bridge(unit.klassLessons[i], day, start, step, move);
     // What a gap cuts off from each class's day leaves too; the unit's classes keep the
     // run around the unit, the others the run from their first number.
     // The unit stands in its place only while what it cuts off is found: a place still
@@ -189,12 +193,95 @@ std::optional<EjectionMove> EjectionWork::Weigh(const CompletionUnit& unit, int 
         grid.take(unit, day, *placement);
         if (!gapless) placement.reset();
     }
+    TakeBridgesBack(day, move);
     for (auto it = move.ejected.rbegin(); it != move.ejected.rend(); ++it) grid.put(it->first, day, it->second);
     if (!placement) return std::nullopt;
     move.placement = std::move(*placement);
     // An hour pushed out weighs more than a subgroup going without a room.
     move.cost += move.placement.roomless;
     return move;
+}
+
+bool EjectionWork::LessonStandsOn(int klass, int lesson, int day) const {
+    const NumberMask taken = work_.grid_.klassDay(klass, day);
+    for (int n = 1; n <= work_.grid_.lessonsPerDay(); ++n)
+        if ((taken & (NumberMask{1} << n)) && variant_.GetCleanSlot(klass, day, n).lessonIndex == lesson) return true;
+    return false;
+}
+
+bool EjectionWork::BridgeAllowed(const CompletionUnit& candidate, const LessonRef& own, int day, int next,
+                                 int room, const EjectionMove& move) const {
+    const LessonRef& ref = candidate.klassLessons.front();
+    return candidate.klassLessons.size() == 1 && ref.owner == own.owner && candidate.hours <= room &&
+           ref.lesson != own.lesson && !LessonStandsOn(own.owner, ref.lesson, day) &&
+           // One block of a lesson a day: two blocks of a lesson never carry a day together.
+           std::none_of(move.bridges.begin(), move.bridges.end(),
+                        [&](const EjectionMove::Bridging& b) {
+                            return b.unit.klassLessons.front().owner == own.owner &&
+                                   b.unit.klassLessons.front().lesson == ref.lesson;
+                        }) &&
+           DayOpenFor(candidate, day) && work_.grid_.open(candidate, day, next);
+}
+
+bool EjectionWork::BridgeAt(const LessonRef& own, int day, int next, int room, long long step, EjectionMove& move) {
+    CompletionGrid& grid = work_.grid_;
+    for (std::size_t w = 0; w < waiting_.size(); ++w) {
+        const CompletionUnit& candidate = waiting_[w];
+        if (!BridgeAllowed(candidate, own, day, next, room, move) ||
+            std::any_of(move.bridges.begin(), move.bridges.end(),
+                        [&](const EjectionMove::Bridging& b) { return b.fromDay == 0 && b.waiting == w; }))
+            continue;
+        auto placement = grid.place(candidate, day, next, true);
+        if (!placement) continue;
+        grid.put(candidate, day, *placement);
+        move.cost += placement->roomless;
+        move.bridges.push_back({candidate, std::move(*placement), w, 0, {}});
+        return true;
+    }
+    for (int other = 1; other <= kVariantDays; ++other) {
+        const NumberMask taken = grid.klassDay(own.owner, other);
+        if (other == day || !taken) continue;
+        auto block = BlockAt(own.owner, other, LastNumber(taken));
+        if (!block || !BridgeAllowed(block->first, own, day, next, room, move)) continue;
+        const auto tabu = tabuUntil_.find(TabuKey(block->first));
+        if (tabu != tabuUntil_.end() && tabu->second > step) continue;
+        grid.take(block->first, other, block->second);
+        auto placement = grid.place(block->first, day, next, true);
+        if (!placement) {
+            grid.put(block->first, other, block->second);
+            continue;
+        }
+        grid.put(block->first, day, *placement);
+        // A block moved weighs as an hour pushed out: the search moves none for nothing.
+        move.cost += HoursOf(block->first) + placement->roomless;
+        move.bridges.push_back({std::move(block->first), std::move(*placement), 0, other, std::move(block->second)});
+        return true;
+    }
+    return false;
+}
+
+bool EjectionWork::Bridge(const LessonRef& own, int day, int start, long long step, EjectionMove& move) {
+    CompletionGrid& grid = work_.grid_;
+    const NumberMask closed = grid.klassClosed(own.owner, day);
+    int bridged = 0;
+    for (;;) {
+        const NumberMask taken = grid.klassDay(own.owner, day);
+        // An empty day begins at the block itself, which must be a starting lesson.
+        if (!taken || LastNumber(taken) >= start - 1) return true;
+        int next = LastNumber(taken) + 1;
+        while (next < start && (closed & (NumberMask{1} << next))) ++next;
+        if (next >= start) return true;
+        if (!BridgeAt(own, day, next, std::min(start - next, kMostBridged - bridged), step, move)) return false;
+        bridged += move.bridges.back().unit.hours;
+    }
+}
+
+void EjectionWork::TakeBridgesBack(int day, EjectionMove& move) {
+    CompletionGrid& grid = work_.grid_;
+    for (auto it = move.bridges.rbegin(); it != move.bridges.rend(); ++it) {
+        grid.take(it->unit, day, it->to);
+        if (it->fromDay != 0) grid.put(it->unit, it->fromDay, it->from);
+    }
 }
 
 }  // namespace lovaris

@@ -136,6 +136,22 @@ void EjectionWork::Apply(const CompletionUnit& unit, const EjectionMove& move, l
         waiting_.push_back(block);
         hoursWaiting_ += HoursOf(block);
     }
+    // The blocks carrying a class's day up to the unit go in before it; the waiting
+    // ones then leave the waiting list from the back, so that the places of the
+    // others hold.
+    std::vector<std::size_t> bridged;
+    for (const EjectionMove::Bridging& b : move.bridges) {
+        if (b.fromDay != 0) {
+            work_.Displace(b.unit, b.fromDay, b.from);
+        } else {
+            hoursWaiting_ -= HoursOf(b.unit);
+            bridged.push_back(b.waiting);
+        }
+        work_.Commit(b.unit, move.day, b.to);
+        tabuUntil_[TabuKey(b.unit)] = step + kTabuSteps;
+    }
+    std::sort(bridged.rbegin(), bridged.rend());
+    for (std::size_t w : bridged) waiting_.erase(waiting_.begin() + static_cast<std::ptrdiff_t>(w));
     work_.Commit(unit, move.day, move.placement);
     hoursWaiting_ -= HoursOf(unit);
     // Longer when many wait, so that a chain does not undo itself.

@@ -34,6 +34,16 @@ struct EjectionMove {
     int day = 0;
     UnitPlacement placement;
     std::vector<PlacedBlock> ejected;
+    // Blocks of the block's classes that go in before it, carrying a class's day up to
+    // it: waiting ones, or the last block of the class's day on another day.
+    struct Bridging {
+        CompletionUnit unit;
+        UnitPlacement to;
+        std::size_t waiting = 0;  // its place in the waiting list, when it was waiting
+        int fromDay = 0;          // else the day it leaves, and where it stood there
+        UnitPlacement from;
+    };
+    std::vector<Bridging> bridges;
     int cost = 0;  // class hours pushed out, weighted, and subgroups without a room
 };
 
@@ -60,6 +70,9 @@ private:
     // and pushes out others instead of going round the same few.
     static constexpr int kEjectedHourWeight = 4;
     static constexpr int kEjectionsPerWeight = 12;
+    // Hours by which a class's day may be carried up to a block: a block fixed late in
+    // the day goes in only where its classes' days reach it.
+    static constexpr int kMostBridged = 8;
 
     // EjectionWork.cpp
     // What the week was given with against the rules (lessons taught together standing
@@ -84,6 +97,18 @@ private:
     // `sameLesson`: where blocks of the unit's lesson stand on the day, by class and number.
     std::optional<EjectionMove> Weigh(const CompletionUnit& unit, int day, int start, long long step, int bound,
                                       const std::vector<std::pair<int, int>>& sameLesson);
+    // A class's day that ends short of the block's start is carried up to it with its
+    // waiting blocks or the last blocks of its other days, at most kMostBridged hours;
+    // they stand in the grid, and in the move, until TakeBridgesBack. False when the
+    // hours between cannot all be filled.
+    bool Bridge(const LessonRef& own, int day, int start, long long step, EjectionMove& move);
+    // The next hours of the class's day carried by a waiting block, else by the last
+    // block of another of its days; it stands in the grid afterwards.
+    bool BridgeAt(const LessonRef& own, int day, int next, int room, long long step, EjectionMove& move);
+    bool BridgeAllowed(const CompletionUnit& candidate, const LessonRef& own, int day, int next, int room,
+                       const EjectionMove& move) const;
+    bool LessonStandsOn(int klass, int lesson, int day) const;
+    void TakeBridgesBack(int day, EjectionMove& move);
     bool DayOpenFor(const CompletionUnit& unit, int day) const;
     // The block of the class's clean copy at the number, with its link set; none when
     // its set does not stand alike in all its classes.

@@ -158,6 +158,31 @@ TEST(EjectionSearch, FinishesAWeekTheStagesLeaveIncomplete) {
     EXPECT_EQ(test::BrokenRules(session, variant), "");
 }
 
+// A lesson open only at Monday's fourth hour goes in only once Monday holds the three
+// hours before it; the class's other lessons stand wherever they first went, so the
+// search must bring them to Monday to carry the day up to it.
+TEST(EjectionSearch, CarriesAClassDayUpToALessonFixedLateInIt) {
+    EngineSchool school(6);
+    const int klass = school.klass("5А");
+    for (int d = 1; d <= kVariantDays; ++d)
+        for (int n = 5; n <= 6; ++n) school.project.klasses.findById(klass)->busy.set(d, n, 1);
+    const int math = school.subject("Математика");
+    for (const char* name : {"Учитель 1", "Учитель 2", "Учитель 3"})
+        school.lesson(klass, {1, 1}, {{math, school.teacher(name)}});
+    TLessonItem& late = school.lesson(klass, {1}, {{math, school.teacher("Учитель 4")}});
+    for (int d = 1; d <= kVariantDays; ++d)
+        for (int n = 1; n <= 6; ++n)
+            if (d != 1 || n != 4) late.busy.set(d, n, 1);
+
+    PlanningSession session(school.project);
+    TTableVarItem variant = session.NewVariant();
+    const WeekPlanResult result = Plan(session, variant, false, 1, 20000);
+    EXPECT_EQ(result.summary.cleanHours, 7);
+    EXPECT_EQ(result.ejection.hoursWaitingAfter, 0);
+    EXPECT_EQ(test::Collisions(session, variant), "");
+    EXPECT_EQ(test::BrokenRules(session, variant), "");
+}
+
 // Stops at once: the week it was given stays as it was.
 class StopAtOnce : public EjectionControl {
 public:
