@@ -13,15 +13,32 @@ int YearOf(const FetSchool& s, int set) {
     return set;
 }
 
-// Hours each level of each year gets as a whole, from the active activities.
-std::map<int, std::array<long long, 3>> HoursByLevel(const FetSchool& s, const std::map<std::string, int>& index) {
-    std::map<int, std::array<long long, 3>> hours;
+struct LevelHours {
+    std::array<long long, 3> whole{};  // hours each level gets as a whole
+    std::array<long long, 3> alone{};  // ... in activities of that one set alone, or closed to it
+};
+
+// Hours each level of each year gets, from the active activities.
+std::map<int, LevelHours> HoursByLevel(const FetSchool& s, const std::map<std::string, int>& index) {
+    std::map<int, LevelHours> hours;
     for (const auto& a : s.activities) {
         if (!a.active) continue;
         for (const auto& name : a.students) {
             const int set = index.at(name);
-            hours[YearOf(s, set)][static_cast<std::size_t>(SetAt(s, set).level)] += a.duration;
+            LevelHours& year = hours[YearOf(s, set)];
+            const auto level = static_cast<std::size_t>(SetAt(s, set).level);
+            year.whole[level] += a.duration;
+            if (a.students.size() == 1) year.alone[level] += a.duration;
         }
+    }
+    // Times a set may not be taught are its own as a lesson's hours are: a class holds
+    // them, a part of one could not.
+    for (const auto& c : s.constraints) {
+        if (c.kind != "ConstraintStudentsSetNotAvailableTimes") continue;
+        const auto set = index.find(c.students);
+        if (set == index.end()) continue;
+        const auto level = static_cast<std::size_t>(SetAt(s, set->second).level);
+        hours[YearOf(s, set->second)].alone[level] += static_cast<long long>(c.times.size());
     }
     return hours;
 }
@@ -91,11 +108,17 @@ FetClassLevels ChooseClassLevels(const FetSchool& s) {
         bool hasGroups = !year.children.empty(), hasSubgroups = false;
         for (int g : year.children) hasSubgroups = hasSubgroups || !SetAt(s, g).children.empty();
         const auto found = hours.find(static_cast<int>(y));
-        const std::array<long long, 3> h = found == hours.end() ? std::array<long long, 3>{} : found->second;
+        const LevelHours lh = found == hours.end() ? LevelHours{} : found->second;
+        const std::array<long long, 3>& h = lh.whole;
         // On a tie the groups win (the usual classes of a year), then the year itself.
         FetLevel level = hasGroups ? FetLevel::Group : FetLevel::Year;
         if (h[0] > h[static_cast<std::size_t>(level)]) level = FetLevel::Year;
-        if (hasSubgroups && h[2] > h[static_cast<std::size_t>(level)]) level = FetLevel::Subgroup;
+        // Subgroups with no lesson and no closed time of their own beside groups that have
+        // (pupils, or elective sets, drawn into options across the forms) are parts of their
+        // groups: the forms stay the classes, each option a subgroup of their lessons,
+        // linked across the forms.
+        const bool subgroupsAreParts = lh.alone[2] == 0 && lh.alone[1] > 0 && level == FetLevel::Group;
+        if (hasSubgroups && h[2] > h[static_cast<std::size_t>(level)] && !subgroupsAreParts) level = FetLevel::Subgroup;
         if (level == FetLevel::Group && hasSubgroups && DivisionsCross(s, year)) {
             level = FetLevel::Subgroup;
             ++result.yearsByLevel[kCrossingLevel];

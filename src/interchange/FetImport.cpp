@@ -422,16 +422,18 @@ private:
             for (std::size_t k = 0; k < hours.size(); ++k) over += std::max(0, hours[k] - week[k]);
             return over;
         };
+        // The planned units themselves are kept, not their count: a later pass writes its
+        // own cuts over the places a kept pass's joins point to.
         struct Saved {
-            std::size_t planned;
+            std::vector<Planned> planned;
             std::vector<std::vector<std::size_t>> groups;
             std::map<std::size_t, std::vector<std::vector<std::size_t>>> apartJoins;
             std::set<std::size_t> sharedHeads;
             std::vector<int> hours;
         };
-        const auto save = [&] { return Saved{planned.size(), groups, apartJoins_, sharedHeads_, hours}; };
+        const auto save = [&] { return Saved{planned, groups, apartJoins_, sharedHeads_, hours}; };
         const auto restore = [&](const Saved& saved) {
-            planned.resize(saved.planned);
+            planned = saved.planned;
             groups = saved.groups;
             apartJoins_ = saved.apartJoins;
             sharedHeads_ = saved.sharedHeads;

@@ -17,6 +17,12 @@ const TKlassItem& ClassNamed(const Project& p, std::string_view name) {
     throw std::runtime_error("no class " + std::string(name));
 }
 
+std::vector<std::string> ClassNames(const Project& p) {
+    std::vector<std::string> names;
+    for (const auto& k : p.klasses) names.push_back(k.name);
+    return names;
+}
+
 std::vector<const TLessonItem*> LessonsOf(const Project& p, const TKlassItem& klass) {
     std::vector<const TLessonItem*> found;
     for (const auto& l : p.lessons)
@@ -581,9 +587,7 @@ TEST(FetImport, CrossingDivisionsMakeTheSubgroupsClassesSoNoPupilIsTaughtTwiceAt
     const auto r = ImportFixture("crossing-divisions.fet");
     ASSERT_TRUE(r.project) << r.error;
     const Project& p = *r.project;
-    std::vector<std::string> names;
-    for (const auto& k : p.klasses) names.push_back(k.name);
-    EXPECT_EQ(names, (std::vector<std::string>{"9-boys-fr", "9-boys-de", "9-girls-fr", "9-girls-de", "10a", "10b"}));
+    EXPECT_EQ(ClassNames(p), (std::vector<std::string>{"9-boys-fr", "9-boys-de", "9-girls-fr", "9-girls-de", "10a", "10b"}));
     EXPECT_EQ(r.report.classLevels,
               (std::map<std::string, int>{{"groups", 1}, {"subgroups, as its divisions cross", 1}}));
     EXPECT_NE(r.report.text(p).find("Классы взяты из уровня: группы (параллелей: 1), подгруппы, так как деления "
@@ -603,6 +607,41 @@ TEST(FetImport, CrossingDivisionsMakeTheSubgroupsClassesSoNoPupilIsTaughtTwiceAt
             if (p.subjects.findById(l->subgroups[0].subject)->name == "French") linked += !l->subgroups[0].links.empty();
         EXPECT_EQ(linked, 1) << klass;
     }
+    ExpectCheckFindsNothing(p);
+}
+
+// Year 7: two forms whose subgroups are only ever drawn into options across both forms
+// (Art and Music for disjoint pupils, Drama for pupils of both). The forms are the
+// classes; Art and Music share a lesson per form, a subgroup each, linked across the
+// forms; Drama, whose pupils also take Art or Music, is a lesson of its own. Year 8's
+// subgroups have lessons of their own, year 9's a time closed to one of them: they stay
+// the classes.
+TEST(FetImport, OptionsAcrossFormsAreLinkedSubgroupsOfTheFormsLessons) {
+    const auto r = ImportFixture("options-across-forms.fet");
+    ASSERT_TRUE(r.project) << r.error;
+    const Project& p = *r.project;
+    EXPECT_EQ(ClassNames(p), (std::vector<std::string>{"7a", "7b", "8a", "8b", "9a-1", "9a-2"}));
+    EXPECT_EQ(r.report.classLevels, (std::map<std::string, int>{{"groups", 1}, {"subgroups", 2}}));
+    EXPECT_EQ(ClassNamed(p, "9a-1").busy.at(1, 1), 1);
+    const auto subjectsOf = [&](const TLessonItem& l) {
+        std::vector<std::string> subjects;
+        for (const auto& sub : l.subgroups) subjects.push_back(p.subjects.findById(sub.subject)->name);
+        return subjects;
+    };
+    std::map<std::string, std::int32_t> optionsLesson;  // form -> its Art and Music lesson
+    for (const char* form : {"7a", "7b"}) {
+        std::set<std::vector<std::string>> lessons;
+        for (const TLessonItem* l : LessonsOf(p, ClassNamed(p, form))) {
+            lessons.insert(subjectsOf(*l));
+            if (subjectsOf(*l) == std::vector<std::string>{"Art", "Music"}) optionsLesson[form] = l->id;
+        }
+        EXPECT_EQ(lessons, (std::set<std::vector<std::string>>{{"Math"}, {"Art", "Music"}, {"Drama"}})) << form;
+    }
+    ASSERT_EQ(optionsLesson.size(), 2u);
+    const TLessonItem& art7a = *p.lessons.findById(optionsLesson["7a"]);
+    for (int g : {0, 1})
+        EXPECT_EQ(art7a.subgroups[static_cast<std::size_t>(g)].links, (std::vector<LessonLink>{{optionsLesson["7b"], g}}))
+            << "each option is taught to both forms at once";
     ExpectCheckFindsNothing(p);
 }
 
