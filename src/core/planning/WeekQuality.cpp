@@ -66,8 +66,8 @@ int WindowsOf(DayMask taught, DayMask closed) {
     if (taught == 0) return 0;
     const int first = std::countr_zero(taught);
     const int last = 31 - std::countl_zero(taught);
-    const DayMask span = (last == 31 ? ~DayMask{0} : (DayMask{1} << (last + 1)) - 1) & ~((DayMask{1} << first) - 1);
-    return std::popcount(span & ~taught & ~closed);
+    const DayMask upToLast = last == 31 ? ~DayMask{0} : (DayMask{1} << (last + 1)) - 1;
+    return std::popcount(upToLast & ~((DayMask{1} << first) - 1) & ~taught & ~closed);
 }
 
 KlassJudged JudgeKlassWeek(const KlassWeek& week) {

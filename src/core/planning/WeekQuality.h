@@ -61,7 +61,8 @@ struct TeacherJudged {
 
 TeacherJudged JudgeTeacherWeek(const TeacherWeek& week, int maxWindows);
 
-// Numbers inside the teacher's day at which it teaches nothing and is not closed.
+// Numbers inside a day (from its first taught number to its last) that are neither
+// taught nor closed: a teacher's windows, or a class's gaps.
 int WindowsOf(DayMask taught, DayMask closed = 0);
 
 // What each figure costs in the weighted cost of a week.

@@ -3,18 +3,11 @@
 #include <algorithm>
 #include <bit>
 
+#include "../planning/WeekQuality.h"
 #include "../rooms/RoomAssignmentSubgroups.h"
 
 namespace lovaris {
 namespace {
-
-NumberMask Span(NumberMask mask) {
-    if (mask == 0) return 0;
-    const int low = FirstNumber(mask);
-    const int high = LastNumber(mask);
-    const NumberMask upTo = high >= 31 ? ~NumberMask{0} : (NumberMask{1} << (high + 1)) - 1;
-    return upTo & ~((NumberMask{1} << low) - 1);
-}
 
 int FirstStartingLesson(const TRTIKlassItem& klass) {
     int first = 0;
@@ -78,7 +71,7 @@ NumberMask CompletionGrid::blockMask(int start, int hours) {
 }
 
 int CompletionGrid::gapsOf(int klass, int day, NumberMask taken) const {
-    return std::popcount(Span(taken) & ~taken & ~klassClosed_[index(klass, day)]);
+    return WindowsOf(taken, klassClosed_[index(klass, day)]);
 }
 
 bool CompletionGrid::klassStartsRight(int klass, int day) const {
@@ -88,7 +81,7 @@ bool CompletionGrid::klassStartsRight(int klass, int day) const {
 
 int CompletionGrid::teacherWindows(int teacher, int day) const {
     const NumberMask taught = teacherDay(teacher, day);
-    return std::popcount(Span(taught) & ~taught);
+    return WindowsOf(taught);
 }
 
 bool CompletionGrid::klassOpen(int klass, int lesson, int day, NumberMask block) const {
